@@ -1,0 +1,50 @@
+include(GoogleTest)
+
+# Warnings and strict Qt defines for a target of ours.
+function(tavimoor_target target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  target_compile_definitions(${target} PRIVATE QT_NO_FOREACH QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(TAVIMOOR_ASAN)
+    target_compile_options(${target} PRIVATE -fsanitize=address -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address)
+  endif()
+endfunction()
+
+# A static library of one layer: tavimoor_library(name SOURCES ... LIBS ...)
+function(tavimoor_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  tavimoor_target(${name})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# One GoogleTest executable: tavimoor_test(name SOURCES ... LIBS ... [GUI])
+# GUI tests run on Qt's offscreen platform. TAVIMOOR_TEST_DATA and
+# TAVIMOOR_BIN_DIR tell a test where its fixtures and the program folder are.
+function(tavimoor_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  tavimoor_target(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    TAVIMOOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/fixtures"
+    TAVIMOOR_BIN_DIR="${TAVIMOOR_BIN_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(env "")
+  if(ARG_GUI)
+    set(env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${env}" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# One Google Benchmark executable: tavimoor_bench(name SOURCES ... LIBS ...)
+function(tavimoor_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  tavimoor_target(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  target_compile_definitions(${name} PRIVATE TAVIMOOR_BIN_DIR="${TAVIMOOR_BIN_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()

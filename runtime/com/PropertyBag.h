@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+namespace com {
+
+// Stored settings of one control: case-insensitive keys; a read of a missing key gives the
+// default; a write whose value equals the default stores nothing (and drops an old value).
+class PropertyBag {
+public:
+    QVariant ReadProperty(const QString& name, const QVariant& defaultValue = QVariant()) const;
+    void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue = QVariant());
+
+    bool contains(const QString& name) const;
+    QStringList keys() const; // lowercase
+    bool isEmpty() const { return m_values.isEmpty(); }
+
+private:
+    QMap<QString, QVariant> m_values; // keyed by lowercase name
+};
+
+} // namespace com
