@@ -6,14 +6,16 @@
 
 struct sqlite3;
 
-namespace ado {
+namespace ado
+{
 
 enum class OpenMode { ReadWrite, ReadOnly };
 enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
 
 // A connection to one database file. Opens existing files only: a missing file is an error,
 // never a new empty database. Failures throw vb::VbError with the engine's message.
-class Connection {
+class Connection
+{
 public:
     Connection();
     ~Connection();

@@ -7,9 +7,15 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <cstdio>
 #include <memory>
 
-namespace ado {
+// The recordset's EOF() member needs the name: the C library's EOF macro (-1) is withdrawn here.
+// Code that wants the C value uses std::char_traits<char>::eof().
+#undef EOF
+
+namespace ado
+{
 
 enum CursorLocation { adUseServer = 2, adUseClient = 3 };
 enum AffectEnum { adAffectCurrent = 1, adAffectGroup = 2, adAffectAll = 3 };
@@ -17,9 +23,13 @@ enum AffectEnum { adAffectCurrent = 1, adAffectGroup = 2, adAffectAll = 3 };
 // A client-cursor recordset: Open loads every row into memory; after SetActiveConnection(nullptr)
 // it is worked detached (moves, Find, AddNew/Update/Delete, field writes) and UpdateBatch writes
 // all pending changes back to the table in one transaction. Clone shares the rows, not the cursor.
-// Field names are case-insensitive. Values come back as SQLite stored them (qlonglong, double,
-// QString, QByteArray) or as a null QVariant for NULL.
-class Recordset {
+// Field names are case-insensitive. Values come back by the column's declared type: integer and
+// boolean columns as qlonglong (true is -1), single/double/real as double, text as QString, blobs
+// as QByteArray, NULL as a null QVariant. A written value takes that same representation.
+// A single-table select is loaded with each row's identity, so UpdateBatch changes exactly the
+// rows that were read; new rows are written in the order they were added.
+class Recordset
+{
 public:
     Recordset();
     ~Recordset();
@@ -60,7 +70,7 @@ public:
 
     QStringList fieldNames() const;
     bool hasField(const QString& name) const;
-    QVariant Field(const QString& name) const;          // error 3021 at BOF/EOF, 3265 unknown name
+    QVariant Field(const QString& name) const; // error 3021 at BOF/EOF, 3265 unknown name
     void setField(const QString& name, const QVariant& value);
 
     std::unique_ptr<Recordset> Clone() const;

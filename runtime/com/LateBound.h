@@ -8,9 +8,15 @@
 namespace com {
 
 // Late-bound access by published name, as through a dispatch interface: names match Qt
-// properties and invokable methods case-insensitively; a name that does not exist throws
-// VbError 438 "Object doesn't support this property or method".
+// properties and invokable methods case-insensitively (the most derived
+// class's member wins); dynamic
+// properties (such as a control's "Tag") count as properties. A name that does not exist
+// throws VbError 438 "Object doesn't support this property or method".
+// A dotted name reaches into a font-valued property: "Font.Size", "Font.Bold", "Font.Italic",
+// "Font.Name", "Font.Underline", "Font.Strikethrough", "Font.Weight".
 QVariant getProperty(const QObject* obj, const QString& name);
+// Throws VbError 383 for a read-only property, 13 for a value that does not convert; errors
+// a setter raises pass through unchanged.
 void setProperty(QObject* obj, const QString& name, const QVariant& value);
 QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args = {});
 bool hasMember(const QObject* obj, const QString& name);

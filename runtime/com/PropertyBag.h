@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace com {
@@ -16,6 +17,12 @@ public:
     bool contains(const QString& name) const;
     QStringList keys() const; // lowercase
     bool isEmpty() const { return m_values.isEmpty(); }
+
+    // Stores a value as it stands (no default comparison), e.g. for a container's own keys.
+    void insert(const QString& name, const QVariant& value);
+    void clear() { m_values.clear(); }
+
+    friend bool operator==(const PropertyBag& a, const PropertyBag& b) { return a.m_values == b.m_values; }
 
 private:
     QMap<QString, QVariant> m_values; // keyed by lowercase name

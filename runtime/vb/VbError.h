@@ -6,22 +6,34 @@
 #include <exception>
 #include <string>
 
-namespace vb {
+namespace vb
+{
 
 // Error numbers the system relies on.
 enum ErrorNumber : int32_t {
+    ErrInvalidCall = 5,
     ErrOverflow = 6,
+    ErrDivisionByZero = 11,
     ErrTypeMismatch = 13,
     ErrInvalidNull = 94,
     ErrInvalidProperty = 380,
     ErrInvalidPicture = 481,
     ErrNoSuchMember = 438,
+    ErrBadArguments = 3001,
     ErrNoCurrentRecord = 3021,
+    ErrFileNotFound = 3024,
+    ErrNotUpdatable = 3251,
+    ErrItemNotFound = 3265,
+    ErrObjectClosed = 3704,
+    ErrConnectionInvalid = 3709,
+    ErrProvider = static_cast<int32_t>(0x80004005u),
+    ErrRowConflict = static_cast<int32_t>(0x80040E38u),
     ErrObjectDefined = static_cast<int32_t>(0x800403E8u),
 };
 
 // Every failure of the system's own code and of the platform layer is thrown as a VbError.
-class VbError : public std::exception {
+class VbError : public std::exception
+{
 public:
     VbError(int32_t number, QString description, QString source = QString())
         : m_number(number), m_description(std::move(description)), m_source(std::move(source)),

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "runtime/vb/Integer.h"
+
+#include <array>
+#include <cstddef>
+
+// Small arithmetic shared by the cost categories.
+namespace estimate::costs {
+
+// An amount held in single precision: every term is rounded to Single as it joins.
+class SingleAmount {
+public:
+    void add(float term) { m_value += term; }
+    void add(double term) { m_value = static_cast<float>(static_cast<double>(m_value) + term); }
+    float value() const { return m_value; }
+
+private:
+    float m_value = 0.0f;
+};
+
+inline float sng(vb::Integer v)
+{
+    return static_cast<float>(v.value());
+}
+
+inline double dbl(vb::Integer v)
+{
+    return static_cast<double>(v.value());
+}
+
+// A quantity that stale answers drive below zero is priced as nothing.
+inline vb::Integer notNegative(vb::Integer v)
+{
+    return v.value() < 0 ? vb::Integer() : v;
+}
+
+inline float notNegative(float v)
+{
+    return v < 0.0f ? 0.0f : v;
+}
+
+inline constexpr vb::Integer kGarageSqFtPerCar{250};
+
+// Garage floor area, 250 square feet a car, in checked 16-bit arithmetic.
+inline vb::Integer garageSqFt(vb::Integer cars)
+{
+    return cars * kGarageSqFtPerCar;
+}
+
+// The row of a price table whose key column holds value; an unlisted value gives the all-zero row.
+template <typename Row, std::size_t N, typename Key>
+Row rowFor(const std::array<Row, N>& table, Key Row::*key, int value)
+{
+    for (const Row& row : table) {
+        if (static_cast<int>(row.*key) == value)
+            return row;
+    }
+    return Row{};
+}
+
+// One price per quality grade 1..4; any other grade prices at 0.
+using GradePrices = std::array<float, 4>;
+
+inline float byGrade(const GradePrices& prices, int grade)
+{
+    return grade >= 1 && grade <= 4 ? prices[static_cast<std::size_t>(grade - 1)] : 0.0f;
+}
+
+} // namespace estimate::costs

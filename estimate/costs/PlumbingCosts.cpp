@@ -1,0 +1,230 @@
+#include "estimate/clsHomeData.h"
+#include "estimate/costs/CostMath.h"
+
+using estimate::costs::byGrade;
+using estimate::costs::dbl;
+using estimate::costs::GradePrices;
+using estimate::costs::rowFor;
+
+namespace {
+
+// Adds the listed prices one after the other; unused slots hold 0.
+template <std::size_t N>
+void addEach(double& amount, const std::array<float, N>& prices)
+{
+    for (float price : prices)
+        amount += price;
+}
+
+// Fireplace faces: brick (1) or stone (any other value).
+struct FacePrices {
+    std::array<float, 2> brick;
+    std::array<float, 2> stone;
+};
+
+// Prefabricated fireplace.
+struct PrefabPrices {
+    int grade;
+    std::array<float, 4> unit;
+    FacePrices face;
+};
+constexpr std::array<PrefabPrices, 4> kPrefab{{
+    // grade  unit                            face brick        face stone
+    {1,       {1422.85f, 35.4f, 85.0f, 0.0f}, {{279.0f, 433.0f}, {643.0f, 445.0f}}},
+    {2,       {1726.6f, 39.7f, 85.0f, 0.0f},  {{325.0f, 504.0f}, {749.0f, 518.0f}}},
+    {3,       {2748.3f, 44.0f, 93.0f, 0.0f},  {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
+    {4,       {3765.8f, 44.0f, 93.0f, 211.5f}, {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
+}};
+// Flue by house style: one or one and a half storeys, or taller.
+struct FluePrices {
+    std::array<float, 3> flue;
+    float externalChase;
+};
+constexpr FluePrices kPrefabFlueLow{{72.5f, 436.0f, 97.0f}, 730.0f};
+constexpr FluePrices kPrefabFlueHigh{{109.5f, 727.0f, 194.0f}, 1220.0f};
+constexpr float kPrefabStucco = 80.0f;
+constexpr std::array<float, 3> kPrefabFixed{111.5f, 152.5f, 170.5f};
+
+// Masonry fireplace.
+struct MasonryPrices {
+    int grade;
+    std::array<float, 4> unit;
+    float styleLow;        // style 1 or 2
+    float styleHigh;       // other styles
+    float overBasement;    // foundation 3 or 4
+    float otherFoundation;
+    FacePrices face;
+};
+constexpr std::array<MasonryPrices, 4> kMasonry{{
+    // grade  unit                                style 1/2  other   basement  other   face brick        face stone
+    {1,       {2003.7f, 85.0f, 58.5f, 0.0f},      95.0f,     144.0f, 473.0f,   237.5f, {{279.0f, 433.0f}, {643.0f, 445.0f}}},
+    {2,       {2012.65f, 85.0f, 58.5f, 0.0f},     151.0f,    221.0f, 557.0f,   277.0f, {{325.0f, 504.0f}, {749.0f, 518.0f}}},
+    {3,       {2967.5f, 93.0f, 68.5f, 0.0f},      215.0f,    319.0f, 526.0f,   262.5f, {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
+    {4,       {2967.5f, 93.0f, 68.5f, 211.5f},    215.0f,    319.0f, 605.0f,   297.0f, {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
+}};
+
+bool lowStyle(int style)
+{
+    return style == 1 || style == 2;
+}
+
+const std::array<float, 2>& faceFor(const FacePrices& face, int fireplaceFace)
+{
+    return fireplaceFace == 1 ? face.brick : face.stone;
+}
+
+// Water heater by heat source.
+struct WaterHeaterPrices {
+    float gardenTub;
+    float plain;
+};
+constexpr WaterHeaterPrices kGasWaterHeater{1049.0f, 597.0f};
+constexpr WaterHeaterPrices kElectricWaterHeater{502.0f, 466.0f};
+
+// Plumbing fixtures.
+//                                         grade 1    grade 2    grade 3    grade 4
+constexpr GradePrices kLavatory           {349.5f,    416.5f,    253.0f,    332.0f};
+constexpr GradePrices kSecondBasinPart    {0.0f,      0.0f,      253.0f,    332.0f};
+constexpr GradePrices kToilet             {293.0f,    328.0f,    652.0f,    782.0f};
+constexpr GradePrices kTub                {550.0f,    550.0f,    615.0f,    615.0f};
+constexpr GradePrices kShower             {670.0f,    1205.0f,   1255.0f,   1370.0f};
+constexpr GradePrices kLaundryTub         {150.59f,   186.82f,   257.72f,   288.77f};
+constexpr GradePrices kMasterTub          {550.0f,    550.0f,    615.0f,    615.0f};
+constexpr GradePrices kMasterGardenTub    {1920.96f,  1920.96f,  2127.96f,  2127.96f};
+
+// Faucets by grade (grade 4 takes the grade 3 rows) and finish.
+struct FaucetPrices {
+    int grade;
+    int finish; // 0 chrome, 1 brushed, 2 brass
+    float lavatory;
+    float tub;
+    float gardenTub;
+    float shower;
+    float laundry;
+    float kitchen;
+};
+constexpr std::array<FaucetPrices, 9> kFaucets{{
+    // grade finish  lavatory  tub      garden tub  shower   laundry  kitchen
+    {1,      0,      61.07f,   87.81f,  170.78f,    81.77f,  56.93f,  49.55f},
+    {1,      1,      93.14f,   117.99f, 183.2f,     86.94f,  87.96f,  98.33f},
+    {1,      2,      123.17f,  172.85f, 232.88f,    164.57f, 117.99f, 160.43f},
+    {2,      0,      91.08f,   112.82f, 193.55f,    106.61f, 85.91f,  101.26f},
+    {2,      1,      110.75f,  141.8f,  202.86f,    106.61f, 105.57f, 125.24f},
+    {2,      2,      1146.97f, 204.93f, 273.24f,    197.69f, 141.8f,  183.2f},
+    {3,      0,      92.76f,   134.55f, 216.32f,    126.27f, 87.58f,  128.34f},
+    {3,      1,      133.52f,  174.92f, 221.49f,    127.31f, 128.34f, 154.22f},
+    {3,      2,      201.83f,  244.26f, 326.03f,    234.95f, 196.65f, 212.18f},
+}};
+
+FaucetPrices faucetsFor(int grade, int finish)
+{
+    if (grade == 4)
+        grade = 3;
+    for (const FaucetPrices& row : kFaucets) {
+        if (row.grade == grade && row.finish == finish)
+            return row;
+    }
+    return FaucetPrices{};
+}
+
+// Fixed parts of the fixture sets.
+constexpr float kBasinFitting = 139.0f;
+constexpr float kToiletFitting = 134.5f;
+constexpr std::array<float, 3> kHalfBathItems{107.0f, 120.96f, 75.0f};
+constexpr float kTubFitting = 151.0f;
+constexpr float kGardenTubFitting = 302.0f;
+constexpr float kShowerFitting = 172.0f;
+constexpr std::array<float, 3> kMasterBathItems{224.7f, 207.36f, 162.5f};
+constexpr std::array<float, 3> kFullBathItems{171.2f, 155.52f, 75.0f};
+constexpr std::array<float, 3> kUtilityItems{171.2f, 155.52f, 75.0f};
+constexpr float kKitchenSinkFitting = 194.5f;
+constexpr std::array<float, 3> kKitchenItems{107.0f, 87.5f, 75.0f};
+
+} // namespace
+
+double clsHomeData::Fireplace() const
+{
+    ComputeScope scope(*this);
+    const int fireplaceStyle = FireplaceStyle();
+    const int grade = DefaultGrade();
+    double amount = 0.0;
+    if (fireplaceStyle == 1) {
+        // An unlisted grade prices neither unit nor face.
+        const PrefabPrices prices = rowFor(kPrefab, &PrefabPrices::grade, grade);
+        addEach(amount, prices.unit);
+        addEach(amount, faceFor(prices.face, FireplaceFace()));
+        const FluePrices& flue = lowStyle(Style()) ? kPrefabFlueLow : kPrefabFlueHigh;
+        addEach(amount, flue.flue);
+        if (ExternalChase())
+            amount += flue.externalChase;
+        if (ExteriorPrimary() == u"5")
+            amount += kPrefabStucco;
+        addEach(amount, kPrefabFixed);
+    } else if (fireplaceStyle == 2) {
+        // An unlisted grade prices the whole fireplace at 0.
+        const MasonryPrices prices = rowFor(kMasonry, &MasonryPrices::grade, grade);
+        addEach(amount, prices.unit);
+        amount += lowStyle(Style()) ? prices.styleLow : prices.styleHigh;
+        const int type = FoundationType();
+        amount += type == 3 || type == 4 ? prices.overBasement : prices.otherFoundation;
+        addEach(amount, faceFor(prices.face, FireplaceFace()));
+    }
+    return amount * LocationFactor();
+}
+
+double clsHomeData::WaterHeater() const
+{
+    ComputeScope scope(*this);
+    const WaterHeaterPrices& prices = HeatType().value() == 0 ? kGasWaterHeater : kElectricWaterHeater;
+    const double price = GardenTub() ? prices.gardenTub : prices.plain;
+    return price * LocationFactor();
+}
+
+double clsHomeData::Plumbing() const
+{
+    ComputeScope scope(*this);
+    const int grade = DefaultGrade();
+    const bool gardenTub = GardenTub();
+    const FaucetPrices faucets = faucetsFor(grade, FixtureType());
+    const float secondBasin = byGrade(kSecondBasinPart, grade);
+    const double basin = static_cast<double>(byGrade(kLavatory, grade)) + kBasinFitting + secondBasin
+        + faucets.lavatory;
+    const double toiletSet = static_cast<double>(byGrade(kToilet, grade)) + kToiletFitting;
+    const vb::Integer fullBaths = NumFullBath();
+    const vb::Integer halfBaths = NumHalfBath();
+    double amount = 0.0;
+
+    const double half = dbl(halfBaths);
+    amount += (toiletSet + basin) * half;
+    for (float item : kHalfBathItems)
+        amount += half * item;
+
+    // The master bath is always priced, even with no full bath.
+    amount += basin * 2.0 + toiletSet;
+    const float masterTub = (gardenTub ? kGardenTubFitting : kTubFitting)
+        + byGrade(gardenTub ? kMasterGardenTub : kMasterTub, grade)
+        + (gardenTub ? faucets.gardenTub : faucets.tub);
+    amount += masterTub;
+    amount += byGrade(kShower, grade);
+    amount += kShowerFitting;
+    amount += faucets.shower;
+    addEach(amount, kMasterBathItems);
+
+    if (fullBaths.value() > 1) {
+        const double others = dbl(fullBaths - vb::Integer(1));
+        amount += (toiletSet + basin) * others;
+        amount += (static_cast<double>(byGrade(kTub, grade)) + kTubFitting + faucets.tub) * others;
+        for (float item : kFullBathItems)
+            amount += others * item;
+    }
+
+    if (rmUtilityRoom()) {
+        amount += static_cast<double>(byGrade(kLaundryTub, grade)) + kBasinFitting + secondBasin
+            + faucets.laundry;
+        addEach(amount, kUtilityItems);
+    }
+
+    amount += static_cast<double>(faucets.kitchen) + kKitchenSinkFitting;
+    addEach(amount, kKitchenItems);
+    return amount * LocationFactor();
+}

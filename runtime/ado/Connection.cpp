@@ -1,0 +1,57 @@
+#include "runtime/ado/Connection.h"
+
+#include "runtime/vb/VbError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace ado
+{
+
+Connection::Connection() = default;
+
+Connection::~Connection()
+{
+    Close();
+}
+
+void Connection::Open(const QString& path, OpenMode mode)
+{
+    Close();
+    QString file = path;
+    // Paths built with "\" name the same file with "/".
+    if (!QFileInfo::exists(file) && file.contains(u'\\')) file.replace(u'\\', u'/');
+    const QFileInfo info(file);
+    if (!info.exists() || !info.isFile())
+        throw vb::VbError(vb::ErrFileNotFound, QStringLiteral("Could not find file '%1'.").arg(path),
+                          QStringLiteral("ado.Connection"));
+
+    const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
+    auto fail = [&](const QString& what) {
+        const QString message =
+            QStringLiteral("%1 '%2': %3").arg(what, path, QString::fromUtf8(sqlite3_errmsg(db)));
+        sqlite3_close_v2(db);
+        throw vb::VbError(vb::ErrProvider, message, QStringLiteral("ado.Connection"));
+    };
+    if (rc != SQLITE_OK) fail(QStringLiteral("Cannot open database file"));
+    sqlite3_extended_result_codes(db, 1);
+    // Touch the schema so that a file that is not a database fails here, not at the first query.
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail(QStringLiteral("Cannot read database file"));
+    m_db = db;
+    m_path = path;
+}
+
+void Connection::Close()
+{
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+} // namespace ado

@@ -1,0 +1,254 @@
+#include "runtime/com/LateBound.h"
+
+#include "runtime/vb/VbError.h"
+
+#include <QFont>
+#include <QMetaMethod>
+#include <QMetaProperty>
+
+#include <cmath>
+
+namespace com {
+
+namespace {
+
+constexpr int32_t ErrReadOnlyProperty = 383;
+
+[[noreturn]] void noSuchMember(const QString& name)
+{
+    throw vb::VbError(vb::ErrNoSuchMember, QStringLiteral("Object doesn't support this property or method"), name);
+}
+
+// Index of the property named name: the most derived case-insensitive match, so a control's
+// own member shadows a same-named one of its base (its "Enabled" over QWidget's "enabled").
+int findProperty(const QMetaObject* meta, const QString& name)
+{
+    for (int i = meta->propertyCount() - 1; i >= 0; --i) {
+        if (QString::fromLatin1(meta->property(i).name()).compare(name, Qt::CaseInsensitive) == 0) return i;
+    }
+    return -1;
+}
+
+QByteArray findDynamicProperty(const QObject* obj, const QString& name)
+{
+    const QList<QByteArray> names = obj->dynamicPropertyNames();
+    for (const QByteArray& n : names) {
+        if (QString::fromLatin1(n) == name) return n;
+    }
+    for (const QByteArray& n : names) {
+        if (QString::fromLatin1(n).compare(name, Qt::CaseInsensitive) == 0) return n;
+    }
+    return {};
+}
+
+bool isCallable(const QMetaMethod& m)
+{
+    return m.methodType() == QMetaMethod::Method || m.methodType() == QMetaMethod::Slot;
+}
+
+// Method named name taking argCount arguments (any count when argCount < 0).
+int findMethod(const QMetaObject* meta, const QString& name, int argCount)
+{
+    int folded = -1;
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
+        const QMetaMethod m = meta->method(i);
+        if (!isCallable(m) || m.access() != QMetaMethod::Public) continue;
+        if (argCount >= 0 && m.parameterCount() != argCount) continue;
+        const QString methodName = QString::fromLatin1(m.name());
+        if (methodName == name) return i;
+        if (folded < 0 && methodName.compare(name, Qt::CaseInsensitive) == 0) folded = i;
+    }
+    return folded;
+}
+
+// Converts value to the target type; integral targets take any number and wrap to their width,
+// so an OLE colour such as 0x8000000F fits a signed or unsigned 32-bit property alike.
+bool convertTo(QVariant& value, QMetaType target)
+{
+    if (value.metaType() == target) return true;
+    const int id = target.id();
+    const bool integral = id == QMetaType::Int || id == QMetaType::UInt || id == QMetaType::Short
+        || id == QMetaType::UShort || id == QMetaType::LongLong || id == QMetaType::ULongLong;
+    if (integral && value.isValid()) {
+        bool ok = false;
+        qlonglong n = 0;
+        const int source = value.metaType().id();
+        if (source == QMetaType::Double || source == QMetaType::Float) {
+            const double d = value.toDouble(&ok);
+            if (ok) n = static_cast<qlonglong>(std::nearbyint(d));
+        } else if (source == QMetaType::Bool) {
+            n = value.toBool() ? -1 : 0;
+            ok = true;
+        } else if (source == QMetaType::ULongLong || source == QMetaType::UInt) {
+            n = static_cast<qlonglong>(value.toULongLong(&ok));
+        } else {
+            n = value.toLongLong(&ok);
+        }
+        if (!ok) return false;
+        switch (id) {
+        case QMetaType::Int: value = QVariant::fromValue(static_cast<int>(n)); return true;
+        case QMetaType::UInt: value = QVariant::fromValue(static_cast<uint>(n)); return true;
+        case QMetaType::Short: value = QVariant::fromValue(static_cast<short>(n)); return true;
+        case QMetaType::UShort: value = QVariant::fromValue(static_cast<ushort>(n)); return true;
+        case QMetaType::ULongLong: value = QVariant::fromValue(static_cast<qulonglong>(n)); return true;
+        default: value = QVariant::fromValue(n); return true;
+        }
+    }
+    if (id == QMetaType::QVariant) return true;
+    if (id == QMetaType::Bool && value.isValid()) {
+        // A number is True when not zero, as -1 is.
+        bool ok = false;
+        const double d = value.toDouble(&ok);
+        if (ok && value.metaType().id() != QMetaType::QString) {
+            value = QVariant(d != 0.0);
+            return true;
+        }
+    }
+    if (!value.canConvert(target)) return false;
+    return value.convert(target);
+}
+
+QVariant fontMember(const QFont& font, const QString& member)
+{
+    if (member.compare(u"Size", Qt::CaseInsensitive) == 0) return font.pointSizeF();
+    if (member.compare(u"Bold", Qt::CaseInsensitive) == 0) return font.bold();
+    if (member.compare(u"Italic", Qt::CaseInsensitive) == 0) return font.italic();
+    if (member.compare(u"Name", Qt::CaseInsensitive) == 0) return font.family();
+    if (member.compare(u"Underline", Qt::CaseInsensitive) == 0) return font.underline();
+    if (member.compare(u"Strikethrough", Qt::CaseInsensitive) == 0) return font.strikeOut();
+    if (member.compare(u"Weight", Qt::CaseInsensitive) == 0) return font.weight();
+    noSuchMember(member);
+}
+
+void setFontMember(QFont& font, const QString& member, const QVariant& value)
+{
+    QVariant v = value;
+    auto need = [&](QMetaType::Type t) {
+        if (!convertTo(v, QMetaType(t))) throw vb::VbError::typeMismatch();
+    };
+    if (member.compare(u"Size", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::Double);
+        if (v.toDouble() <= 0) throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"), member);
+        font.setPointSizeF(v.toDouble());
+    } else if (member.compare(u"Bold", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::Bool);
+        font.setBold(v.toBool());
+    } else if (member.compare(u"Italic", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::Bool);
+        font.setItalic(v.toBool());
+    } else if (member.compare(u"Name", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::QString);
+        font.setFamily(v.toString());
+    } else if (member.compare(u"Underline", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::Bool);
+        font.setUnderline(v.toBool());
+    } else if (member.compare(u"Strikethrough", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::Bool);
+        font.setStrikeOut(v.toBool());
+    } else if (member.compare(u"Weight", Qt::CaseInsensitive) == 0) {
+        need(QMetaType::Int);
+        font.setWeight(static_cast<QFont::Weight>(qBound(1, v.toInt(), 1000)));
+    } else {
+        noSuchMember(member);
+    }
+}
+
+QVariant readProperty(const QObject* obj, const QString& name)
+{
+    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    const QMetaObject* meta = obj->metaObject();
+    const int index = findProperty(meta, name);
+    if (index >= 0) return meta->property(index).read(obj);
+    const QByteArray dynamic = findDynamicProperty(obj, name);
+    if (!dynamic.isEmpty()) return obj->property(dynamic.constData());
+    noSuchMember(name);
+}
+
+void writeProperty(QObject* obj, const QString& name, const QVariant& value)
+{
+    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    const QMetaObject* meta = obj->metaObject();
+    const int index = findProperty(meta, name);
+    if (index >= 0) {
+        const QMetaProperty property = meta->property(index);
+        if (!property.isWritable())
+            throw vb::VbError(ErrReadOnlyProperty, QStringLiteral("Can't assign to read-only property"), name);
+        QVariant v = value;
+        if (!convertTo(v, property.metaType())) throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        if (!property.write(obj, v)) throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        return;
+    }
+    const QByteArray dynamic = findDynamicProperty(obj, name);
+    if (!dynamic.isEmpty()) {
+        obj->setProperty(dynamic.constData(), value);
+        return;
+    }
+    noSuchMember(name);
+}
+
+} // namespace
+
+QVariant getProperty(const QObject* obj, const QString& name)
+{
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot < 0) return readProperty(obj, name);
+    const QVariant whole = readProperty(obj, name.left(dot));
+    if (whole.metaType().id() != QMetaType::QFont) noSuchMember(name);
+    return fontMember(whole.value<QFont>(), name.mid(dot + 1));
+}
+
+void setProperty(QObject* obj, const QString& name, const QVariant& value)
+{
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot < 0) {
+        writeProperty(obj, name, value);
+        return;
+    }
+    const QString owner = name.left(dot);
+    const QVariant whole = readProperty(obj, owner);
+    if (whole.metaType().id() != QMetaType::QFont) noSuchMember(name);
+    QFont font = whole.value<QFont>();
+    setFontMember(font, name.mid(dot + 1), value);
+    writeProperty(obj, owner, font);
+}
+
+QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args)
+{
+    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    if (args.size() > 10) noSuchMember(name);
+    const QMetaObject* meta = obj->metaObject();
+    const int index = findMethod(meta, name, static_cast<int>(args.size()));
+    if (index < 0) noSuchMember(name);
+    const QMetaMethod method = meta->method(index);
+
+    QVariantList converted = args;
+    QGenericArgument generic[10];
+    for (int i = 0; i < converted.size(); ++i) {
+        if (!convertTo(converted[i], method.parameterMetaType(i)))
+            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        generic[i] = QGenericArgument(method.parameterMetaType(i).name(), converted[i].constData());
+    }
+
+    QVariant result;
+    QGenericReturnArgument ret;
+    const QMetaType returnType = method.returnMetaType();
+    if (returnType.isValid() && returnType.id() != QMetaType::Void) {
+        result = QVariant(returnType);
+        ret = QGenericReturnArgument(returnType.name(), result.data());
+    }
+    const bool ok = method.invoke(obj, Qt::DirectConnection, ret, generic[0], generic[1], generic[2], generic[3],
+                                  generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
+    if (!ok) noSuchMember(name);
+    return result;
+}
+
+bool hasMember(const QObject* obj, const QString& name)
+{
+    if (!obj) return false;
+    const QString first = name.section(u'.', 0, 0);
+    const QMetaObject* meta = obj->metaObject();
+    return findProperty(meta, first) >= 0 || !findDynamicProperty(obj, first).isEmpty()
+        || findMethod(meta, first, -1) >= 0;
+}
+
+} // namespace com

@@ -1,0 +1,116 @@
+#include "runtime/help/HelpService.h"
+
+#include "runtime/forms/App.h"
+
+#include <QDir>
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace help {
+
+namespace {
+
+HelpService* g_service = nullptr;
+
+HelpService& qtHelp()
+{
+    static QtHelpWindow window;
+    return window;
+}
+
+} // namespace
+
+TopicMap TopicMap::parse(const QString& text)
+{
+    TopicMap map;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        const qsizetype space = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        if (space < 0) continue;
+        bool ok = false;
+        const int id = line.left(space).toInt(&ok);
+        const QString file = line.mid(space).trimmed();
+        if (ok && !file.isEmpty()) map.m_files.insert(id, file);
+    }
+    return map;
+}
+
+TopicMap TopicMap::load(const QString& mapFile)
+{
+    QFile f(mapFile);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    return parse(QString::fromUtf8(f.readAll()));
+}
+
+std::optional<QString> TopicMap::file(int contextId) const
+{
+    auto it = m_files.constFind(contextId);
+    if (it == m_files.cend()) return std::nullopt;
+    return *it;
+}
+
+HelpService* setHelpService(HelpService* service)
+{
+    HelpService* previous = g_service;
+    g_service = service;
+    return previous;
+}
+
+HelpService* helpService() { return g_service ? g_service : &qtHelp(); }
+
+void showTopic(int contextId) { helpService()->showTopic(contextId); }
+
+QtHelpWindow::QtHelpWindow(QString folder) : m_folder(std::move(folder)) {}
+
+QtHelpWindow::~QtHelpWindow()
+{
+    // After the application object is gone the window must not be touched any more.
+    if (QCoreApplication::instance()) delete m_window.data();
+}
+
+void QtHelpWindow::showTopic(int contextId)
+{
+    if (m_folder.isEmpty()) m_folder = forms::App::Path() + QStringLiteral("/help");
+    if (!m_mapLoaded) {
+        m_map = TopicMap::load(m_folder + QStringLiteral("/topics.txt"));
+        m_mapLoaded = true;
+    }
+    if (!m_window) {
+        m_window = new QTextBrowser;
+        m_window->setObjectName(QStringLiteral("HelpWindow"));
+        m_window->setAttribute(Qt::WA_QuitOnClose, false);
+        m_window->setOpenExternalLinks(true);
+        m_window->setSearchPaths({m_folder});
+        m_window->resize(560, 520);
+    }
+
+    std::optional<QString> file = m_map.file(contextId);
+    if (!file || !QFile::exists(m_folder + QLatin1Char('/') + *file)) file = m_map.file(ContextContents);
+    if (file && QFile::exists(m_folder + QLatin1Char('/') + *file)) {
+        m_window->setSource(QUrl::fromLocalFile(m_folder + QLatin1Char('/') + *file));
+        const QString topic = m_window->documentTitle();
+        m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help")
+                                 + (topic.isEmpty() ? QString() : QStringLiteral(" - ") + topic));
+    } else {
+        m_window->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help topics were not found in %1.</p>")
+                              .arg(QDir::toNativeSeparators(m_folder).toHtmlEscaped()));
+        m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help"));
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+ScriptedHelp::ScriptedHelp() : m_previous(setHelpService(this)) {}
+
+ScriptedHelp::~ScriptedHelp()
+{
+    if (g_service == this) setHelpService(m_previous);
+}
+
+} // namespace help

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "estimate/clsHomeData.h"
+#include "runtime/ado/Connection.h"
+#include "runtime/vb/VbError.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+namespace costs_test {
+
+inline QString fixturePath(const QString& name)
+{
+    return QStringLiteral(COSTS_FIXTURES "/") + name;
+}
+
+inline void buildDatabase(const QString& path, const QString& script)
+{
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script.toStdString();
+    const QByteArray sql = f.readAll();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message);
+    const std::string text = message ? message : "";
+    sqlite3_free(message);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << text;
+}
+
+// A fresh house file (a kitchen and nothing else) loaded into one record.
+class CostTest : public ::testing::Test {
+protected:
+    void SetUp() override { freshHouse(); }
+
+    // Builds a new house file and control database and loads a new record from them.
+    void freshHouse()
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        hd.reset();
+        const QString n = QString::number(++m_files);
+        const QString housePath = m_dir.filePath(QStringLiteral("house") + n + QStringLiteral(".tvm"));
+        const QString controlPath = m_dir.filePath(QStringLiteral("control") + n + QStringLiteral(".cfg"));
+        buildDatabase(housePath, fixturePath(QStringLiteral("house.sql")));
+        buildDatabase(controlPath, fixturePath(QStringLiteral("control.sql")));
+        if (HasFatalFailure())
+            return;
+        m_houseCn = std::make_unique<ado::Connection>();
+        m_controlCn = std::make_unique<ado::Connection>();
+        m_houseCn->Open(housePath);
+        m_controlCn->Open(controlPath, ado::OpenMode::ReadOnly);
+        hd = std::make_unique<clsHomeData>(*m_houseCn, *m_controlCn);
+        hd->InitializeData();
+    }
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+    std::unique_ptr<ado::Connection> m_houseCn;
+    std::unique_ptr<ado::Connection> m_controlCn;
+    std::unique_ptr<clsHomeData> hd; // declared last: goes before its connections
+};
+
+// Prices are single-precision figures summed in single or double precision: the hand figures
+// agree to a few parts in ten million.
+inline ::testing::AssertionResult samePrice(double actual, double expected)
+{
+    const double tolerance = 2e-6 * std::max(1.0, std::fabs(expected));
+    if (std::fabs(actual - expected) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got " << actual << ", expected " << expected;
+}
+
+using CostMethod = double (clsHomeData::*)() const;
+
+struct NamedCost {
+    const char* name;
+    CostMethod method;
+};
+
+// The categories priced from the structure, shell, finish, fixtures and mechanical answers.
+inline constexpr NamedCost kHouseCosts[] = {
+    {"Footings", &clsHomeData::Footings},
+    {"BlockWalls", &clsHomeData::BlockWalls},
+    {"BasementWalls", &clsHomeData::BasementWalls},
+    {"SlabFloors", &clsHomeData::SlabFloors},
+    {"FloorSystems", &clsHomeData::FloorSystems},
+    {"ExteriorWalls", &clsHomeData::ExteriorWalls},
+    {"InteriorWalls", &clsHomeData::InteriorWalls},
+    {"Headers", &clsHomeData::Headers},
+    {"RoofSystems", &clsHomeData::RoofSystems},
+    {"ExteriorTreatment", &clsHomeData::ExteriorTreatment},
+    {"Insulation", &clsHomeData::Insulation},
+    {"Windows", &clsHomeData::Windows},
+    {"ExteriorDoors", &clsHomeData::ExteriorDoors},
+    {"GarageDoors", &clsHomeData::GarageDoors},
+    {"Roofing", &clsHomeData::Roofing},
+    {"DrywallTrim", &clsHomeData::DrywallTrim},
+    {"DrywallCeiling", &clsHomeData::DrywallCeiling},
+    {"InteriorDoors", &clsHomeData::InteriorDoors},
+    {"Flooring", &clsHomeData::Flooring},
+    {"Stairways", &clsHomeData::Stairways},
+    {"Kitchen", &clsHomeData::Kitchen},
+    {"Fireplace", &clsHomeData::Fireplace},
+    {"WaterHeater", &clsHomeData::WaterHeater},
+    {"Plumbing", &clsHomeData::Plumbing},
+    {"HVAC", &clsHomeData::HVAC},
+    {"Electrical", &clsHomeData::Electrical},
+};
+
+// The error number a call raises, or 0.
+inline int32_t errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const vb::VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace costs_test

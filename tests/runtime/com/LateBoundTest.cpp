@@ -1,0 +1,137 @@
+#include "runtime/com/LateBound.h"
+
+#include "runtime/vb/VbError.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Sample : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont_)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled_)
+    Q_PROPERTY(int ReadOnly READ ReadOnly)
+    Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
+
+public:
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& c) { m_caption = c; }
+    uint ForeColor() const { return m_fore; }
+    void setForeColor(uint c) { m_fore = c; }
+    QFont Font() const { return m_font; }
+    void setFont_(const QFont& f) { m_font = f; ++fontWrites; }
+    bool Enabled() const { return m_enabled; }
+    void setEnabled_(bool e) { m_enabled = e; }
+    int ReadOnly() const { return 7; }
+    int Spacing() const { return m_spacing; }
+    void setSpacing(int s)
+    {
+        if (s < 0) throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"), QStringLiteral("Spacing"));
+        m_spacing = s;
+    }
+
+    Q_INVOKABLE int Add(int a, int b) { return a + b; }
+    Q_INVOKABLE void Refresh() { ++refreshes; }
+
+    int fontWrites = 0;
+    int refreshes = 0;
+
+private:
+    QString m_caption;
+    uint m_fore = 0;
+    QFont m_font;
+    bool m_enabled = true;
+    int m_spacing = 5;
+};
+
+int errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const vb::VbError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(LateBound, NamesMatchCaseInsensitivelyAndExactWins)
+{
+    Sample s;
+    com::setProperty(&s, QStringLiteral("caption"), QStringLiteral("Go"));
+    EXPECT_EQ(com::getProperty(&s, QStringLiteral("CAPTION")).toString(), QStringLiteral("Go"));
+    // The control's own "Enabled" shadows QWidget's "enabled" in any spelling.
+    com::setProperty(&s, QStringLiteral("enabled"), false);
+    EXPECT_FALSE(s.Enabled());
+    EXPECT_TRUE(s.isEnabled());
+    EXPECT_TRUE(com::hasMember(&s, QStringLiteral("refresh")));
+    EXPECT_FALSE(com::hasMember(&s, QStringLiteral("NoSuch")));
+}
+
+TEST(LateBound, DynamicPropertiesAreMembers)
+{
+    Sample s;
+    s.setProperty("Tag", QStringLiteral("12"));
+    EXPECT_EQ(com::getProperty(&s, QStringLiteral("tag")).toString(), QStringLiteral("12"));
+    com::setProperty(&s, QStringLiteral("TAG"), QStringLiteral("-1"));
+    EXPECT_EQ(s.property("Tag").toString(), QStringLiteral("-1"));
+}
+
+TEST(LateBound, ErrorNumbers)
+{
+    Sample s;
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        int number;
+    } cases[] = {
+        {"unknown get", [&] { com::getProperty(&s, QStringLiteral("Nope")); }, vb::ErrNoSuchMember},
+        {"unknown set", [&] { com::setProperty(&s, QStringLiteral("Nope"), 1); }, vb::ErrNoSuchMember},
+        {"unknown call", [&] { com::callMethod(&s, QStringLiteral("Nope")); }, vb::ErrNoSuchMember},
+        {"wrong arg count", [&] { com::callMethod(&s, QStringLiteral("Add"), {1}); }, vb::ErrNoSuchMember},
+        {"unknown font member", [&] { com::getProperty(&s, QStringLiteral("Font.Colour")); }, vb::ErrNoSuchMember},
+        {"read-only", [&] { com::setProperty(&s, QStringLiteral("ReadOnly"), 1); }, 383},
+        {"text into number", [&] { com::setProperty(&s, QStringLiteral("Spacing"), QStringLiteral("abc")); }, vb::ErrTypeMismatch},
+        {"setter error passes", [&] { com::setProperty(&s, QStringLiteral("Spacing"), -1); }, vb::ErrInvalidProperty},
+    };
+    for (const Case& c : cases) EXPECT_EQ(errorOf(c.call), c.number) << c.what;
+}
+
+TEST(LateBound, OleColoursFitSignedAndUnsignedValues)
+{
+    Sample s;
+    com::setProperty(&s, QStringLiteral("ForeColor"), 0x8000000Fu);
+    EXPECT_EQ(s.ForeColor(), 0x8000000Fu);
+    com::setProperty(&s, QStringLiteral("ForeColor"), static_cast<int>(0x80000012u));
+    EXPECT_EQ(s.ForeColor(), 0x80000012u);
+    com::setProperty(&s, QStringLiteral("ForeColor"), 255.0);
+    EXPECT_EQ(s.ForeColor(), 255u);
+}
+
+TEST(LateBound, FontMembersWriteBackTheWholeFont)
+{
+    Sample s;
+    com::setProperty(&s, QStringLiteral("Font.Size"), 14);
+    com::setProperty(&s, QStringLiteral("font.bold"), true);
+    EXPECT_EQ(s.Font().pointSizeF(), 14.0);
+    EXPECT_TRUE(s.Font().bold());
+    EXPECT_EQ(s.fontWrites, 2);
+    EXPECT_EQ(com::getProperty(&s, QStringLiteral("Font.Bold")).toBool(), true);
+}
+
+TEST(LateBound, CallsInvokablesWithConvertedArguments)
+{
+    Sample s;
+    EXPECT_EQ(com::callMethod(&s, QStringLiteral("add"), {2, QStringLiteral("3")}).toInt(), 5);
+    EXPECT_FALSE(com::callMethod(&s, QStringLiteral("Refresh")).isValid());
+    EXPECT_EQ(s.refreshes, 1);
+}
+
+#include "LateBoundTest.moc"

@@ -1,0 +1,137 @@
+#include "runtime/forms/SendKeys.h"
+#include "runtime/help/ContextHelp.h"
+#include "runtime/help/HelpService.h"
+#include "runtime/os/Browser.h"
+#include "runtime/os/Programs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+TEST(TopicMap, ReadsIdAndFilePerLine)
+{
+    const help::TopicMap map = help::TopicMap::parse(
+        u"# context topics\n100 contents.html\n104\ttech support.html\r\n\nbad line\nx12 nope.html\n 37 square-footage.html \n"_s);
+    struct Case {
+        int id;
+        std::optional<QString> file;
+    };
+    const Case cases[] = {
+        {100, u"contents.html"_s},
+        {104, u"tech support.html"_s},
+        {37, u"square-footage.html"_s},
+        {12, std::nullopt},
+        {0, std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(map.file(c.id), c.file) << c.id;
+    EXPECT_EQ(map.size(), 3);
+    EXPECT_EQ(help::TopicMap::load(u"/nonexistent/topics.txt"_s).size(), 0);
+}
+
+void write(const QString& path, const QByteArray& text)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+TEST(HelpWindow, OneWindowShowsTheMappedTopicOrTheContents)
+{
+    QTemporaryDir dir;
+    write(dir.filePath(u"topics.txt"_s), "100 contents.html\n104 support.html\n105 missing.html\n");
+    write(dir.filePath(u"contents.html"_s), "<html><head><title>Contents</title></head><body>All topics</body></html>");
+    write(dir.filePath(u"support.html"_s), "<html><head><title>Support</title></head><body>Call us</body></html>");
+
+    help::QtHelpWindow help(dir.path());
+    help.showTopic(104);
+    QTextBrowser* window = help.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->toPlainText().contains(u"Call us"_s));
+    EXPECT_TRUE(window->windowTitle().endsWith(u"Support"_s));
+
+    for (int id : {105, 999}) {
+        help.showTopic(id);
+        EXPECT_EQ(help.window(), window) << "the window is reused";
+        EXPECT_TRUE(window->toPlainText().contains(u"All topics"_s)) << id;
+    }
+    window->close();
+}
+
+TEST(HelpWindow, WithoutTopicsSaysSo)
+{
+    QTemporaryDir dir;
+    help::QtHelpWindow help(dir.path());
+    help.showTopic(100);
+    ASSERT_NE(help.window(), nullptr);
+    EXPECT_TRUE(help.window()->toPlainText().contains(u"not available"_s));
+    help.window()->close();
+}
+
+TEST(ContextHelp, F1OpensTheNearestHelpContext)
+{
+    help::ScriptedHelp scripted;
+    help::installContextHelp();
+
+    QWidget page;
+    page.setProperty("HelpContextID", 2037);
+    auto* entry = new QLineEdit(&page);
+    QWidget bare;
+    page.show();
+    bare.show();
+
+    QTest::keyClick(entry, Qt::Key_F1);
+    QTest::keyClick(&bare, Qt::Key_F1);
+    QTest::keyClick(entry, Qt::Key_A);
+    EXPECT_EQ(scripted.topics(), (std::vector<int>{2037, help::ContextContents}));
+    EXPECT_EQ(entry->text(), u"a"_s);
+}
+
+TEST(ContextHelp, SentF1ArrivesWithoutWaiting)
+{
+    help::ScriptedHelp scripted;
+    help::installContextHelp();
+    QWidget page;
+    page.setProperty("HelpContextID", 2011);
+    auto* entry = new QLineEdit(&page);
+    page.show();
+    QApplication::setActiveWindow(&page);
+    entry->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), entry);
+
+    forms::SendKeys(u"{F1}"_s);
+    EXPECT_TRUE(scripted.topics().empty()) << "posted, not sent";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scripted.topics(), std::vector<int>{2011});
+}
+
+TEST(Browser, FakeLogsAndFailsAsTold)
+{
+    os::ScriptedBrowser browser;
+    EXPECT_EQ(os::browserService(), &browser);
+    EXPECT_TRUE(os::browserService()->openUrl(u"https://example.org/"_s));
+    browser.setOpens(false);
+    EXPECT_FALSE(os::browserService()->openUrl(u"https://example.org/b"_s));
+    EXPECT_EQ(browser.opened().size(), 2u);
+}
+
+TEST(Programs, SystemInformationToolIsLookedUpOnThePath)
+{
+    const QStringList saved = os::systemInformationTools();
+    os::setSystemInformationTools({u"no-such-tool-here"_s});
+    EXPECT_TRUE(os::findSystemInformationTool().isEmpty());
+    os::setSystemInformationTools({u"no-such-tool-here"_s, u"sh"_s});
+    EXPECT_TRUE(os::findSystemInformationTool().endsWith(u"/sh"_s));
+    os::setSystemInformationTools(saved);
+}
+
+} // namespace
