@@ -1,0 +1,199 @@
+#include "controls/PaintEffects.h"
+
+#include "controls/Canvas.h"
+#include "runtime/vb/VbError.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace ombLustrel {
+
+namespace {
+
+QRgb toQRgb(com::ColorRef c)
+{
+    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+} // namespace
+
+void PaintEffects::requirePicture(const com::StdPicture& picture)
+{
+    if (picture.type() != com::StdPicture::Bitmap && picture.type() != com::StdPicture::Icon)
+        throw vb::VbError(vb::ErrInvalidPicture, QStringLiteral("Invalid picture"));
+}
+
+QImage PaintEffects::onMaskGround(const com::StdPicture& picture, int xSrc, int ySrc, int width, int height,
+                                  com::ColorRef mask)
+{
+    QImage ground(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    ground.fill(toQRgb(mask));
+    QPainter p(&ground);
+    if (picture.type() == com::StdPicture::Icon) {
+        // An icon is drawn at its natural size from the top left; the source offset is not used.
+        p.drawImage(0, 0, picture.image());
+    } else {
+        p.drawImage(QPoint(0, 0), picture.image(), QRect(xSrc, ySrc, width, height));
+    }
+    return ground;
+}
+
+void PaintEffects::PaintNormalStdPic(QImage& dest, int xDest, int yDest, int width, int height,
+                                     const com::StdPicture& picSource, int xSrc, int ySrc) const
+{
+    requirePicture(picSource);
+    if (width <= 0 || height <= 0) return;
+    QPainter p(&dest);
+    if (picSource.type() == com::StdPicture::Icon) {
+        picSource.icon().paint(&p, QRect(xDest, yDest, width, height));
+    } else {
+        p.drawImage(QPoint(xDest, yDest), picSource.image(), QRect(xSrc, ySrc, width, height));
+    }
+}
+
+void PaintEffects::PaintTransparentDC(QImage& dest, int xDest, int yDest, int width, int height, const QImage& src,
+                                      int xSrc, int ySrc, com::OleColor clrMask) const
+{
+    const QRgb mask = toQRgb(com::translateColor(clrMask)) & 0x00FFFFFFu;
+    const QImage source = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
+        ? src
+        : src.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const int sy = ySrc + y;
+        const int dy = yDest + y;
+        if (sy < 0 || sy >= source.height() || dy < 0 || dy >= dest.height()) continue;
+        const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+        QRgb* out = reinterpret_cast<QRgb*>(dest.scanLine(dy));
+        for (int x = 0; x < width; ++x) {
+            const int sx = xSrc + x;
+            const int dx = xDest + x;
+            if (sx < 0 || sx >= source.width() || dx < 0 || dx >= dest.width()) continue;
+            if ((in[sx] & 0x00FFFFFFu) != mask) out[dx] = in[sx] | 0xFF000000u;
+        }
+    }
+}
+
+void PaintEffects::PaintTransparentStdPic(QImage& dest, int xDest, int yDest, int width, int height,
+                                          const com::StdPicture& picSource, int xSrc, int ySrc,
+                                          com::OleColor clrMask) const
+{
+    requirePicture(picSource);
+    if (width <= 0 || height <= 0) return;
+    const com::ColorRef mask = com::translateColor(clrMask);
+    const QImage ground = onMaskGround(picSource, xSrc, ySrc, width, height, mask);
+    PaintTransparentDC(dest, xDest, yDest, width, height, ground, 0, 0, mask);
+}
+
+void PaintEffects::PaintMonoStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest, int yDest,
+                                        int picWidth, int picHeight, com::OleColor clrMask, com::OleColor clrForeColor,
+                                        std::optional<bool> useMaskColor) const
+{
+    requirePicture(picSource);
+    if (picWidth <= 0 || picHeight <= 0) return;
+    Canvas scratch;
+    scratch.CreatehDC();
+    scratch.CreateBitmap(destCanvas.hdc(), picWidth, picHeight);
+    scratch.InitProperties();
+    scratch.setBackColor(clrMask);
+    scratch.Cls();
+    PaintTransparentStdPic(scratch.image(), 0, 0, picWidth, picHeight, picSource, 0, 0, clrMask);
+
+    // The mask colour is compared as the RGB value it stands for, system colour or not.
+    const QRgb mask = toQRgb(com::translateColor(clrMask)) & 0x00FFFFFFu;
+    const QRgb fore = toQRgb(com::translateColor(clrForeColor));
+    const bool keepMask = useMaskColor.value_or(true);
+    QImage& pixels = scratch.image();
+    for (int y = 0; y < picHeight; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = 0; x < picWidth; ++x) {
+            const bool transparent = keepMask && (row[x] & 0x00FFFFFFu) == mask;
+            row[x] = transparent ? (mask | 0xFF000000u) : fore;
+        }
+    }
+    PaintTransparentDC(destCanvas.image(), xDest, yDest, scratch.Width(), scratch.Height(), pixels, 0, 0, clrMask);
+}
+
+void PaintEffects::PaintDisabledStdPic(QImage& dest, int xDest, int yDest, int width, int height,
+                                       const com::StdPicture& picSource, int xSrc, int ySrc, com::OleColor clrMask,
+                                       com::OleColor clrHighlight, com::OleColor clrShadow) const
+{
+    requirePicture(picSource);
+    if (width <= 0 || height <= 0) return;
+    const com::ColorRef mask = com::translateColor(clrMask);
+    const QImage ground = onMaskGround(picSource, xSrc, ySrc, width, height, mask);
+    const QRgb maskRgb = toQRgb(mask) & 0x00FFFFFFu;
+    // The figure: pixels neither mask-coloured nor white.
+    auto figure = [&](com::ColorRef colour) {
+        QImage out(width, height, QImage::Format_RGB32);
+        const QRgb c = toQRgb(colour);
+        for (int y = 0; y < height; ++y) {
+            const QRgb* in = reinterpret_cast<const QRgb*>(ground.constScanLine(y));
+            QRgb* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const QRgb p = in[x] & 0x00FFFFFFu;
+                o[x] = (p == maskRgb || p == 0x00FFFFFFu) ? (maskRgb | 0xFF000000u) : c;
+            }
+        }
+        return out;
+    };
+    QImage work = dest.copy(xDest, yDest, width, height).convertToFormat(QImage::Format_RGB32);
+    PaintTransparentDC(work, 1, 1, width - 1, height - 1, figure(com::translateColor(clrHighlight)), 0, 0, mask);
+    PaintTransparentDC(work, 0, 0, width, height, figure(com::translateColor(clrShadow)), 0, 0, mask);
+    QPainter p(&dest);
+    p.drawImage(xDest, yDest, work);
+}
+
+void PaintEffects::PaintBlurredStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest, int yDest,
+                                           int picWidth, int picHeight, int smoothness, com::OleColor clrMask,
+                                           com::OleColor clrShadow, bool useMaskColor) const
+{
+    requirePicture(picSource);
+    smoothness = std::max(0, smoothness);
+    const int w2 = picWidth + 2 * smoothness;
+    const int h2 = picHeight + 2 * smoothness;
+    if (w2 <= 0 || h2 <= 0) return;
+    const com::ColorRef mask = com::translateColor(clrMask);
+    const QRgb maskRgb = toQRgb(mask) & 0x00FFFFFFu;
+    QImage figure(w2, h2, QImage::Format_RGB32);
+    figure.fill(toQRgb(mask));
+    PaintTransparentStdPic(figure, smoothness, smoothness, picWidth, picHeight, picSource, 0, 0, clrMask);
+
+    // Shadow: the background under the destination area where the picture is transparent,
+    // the shadow colour elsewhere; then softened smoothness times by a 3 x 3 average.
+    const QImage& back = destCanvas.image();
+    QImage shadow(w2, h2, QImage::Format_RGB32);
+    const QRgb shade = toQRgb(com::translateColor(clrShadow));
+    for (int y = 0; y < h2; ++y) {
+        for (int x = 0; x < w2; ++x) {
+            const bool clear = useMaskColor && (figure.pixel(x, y) & 0x00FFFFFFu) == maskRgb;
+            const QPoint at(xDest + x, yDest + y);
+            const QRgb under = back.rect().contains(at) ? back.pixel(at) : toQRgb(mask);
+            shadow.setPixel(x, y, clear ? under : shade);
+        }
+    }
+    for (int pass = 0; pass < smoothness; ++pass) {
+        const QImage before = shadow;
+        for (int y = 0; y < h2; ++y) {
+            for (int x = 0; x < w2; ++x) {
+                int r = 0, g = 0, b = 0, n = 0;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int sx = std::clamp(x + dx, 0, w2 - 1);
+                        const int sy = std::clamp(y + dy, 0, h2 - 1);
+                        const QRgb p = before.pixel(sx, sy);
+                        r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
+                    }
+                }
+                shadow.setPixel(x, y, qRgb(std::clamp(r / n, 0, 255), std::clamp(g / n, 0, 255), std::clamp(b / n, 0, 255)));
+            }
+        }
+    }
+    QPainter p(&destCanvas.image());
+    p.drawImage(xDest + smoothness, yDest + smoothness, shadow, 0, 0, w2 - smoothness, h2 - smoothness);
+    p.end();
+    PaintTransparentDC(destCanvas.image(), xDest, yDest, w2 - smoothness, h2 - smoothness, figure, smoothness,
+                       smoothness, mask);
+}
+
+} // namespace ombLustrel

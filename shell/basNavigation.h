@@ -1,0 +1,57 @@
+#pragma once
+
+#include "runtime/vb/Integer.h"
+
+#include <QString>
+
+class QWidget;
+
+// Program entry: builds the shared state, opens the control database and a house file (the
+// command line's or a fresh working copy) and shows the main window. Needs a QApplication.
+void Main();
+// The same with the command line given (a house file path, possibly quoted, or empty).
+void Main(const QString& commandLine);
+
+// The one way to change the page. FormID -1 goes back; after a back move an lvalue FormID
+// holds the Form_ID that was popped.
+void LoadForm(QWidget* CallingForm, vb::Integer& FormID);
+void LoadForm(QWidget* CallingForm, vb::Integer&& FormID);
+
+// Page stack: PushForm records a page as current (and visited); PopForm drops the current
+// page and returns the one before it.
+void PushForm(vb::Integer FormID);
+vb::Integer PopForm();
+
+// Opens "HomeControl.cfg" read only and loads [Form Definition] by Sequence.
+void OpenControlDatabase();
+
+// Opens a house file (double quotes stripped) and shows its last page. With CheckVersion the
+// estimate record and the page stacks are loaded from the file and its version is checked.
+void OpenHomeDatabaseFile(QString FilePath, bool CheckVersion);
+
+// Asks (unless NoPrompt) and saves the record and the page stacks. Returns the answer:
+// 6 Yes, 7 No, 2 Cancel, or 0 when the save dialog for an untitled file was cancelled.
+vb::Integer SaveHomeDatabaseFile(bool NoPrompt);
+
+// Reports a file of an older version and ends the program.
+void OutdatedVersion();
+
+// The file-name part of a path ("\" or "/" separated).
+QString GetFileName(const QString& Path);
+
+// The working copy "~092891.tmp" and the template "Tmplt.cfg" as this run resolves them.
+QString WorkingCopyPath();
+QString TemplatePath();
+
+// The File menu flows, called by the main window's menu handlers.
+void FileNew();
+void FileOpen();
+void FileSave();
+void FileSaveAs();
+// Closing the main window: asks to save; false when the user cancelled (the window stays).
+// Otherwise closes the recordsets and connections and releases the estimate record.
+bool FileClose();
+
+// Ends the program at once (after the version messages). Tests replace it.
+using EndProgramHook = void (*)();
+EndProgramHook setEndProgramHook(EndProgramHook hook);
