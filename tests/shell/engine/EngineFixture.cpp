@@ -1,0 +1,258 @@
+#include "tests/shell/engine/EngineFixture.h"
+
+#include "estimate/clsHomeData.h"
+#include "runtime/ado/Recordset.h"
+#include "runtime/forms/App.h"
+#include "runtime/forms/Forms.h"
+#include "runtime/forms/Screen.h"
+#include "runtime/vb/Conversions.h"
+#include "runtime/vb/Trap.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace enginetest
+{
+
+namespace
+{
+
+const char* const PageClasses[] = {
+    "frm01Welcome",        "frm01Driveway",      "frm10Summary",          "frm10Payments",
+    "frm01Disclaimer",     "frm01HouseType",     "frm01NumberBedrooms",   "frm01NumberBathrooms",
+    "frm01OtherRooms",     "frm01Basement",      "frm01Basement02",       "frm01DefaultGrade",
+    "frm01Foundation",     "frm01Garage",        "frm01MainFloorCeiling", "frm01BasementHeight",
+    "frm01RoofStyle",      "frm01RoofPitch",     "frm01HeatType",         "frm01HouseLocation",
+    "frm01LotCondition",   "frm01LotSize",       "frm01StreetDistance",   "frm01SidewalksReq",
+    "frm01WaterType",      "frm01SewerType",     "frm10Totals",           "frm01SquareFootage",
+    "frm01FaucetFixtures", "frm01KitchenExtras", "frm01FinishRooms",      "frm01GardenTub",
+    "frm01Exterior",       "frm01Fireplace",     "frm01Fireplace02",      "frm01Fireplace03",
+    "frm01LotPrice",       "frm01Porches",
+};
+
+const char* const ButtonNames[] = {"cmdBack", "cmdContinue", "cmdYes", "cmdNo", "cmdNavigation", "cmdHelp"};
+
+int g_serial = 0;
+
+// A plain button with what the engine and InitForm touch of the control's.
+class StandInButton : public QPushButton
+{
+    Q_OBJECT
+    Q_PROPERTY(bool ShowFocus MEMBER m_showFocus)
+
+public:
+    using QPushButton::QPushButton;
+
+private:
+    bool m_showFocus = false;
+};
+
+QWidget* makeStandIn(const QString& className)
+{
+    auto* page = new QWidget();
+    page->setObjectName(className);
+    page->setProperty("serial", ++g_serial);
+    for (const char* name : ButtonNames) {
+        auto* b = new StandInButton(QString::fromLatin1(name), page);
+        b->setObjectName(QString::fromLatin1(name));
+        b->hide();
+        if (qstrcmp(name, "cmdNavigation") == 0 || qstrcmp(name, "cmdHelp") == 0) continue;
+        QObject::connect(b, &QPushButton::clicked, page, [page, b] {
+            vb::guard(page->objectName() + u".Click"_s,
+                      [&] { LoadForm(page, vb::CInt(b->property("Tag"))); });
+        });
+    }
+    return page;
+}
+
+void failOnEnd()
+{
+    ++EngineTest::s_endCount;
+}
+
+} // namespace
+
+void registerStandInPages()
+{
+    for (const char* name : PageClasses) {
+        const QString className = QString::fromLatin1(name);
+        forms::Forms::registerClass(className, [className] { return makeStandIn(className); });
+    }
+}
+
+int serialOf(const QWidget* page)
+{
+    return page ? page->property("serial").toInt() : 0;
+}
+
+QWidget* button(QWidget* page, const QString& name)
+{
+    return page ? page->findChild<QWidget*>(name) : nullptr;
+}
+
+void processDeferred()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void click(const QString& name)
+{
+    auto* b = qobject_cast<QPushButton*>(button(g_CurrentForm, name));
+    ASSERT_NE(b, nullptr) << name.toStdString();
+    b->click();
+    processDeferred();
+}
+
+int EngineTest::s_endCount = 0;
+
+void EngineTest::SetUpTestSuite()
+{
+    if (!qApp) {
+        static int argc = 1;
+        static char arg0[] = "engine_tests";
+        static char* argv[] = {arg0, nullptr};
+        new QApplication(argc, argv);
+        QApplication::setApplicationName(u"Tavimoor"_s);
+        QStandardPaths::setTestModeEnabled(true);
+    }
+}
+
+void EngineTest::SetUp()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(m_dir->isValid());
+    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"}) {
+        const QString source = QStringLiteral(TAVIMOOR_BIN_DIR) + u'/' + QString::fromLatin1(file);
+        ASSERT_TRUE(QFile::copy(source, folder() + u'/' + QString::fromLatin1(file))) << file;
+    }
+    forms::App::setPath(folder());
+    boxes = std::make_unique<forms::ScriptedMessageBoxes>();
+    dialogs = std::make_unique<forms::ScriptedFileDialogs>();
+    s_endCount = 0;
+    setEndProgramHook(&failOnEnd);
+    registerStandInPages();
+}
+
+void EngineTest::TearDown()
+{
+    {
+        forms::ScriptedMessageBoxes closing;
+        closing.answer(forms::vbNo);
+        if (g_cnHouse) FileClose();
+    }
+    delete g_frmMain.data();
+    for (const QString& name : forms::Forms::loadedClasses())
+        forms::Forms::unload(forms::Forms::instance(name));
+    processDeferred();
+    g_CurrentForm = nullptr;
+    g_CurrentFormID = 0;
+    g_HouseFilePath.clear();
+    g_CurrentStep.clear();
+    forms::Screen::setMousePointer(forms::vbDefault);
+    dialogs.reset();
+    boxes.reset();
+    setEndProgramHook(nullptr);
+}
+
+void EngineTest::start(const QString& commandLine)
+{
+    Main(commandLine);
+    processDeferred();
+}
+
+QString EngineTest::makeHouseFile(const QString& name, double version) const
+{
+    const QString path = folder() + u'/' + name;
+    QFile::remove(path);
+    EXPECT_TRUE(QFile::copy(folder() + u"/Tmplt.cfg"_s, path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    exec(path, u"UPDATE [Database] SET Version = "_s + QString::number(version));
+    return path;
+}
+
+void EngineTest::exec(const QString& dbPath, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPath).constData(), &db), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(db);
+}
+
+QList<QVariant> EngineTest::column(const QString& dbPath, const QString& sql)
+{
+    QList<QVariant> values;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return values;
+    }
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            switch (sqlite3_column_type(st, 0)) {
+            case SQLITE_INTEGER:
+                values << QVariant(qlonglong(sqlite3_column_int64(st, 0)));
+                break;
+            case SQLITE_FLOAT:
+                values << QVariant(sqlite3_column_double(st, 0));
+                break;
+            case SQLITE_NULL:
+                values << QVariant();
+                break;
+            default:
+                values << QVariant(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))));
+            }
+        }
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return values;
+}
+
+QList<int> EngineTest::formIds(const QString& dbPath, const QString& table)
+{
+    QList<int> ids;
+    for (const QVariant& v : column(dbPath, u"SELECT Form_ID FROM ["_s + table + u"] ORDER BY rowid"_s))
+        ids << v.toInt();
+    return ids;
+}
+
+QList<int> EngineTest::rows(int which)
+{
+    ado::Recordset* rs = which == 0 ? g_rsFormStack.get() : g_rsVisitedForms.get();
+    QList<int> ids;
+    if (!rs || !rs->isOpen() || (rs->BOF() && rs->EOF())) return ids;
+    rs->MoveFirst();
+    while (!rs->EOF()) {
+        ids << rs->Field(u"Form_ID"_s).toInt();
+        rs->MoveNext();
+    }
+    return ids;
+}
+
+QStringList EngineTest::prompts() const
+{
+    QStringList list;
+    for (const auto& call : boxes->calls())
+        list << call.prompt;
+    return list;
+}
+
+} // namespace enginetest
+
+#include "EngineFixture.moc"

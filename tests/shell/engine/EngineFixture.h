@@ -1,0 +1,59 @@
+#pragma once
+
+#include "runtime/forms/CommonDialog.h"
+#include "runtime/forms/MsgBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <memory>
+
+class QWidget;
+
+namespace enginetest
+{
+
+// Stand-in page windows under every class name of the page plan: the six buttons (hidden),
+// each Click moving to the button's Tag as a page does. Each window gets a new serial.
+void registerStandInPages();
+int serialOf(const QWidget* page);
+QWidget* button(QWidget* page, const QString& name);
+// Clicks a button of the page now shown and lets deferred deletes run.
+void click(const QString& name);
+void processDeferred();
+
+// A running program over a scratch program folder holding copies of the two data files.
+class EngineTest : public ::testing::Test
+{
+public:
+    static int s_endCount; // times the program would have ended
+
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    void start(const QString& commandLine = QString());
+    QString folder() const { return m_dir->path(); }
+    // A house file copied from the template, with the given database version.
+    QString makeHouseFile(const QString& name, double version = 2) const;
+
+    static void exec(const QString& dbPath, const QString& sql);
+    static QList<QVariant> column(const QString& dbPath, const QString& sql);
+    static QList<int> formIds(const QString& dbPath, const QString& table);
+    // Form_IDs of a detached navigation recordset, first to last.
+    static QList<int> rows(int which); // 0 stack, 1 visited
+
+    // Prompts of the boxes shown so far.
+    QStringList prompts() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<forms::ScriptedMessageBoxes> boxes;
+    std::unique_ptr<forms::ScriptedFileDialogs> dialogs;
+};
+
+} // namespace enginetest
