@@ -11,17 +11,16 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 bool buildDatabase(const QString& path, const QString& script)
 {
     QFile f(script);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray sql = f.readAll();
     sqlite3* db = nullptr;
-    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
+    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) return false;
     const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
     return rc == SQLITE_OK;
@@ -37,8 +36,8 @@ struct House {
     {
         const QString housePath = dir.filePath(QStringLiteral("house.tvm"));
         const QString controlPath = dir.filePath(QStringLiteral("control.cfg"));
-        if (!buildDatabase(housePath, QStringLiteral(COSTS_FIXTURES "/house.sql"))
-            || !buildDatabase(controlPath, QStringLiteral(COSTS_FIXTURES "/control.sql")))
+        if (!buildDatabase(housePath, QStringLiteral(COSTS_FIXTURES "/house.sql")) ||
+            !buildDatabase(controlPath, QStringLiteral(COSTS_FIXTURES "/control.sql")))
             return false;
         houseCn.Open(housePath);
         controlCn.Open(controlPath, ado::OpenMode::ReadOnly);

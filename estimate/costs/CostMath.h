@@ -6,10 +6,12 @@
 #include <cstddef>
 
 // Small arithmetic shared by the cost categories.
-namespace estimate::costs {
+namespace estimate::costs
+{
 
 // An amount held in single precision: every term is rounded to Single as it joins.
-class SingleAmount {
+class SingleAmount
+{
 public:
     void add(float term) { m_value += term; }
     void add(double term) { m_value = static_cast<float>(static_cast<double>(m_value) + term); }
@@ -53,8 +55,7 @@ template <typename Row, std::size_t N, typename Key>
 Row rowFor(const std::array<Row, N>& table, Key Row::*key, int value)
 {
     for (const Row& row : table) {
-        if (static_cast<int>(row.*key) == value)
-            return row;
+        if (static_cast<int>(row.*key) == value) return row;
     }
     return Row{};
 }

@@ -9,16 +9,18 @@ using estimate::costs::garageSqFt;
 using estimate::costs::GradePrices;
 using estimate::costs::notNegative;
 using estimate::costs::rowFor;
-using estimate::costs::sng;
 using estimate::costs::SingleAmount;
+using estimate::costs::sng;
 
-namespace {
+namespace
+{
 
 // Siding by the exterior text code, a square foot of wall.
 struct SidingRate {
     QStringView code;
     float rate;
 };
+// clang-format off
 constexpr std::array<SidingRate, 3> kSecondaryRates{{
     {u"4", 4.72f}, // aluminum
     {u"1", 3.83f}, // vinyl
@@ -31,13 +33,12 @@ constexpr std::array<SidingRate, 4> kPrimaryRates{{
     {u"5", 10.59f}, // stucco
 }};
 constexpr float kBrickRate = 10.01f;
+// clang-format on
 
-template <std::size_t N>
-double rateFor(const std::array<SidingRate, N>& table, const QString& code)
+template <std::size_t N> double rateFor(const std::array<SidingRate, N>& table, const QString& code)
 {
     for (const SidingRate& row : table) {
-        if (row.code == code)
-            return row.rate;
+        if (row.code == code) return row.rate;
     }
     return 0.0;
 }
@@ -61,36 +62,34 @@ struct BrickRow {
     int configuration;
     BrickAmount amount;
 };
+// clang-format off
 constexpr std::array<BrickRow, 6> kBrickRows{{
     // 0 no brick
     {0, [](const Walls& w, double primary, double) { return w.all(primary); }},
     // 1 full brick
     {1, [](const Walls& w, double, double) { return w.all(kBrickRate); }},
     // 2 front only
-    {2, [](const Walls& w, double, double secondary) {
-         return w.all(kBrickRate) * 0.3 + w.all(secondary) * 0.7;
-     }},
+    {2, [](const Walls& w, double, double secondary) { return w.all(kBrickRate) * 0.3 + w.all(secondary) * 0.7; }},
     // 3 front and sides
-    {3, [](const Walls& w, double, double secondary) {
-         return w.all(kBrickRate) * 0.7 + w.all(secondary) * 0.3;
-     }},
+    {3, [](const Walls& w, double, double secondary) { return w.all(kBrickRate) * 0.7 + w.all(secondary) * 0.3; }},
     // 4 main floor only
-    {4, [](const Walls& w, double, double secondary) {
-         return w.main * kBrickRate + w.upper(secondary);
-     }},
+    {4, [](const Walls& w, double, double secondary) { return w.main * kBrickRate + w.upper(secondary); }},
     // 5 partial brick: brick to 3 feet, the secondary material above
     {5, [](const Walls& w, double, double secondary) {
          const vb::Integer above = w.height - vb::Integer(3);
          return w.e * 3.0 * kBrickRate + w.e * dbl(above) * secondary + w.upper(secondary);
      }},
 }};
+// clang-format on
 
 constexpr float kInsulationRate = 0.45f;
 constexpr float kWindowPrice = 459.3f;
 constexpr int kExteriorDoorCount = 4;
 
+// clang-format off
 //                                      grade 1  grade 2  grade 3  grade 4
 constexpr GradePrices kExteriorDoorPrice{617.83f, 787.83f, 938.33f, 1311.83f};
+// clang-format on
 
 // A three- or four-car garage has a double door plus a single door.
 struct GarageDoorPrice {
@@ -98,12 +97,14 @@ struct GarageDoorPrice {
     float doors;
     float singleDoor;
 };
+// clang-format off
 constexpr std::array<GarageDoorPrice, 4> kGarageDoorPrices{{
     {1, 1478.77f, 0.0f},
     {2, 1921.08f, 0.0f},
     {3, 2501.85f, 898.0f},
     {4, 2944.16f, 898.0f},
 }};
+// clang-format on
 
 // Roof covering, a square foot of footprint; grades 3 and 4 share one rate.
 struct RoofingRates {
@@ -111,6 +112,7 @@ struct RoofingRates {
     int pitch;
     GradePrices byGrade;
 };
+// clang-format off
 constexpr std::array<RoofingRates, 8> kRoofingRates{{
     // roof    pitch  grade 1 grade 2 grade 3 grade 4
     {0,        4,     {2.66f, 2.95f, 3.28f, 3.28f}},
@@ -122,6 +124,7 @@ constexpr std::array<RoofingRates, 8> kRoofingRates{{
     {1,        10,    {3.77f, 4.26f, 4.83f, 4.83f}},
     {1,        12,    {3.93f, 4.47f, 5.08f, 5.08f}},
 }};
+// clang-format on
 
 } // namespace
 
@@ -149,16 +152,11 @@ double clsHomeData::Insulation() const
     const vb::Integer basement = BasementSqFt();
     SingleAmount amount;
     amount.add(HousePerimeter() * dbl(MainCeilingHeight()) * kInsulationRate);
-    if (floors > 1)
-        amount.add(sng(SecondFloorSqFt()) * kInsulationRate);
-    if (FinishBonusRoom())
-        amount.add(sng(BonusRoomSqFt()) * kInsulationRate);
-    if (floors > 2)
-        amount.add(sng(ThirdFloorSqFt()) * kInsulationRate);
-    if (FinishGarage())
-        amount.add(sng(garageSqFt(NumCarGarage())) * kInsulationRate);
-    if (FinishBasement())
-        amount.add(sng(basement) * kInsulationRate);
+    if (floors > 1) amount.add(sng(SecondFloorSqFt()) * kInsulationRate);
+    if (FinishBonusRoom()) amount.add(sng(BonusRoomSqFt()) * kInsulationRate);
+    if (floors > 2) amount.add(sng(ThirdFloorSqFt()) * kInsulationRate);
+    if (FinishGarage()) amount.add(sng(garageSqFt(NumCarGarage())) * kInsulationRate);
+    if (FinishBasement()) amount.add(sng(basement) * kInsulationRate);
     // The floor over the crawl space, at half rate.
     amount.add(dbl(notNegative(mainFloor - basement)) * 0.5 * kInsulationRate);
     amount.add(sng(mainFloor) * 0.16f * 10.0f);
@@ -174,8 +172,8 @@ double clsHomeData::Windows() const
 double clsHomeData::ExteriorDoors() const
 {
     ComputeScope scope(*this);
-    return kExteriorDoorCount * static_cast<double>(byGrade(kExteriorDoorPrice, DefaultGrade()))
-        * LocationFactor();
+    return kExteriorDoorCount * static_cast<double>(byGrade(kExteriorDoorPrice, DefaultGrade())) *
+           LocationFactor();
 }
 
 double clsHomeData::GarageDoors() const
@@ -194,8 +192,7 @@ double clsHomeData::Roofing() const
     const int grade = DefaultGrade();
     float rate = 0.0f;
     for (const RoofingRates& row : kRoofingRates) {
-        if (row.hip == hip && row.pitch == pitch)
-            rate = byGrade(row.byGrade, grade);
+        if (row.hip == hip && row.pitch == pitch) rate = byGrade(row.byGrade, grade);
     }
     const float amount = footprint * rate;
     return static_cast<double>(amount) * LocationFactor();

@@ -5,10 +5,11 @@ using estimate::costs::dbl;
 using estimate::costs::garageSqFt;
 using estimate::costs::notNegative;
 using estimate::costs::rowFor;
-using estimate::costs::sng;
 using estimate::costs::SingleAmount;
+using estimate::costs::sng;
 
-namespace {
+namespace
+{
 
 constexpr float kFootingRate = 9.98f;      // a linear foot of footing
 constexpr float kBlockWallRate = 8.05f;    // a linear foot of block wall, three courses
@@ -35,6 +36,7 @@ struct RoofSystemRates {
     float hipLarge;
 };
 constexpr int kLargeRoof = 2500;
+// clang-format off
 constexpr std::array<RoofSystemRates, 4> kRoofSystemRates{{
     // pitch  gable <2500  gable >=2500  hip <2500  hip >=2500
     {4,       4.68f,       5.44f,        5.92f,     6.84f},
@@ -42,6 +44,7 @@ constexpr std::array<RoofSystemRates, 4> kRoofSystemRates{{
     {10,      5.69f,       6.72f,        10.12f,    11.3f},
     {12,      6.09f,       7.36f,        11.43f,    12.82f},
 }};
+// clang-format on
 
 bool hasBasement(int foundationType)
 {
@@ -66,8 +69,7 @@ double clsHomeData::BlockWalls() const
 double clsHomeData::BasementWalls() const
 {
     ComputeScope scope(*this);
-    if (!hasBasement(FoundationType()))
-        return 0.0;
+    if (!hasBasement(FoundationType())) return 0.0;
     return dbl(BasementCeilingHeight()) * BasementPerimeter() * kBasementWallRate * LocationFactor();
 }
 
@@ -76,10 +78,8 @@ double clsHomeData::SlabFloors() const
     ComputeScope scope(*this);
     const int type = FoundationType();
     SingleAmount amount;
-    if (type == 2)
-        amount.add(sng(MainFloorSqFt()) * kSlabRate);
-    if (hasBasement(type))
-        amount.add(sng(BasementSqFt()) * kSlabRate);
+    if (type == 2) amount.add(sng(MainFloorSqFt()) * kSlabRate);
+    if (hasBasement(type)) amount.add(sng(BasementSqFt()) * kSlabRate);
     amount.add(sng(garageSqFt(NumCarGarage())) * kSlabRate);
     amount.add(sng(FrontPorchSqFt()) * kSlabRate);
     amount.add(sng(RearPorchSqFt()) * kSlabRate);
@@ -96,13 +96,10 @@ double clsHomeData::FloorSystems() const
         for (float rate : kBasementFloorParts)
             amount.add(sng(basement) * rate);
     }
-    if (type == 1 || type == 4)
-        amount.add(sng(notNegative(MainFloorSqFt() - basement)) * kFloorSystemRate);
+    if (type == 1 || type == 4) amount.add(sng(notNegative(MainFloorSqFt() - basement)) * kFloorSystemRate);
     const int floors = NumFloors();
-    if (floors > 1)
-        amount.add(sng(SecondFloorSqFt()) * kFloorSystemRate);
-    if (floors > 2)
-        amount.add(sng(ThirdFloorSqFt()) * kFloorSystemRate);
+    if (floors > 1) amount.add(sng(SecondFloorSqFt()) * kFloorSystemRate);
+    if (floors > 2) amount.add(sng(ThirdFloorSqFt()) * kFloorSystemRate);
     if (rmBonusRoom()) {
         const float bonus = sng(BonusRoomSqFt());
         for (float rate : kBonusFloorParts)
@@ -117,10 +114,8 @@ double clsHomeData::ExteriorWalls() const
     const int floors = NumFloors();
     SingleAmount amount;
     amount.add(sng(MainFloorSqFt()) * kExteriorWallRate);
-    if (floors > 1)
-        amount.add(sng(SecondFloorSqFt()) * kExteriorWallRate);
-    if (floors > 2)
-        amount.add(sng(ThirdFloorSqFt()) * kExteriorWallRate);
+    if (floors > 1) amount.add(sng(SecondFloorSqFt()) * kExteriorWallRate);
+    if (floors > 2) amount.add(sng(ThirdFloorSqFt()) * kExteriorWallRate);
     amount.add(sng(garageSqFt(NumCarGarage())) * kExteriorWallRate);
     return static_cast<double>(amount.value()) * LocationFactor();
 }
@@ -131,14 +126,10 @@ double clsHomeData::InteriorWalls() const
     const int floors = NumFloors();
     SingleAmount amount;
     amount.add(sng(MainFloorSqFt()) * kInteriorWallRate);
-    if (floors > 1)
-        amount.add(sng(SecondFloorSqFt()) * kInteriorWallRate);
-    if (FinishBonusRoom())
-        amount.add(sng(BonusRoomSqFt()) * kInteriorWallRate * 0.5);
-    if (floors > 2)
-        amount.add(sng(ThirdFloorSqFt()) * kInteriorWallRate);
-    if (FinishBasement())
-        amount.add(sng(BasementSqFt()) * kInteriorWallRate);
+    if (floors > 1) amount.add(sng(SecondFloorSqFt()) * kInteriorWallRate);
+    if (FinishBonusRoom()) amount.add(sng(BonusRoomSqFt()) * kInteriorWallRate * 0.5);
+    if (floors > 2) amount.add(sng(ThirdFloorSqFt()) * kInteriorWallRate);
+    if (FinishBasement()) amount.add(sng(BasementSqFt()) * kInteriorWallRate);
     return static_cast<double>(amount.value()) * LocationFactor();
 }
 
@@ -161,7 +152,7 @@ double clsHomeData::RoofSystems() const
     const RoofSystemRates rates = rowFor(kRoofSystemRates, &RoofSystemRates::pitch, RoofPitch());
     const bool large = footprint.value() >= kLargeRoof;
     const bool gable = RoofStyle().value() == 0;
-    const float rate = gable ? (large ? rates.gableLarge : rates.gableSmall)
-                             : (large ? rates.hipLarge : rates.hipSmall);
+    const float rate =
+        gable ? (large ? rates.gableLarge : rates.gableSmall) : (large ? rates.hipLarge : rates.hipSmall);
     return dbl(footprint) * static_cast<double>(rate) * LocationFactor();
 }

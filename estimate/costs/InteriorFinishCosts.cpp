@@ -6,10 +6,11 @@ using estimate::costs::dbl;
 using estimate::costs::garageSqFt;
 using estimate::costs::GradePrices;
 using estimate::costs::rowFor;
-using estimate::costs::sng;
 using estimate::costs::SingleAmount;
+using estimate::costs::sng;
 
-namespace {
+namespace
+{
 
 constexpr float kDrywallTrimRate = 1.91f;    // a square foot of floor
 constexpr float kDrywallCeilingRate = 1.63f; // a square foot of floor
@@ -21,6 +22,7 @@ struct DoorPrices {
     float bedroomDoor;
     float openRoom;
 };
+// clang-format off
 constexpr std::array<DoorPrices, 4> kDoorPrices{{
     // grade  A        B        open room
     {1,       518.91f, 602.62f, 378.12f},
@@ -28,11 +30,14 @@ constexpr std::array<DoorPrices, 4> kDoorPrices{{
     {3,       641.91f, 820.62f, 378.12f},
     {4,       682.64f, 889.61f, 378.12f},
 }};
+// clang-format on
 
+// clang-format off
 //                                  grade 1 grade 2 grade 3 grade 4
 constexpr GradePrices kFlooringRate{2.45f,  3.22f,  4.27f,  5.74f};
 constexpr vb::Integer kTreadsPerFlight{14};
 constexpr float kTreadPrice = 9.45f;
+// clang-format on
 
 //                                grade 1   grade 2   grade 3   grade 4
 constexpr GradePrices kFlightPrice{2159.45f, 2159.45f, 3183.52f, 3183.52f};
@@ -47,6 +52,7 @@ struct CabinetPrices {
     float base;
     float perFoot;
 };
+// clang-format off
 constexpr std::array<CabinetPrices, 4> kCabinetPrices{{
     // grade  base     per foot
     {1,       2853.0f, 123.34f},
@@ -54,6 +60,7 @@ constexpr std::array<CabinetPrices, 4> kCabinetPrices{{
     {3,       5401.9f, 327.74f},
     {4,       6427.0f, 445.72f},
 }};
+// clang-format on
 
 bool hasBasement(int foundationType)
 {
@@ -66,16 +73,11 @@ float drywall(const clsHomeData& r, float rate, bool unfinishedGarage)
     const int floors = r.NumFloors();
     SingleAmount amount;
     amount.add(sng(r.MainFloorSqFt()) * rate);
-    if (floors > 1)
-        amount.add(sng(r.SecondFloorSqFt()) * rate);
-    if (r.FinishBonusRoom())
-        amount.add(sng(r.BonusRoomSqFt()) * rate);
-    if (floors > 2)
-        amount.add(sng(r.ThirdFloorSqFt()) * rate);
-    if (unfinishedGarage || r.FinishGarage())
-        amount.add(sng(garageSqFt(r.NumCarGarage())) * rate);
-    if (r.FinishBasement())
-        amount.add(sng(r.BasementSqFt()) * rate);
+    if (floors > 1) amount.add(sng(r.SecondFloorSqFt()) * rate);
+    if (r.FinishBonusRoom()) amount.add(sng(r.BonusRoomSqFt()) * rate);
+    if (floors > 2) amount.add(sng(r.ThirdFloorSqFt()) * rate);
+    if (unfinishedGarage || r.FinishGarage()) amount.add(sng(garageSqFt(r.NumCarGarage())) * rate);
+    if (r.FinishBasement()) amount.add(sng(r.BasementSqFt()) * rate);
     return amount.value();
 }
 
@@ -116,8 +118,7 @@ double clsHomeData::Flooring() const
         amount.add(sng(SecondFloorSqFt()) * rate);
         treads = kTreadsPerFlight;
     }
-    if (FinishBonusRoom())
-        amount.add(sng(BonusRoomSqFt()) * rate);
+    if (FinishBonusRoom()) amount.add(sng(BonusRoomSqFt()) * rate);
     if (floors > 2) {
         amount.add(sng(ThirdFloorSqFt()) * rate);
         treads += kTreadsPerFlight;
@@ -136,15 +137,11 @@ double clsHomeData::Stairways() const
     const float flight = byGrade(kFlightPrice, DefaultGrade());
     const int floors = NumFloors();
     SingleAmount amount;
-    if (floors > 1)
-        amount.add(flight);
-    if (floors > 2)
-        amount.add(flight);
+    if (floors > 1) amount.add(flight);
+    if (floors > 2) amount.add(flight);
     // A ranch reaches its bonus room by a stair of its own.
-    if (rmBonusRoom() && Style().value() == 1)
-        amount.add(flight);
-    if (hasBasement(FoundationType()))
-        amount.add(FinishBasement() ? flight : kPlainBasementStair);
+    if (rmBonusRoom() && Style().value() == 1) amount.add(flight);
+    if (hasBasement(FoundationType())) amount.add(FinishBasement() ? flight : kPlainBasementStair);
     return static_cast<double>(amount.value()) * LocationFactor();
 }
 
@@ -152,8 +149,7 @@ double clsHomeData::Kitchen() const
 {
     ComputeScope scope(*this);
     vb::Integer feet = KitchenIsland() ? kCabinetRunWithIsland : kCabinetRun;
-    if (KitchenBar())
-        feet += kBarRun;
+    if (KitchenBar()) feet += kBarRun;
     const CabinetPrices prices = rowFor(kCabinetPrices, &CabinetPrices::grade, DefaultGrade());
     return (dbl(feet) * prices.perFoot + prices.base) * LocationFactor();
 }

@@ -7,7 +7,8 @@ using estimate::costs::dbl;
 using estimate::costs::notNegative;
 using estimate::costs::rowFor;
 
-namespace {
+namespace
+{
 
 // Electric and geothermal heat by living area; each band includes its upper bound.
 struct HeatPumpBand {
@@ -16,6 +17,7 @@ struct HeatPumpBand {
     float geothermal;
 };
 constexpr int kOpenEnd = std::numeric_limits<int>::max();
+// clang-format off
 constexpr std::array<HeatPumpBand, 7> kHeatPumpBands{{
     // living area up to  electric  geothermal
     {1600,                8694.0f,  9522.0f},
@@ -26,6 +28,7 @@ constexpr std::array<HeatPumpBand, 7> kHeatPumpBands{{
     {4200,                17388.0f, 19044.0f},
     {kOpenEnd,            18216.0f, 19768.5f},
 }};
+// clang-format on
 
 // Gas heat by living area; each band includes its lower bound. The bands from 3000 up
 // price two systems. Items add left to right; unused slots hold 0.
@@ -39,6 +42,7 @@ struct GasBand {
     std::array<float, 2> closing;
 };
 constexpr int kBottom = std::numeric_limits<int>::min();
+// clang-format off
 constexpr std::array<GasBand, 8> kGasBands{{
     // from  no AC     with AC                   grades 1, 2            other grades       band items                                                        closing
     {4400,  {3459.0f}, {38.0f, 10515.0f, 368.0f}, {687.0f, 687.0f, 73.0f}, {1805.0f, 1805.0f}, {925.0f, 1370.0f, 1055.0f, 1210.0f, 462.6f, 514.0f, 415.0f, 500.0f}, {82.0f, 82.0f}},
@@ -50,11 +54,11 @@ constexpr std::array<GasBand, 8> kGasBands{{
     {1500,  {1019.0f}, {5118.0f},                 {589.0f, 73.0f},         {1523.0f},          {740.0f, 696.0f, 444.0f, 355.0f},                                  {82.0f}},
     {kBottom, {1019.0f}, {4718.0f},               {589.0f, 73.0f},         {1523.0f},          {629.0f, 579.0f, 355.2f, 284.0f},                                  {82.0f}},
 }};
+// clang-format on
 constexpr float kGradeThreeG = 132.0f;
 constexpr float kOtherGradeG = 239.0f;
 
-template <std::size_t N>
-void addEach(double& amount, const std::array<float, N>& prices)
+template <std::size_t N> void addEach(double& amount, const std::array<float, N>& prices)
 {
     for (float price : prices)
         amount += price;
@@ -68,6 +72,7 @@ struct CircuitPrices {
     float eachK;
     float eachR;
 };
+// clang-format off
 constexpr std::array<CircuitPrices, 4> kCircuitPrices{{
     // grade  panel   each G  each K  each R
     {1,       80.2f,  72.0f,  88.0f,  72.0f},
@@ -75,6 +80,7 @@ constexpr std::array<CircuitPrices, 4> kCircuitPrices{{
     {3,       251.6f, 72.0f,  132.0f, 112.0f},
     {4,       251.6f, 72.0f,  132.0f, 112.0f},
 }};
+// clang-format on
 
 constexpr float kGasServiceWithAC = 1487.0f;
 constexpr float kGasService = 798.4f;
@@ -116,8 +122,7 @@ double clsHomeData::HVAC() const
     } else if (heat == 0) {
         const int grade = DefaultGrade();
         for (const GasBand& band : kGasBands) {
-            if (livingArea < band.from)
-                continue;
+            if (livingArea < band.from) continue;
             if (AC())
                 addEach(amount, band.baseAC);
             else
@@ -152,19 +157,14 @@ double clsHomeData::Electrical() const
 
     // Circuits of kind R, K and G.
     vb::Integer r = rooms - kOne;
-    if (familyRoom)
-        r -= kOne;
-    if (greatRoom)
-        r -= kOne;
-    r = notNegative(r);
+    if (familyRoom) r -= kOne;
+    if (greatRoom) r -= kOne;
+    r = notNegative(r); // no room of its own beside a family and a great room: no circuits, not a credit
     vb::Integer k = familyRoom ? vb::Integer(16) : kEight;
-    if (greatRoom)
-        k += kEight;
-    if (finishBasement)
-        k += kEight;
+    if (greatRoom) k += kEight;
+    if (finishBasement) k += kEight;
     vb::Integer g = basement && !finishBasement ? cars + kFour : cars + kTwo;
-    if (rmBonusRoom() && !FinishBonusRoom())
-        g += kTwo;
+    if (rmBonusRoom() && !FinishBonusRoom()) g += kTwo;
 
     const CircuitPrices prices = rowFor(kCircuitPrices, &CircuitPrices::grade, grade);
 
@@ -175,13 +175,10 @@ double clsHomeData::Electrical() const
         amount = kHeatPumpService;
 
     amount += 48.55f;
-    if (rmUtilityRoom())
-        amount += 94.0f;
+    if (rmUtilityRoom()) amount += 94.0f;
     amount += dbl((rooms - fullBaths - halfBaths) * kFive) * kDevice;
-    if (finishBasement)
-        amount += dbl(BasementSqFt()) / 100.0 * kDevice;
-    if (FinishGarage())
-        amount += dbl(cars + kFour) * kDevice;
+    if (finishBasement) amount += dbl(BasementSqFt()) / 100.0 * kDevice;
+    if (FinishGarage()) amount += dbl(cars + kFour) * kDevice;
     amount += dbl(fullBaths + halfBaths) * 47.6f;
     amount += 77.3f;
     amount += 55.05f;
@@ -194,8 +191,7 @@ double clsHomeData::Electrical() const
     amount += 151.5f;
     amount += 87.9f;
     amount += dbl(rooms + cars) * 34.6f;
-    if (basement)
-        amount += 69.2f;
+    if (basement) amount += 69.2f;
     amount += 279.9f;
     amount += 323.0f;
     amount += prices.panel;

@@ -6,11 +6,11 @@ using estimate::costs::dbl;
 using estimate::costs::GradePrices;
 using estimate::costs::rowFor;
 
-namespace {
+namespace
+{
 
 // Adds the listed prices one after the other; unused slots hold 0.
-template <std::size_t N>
-void addEach(double& amount, const std::array<float, N>& prices)
+template <std::size_t N> void addEach(double& amount, const std::array<float, N>& prices)
 {
     for (float price : prices)
         amount += price;
@@ -28,6 +28,7 @@ struct PrefabPrices {
     std::array<float, 4> unit;
     FacePrices face;
 };
+// clang-format off
 constexpr std::array<PrefabPrices, 4> kPrefab{{
     // grade  unit                            face brick        face stone
     {1,       {1422.85f, 35.4f, 85.0f, 0.0f}, {{279.0f, 433.0f}, {643.0f, 445.0f}}},
@@ -35,6 +36,7 @@ constexpr std::array<PrefabPrices, 4> kPrefab{{
     {3,       {2748.3f, 44.0f, 93.0f, 0.0f},  {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
     {4,       {3765.8f, 44.0f, 93.0f, 211.5f}, {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
 }};
+// clang-format on
 // Flue by house style: one or one and a half storeys, or taller.
 struct FluePrices {
     std::array<float, 3> flue;
@@ -49,12 +51,13 @@ constexpr std::array<float, 3> kPrefabFixed{111.5f, 152.5f, 170.5f};
 struct MasonryPrices {
     int grade;
     std::array<float, 4> unit;
-    float styleLow;        // style 1 or 2
-    float styleHigh;       // other styles
-    float overBasement;    // foundation 3 or 4
+    float styleLow;     // style 1 or 2
+    float styleHigh;    // other styles
+    float overBasement; // foundation 3 or 4
     float otherFoundation;
     FacePrices face;
 };
+// clang-format off
 constexpr std::array<MasonryPrices, 4> kMasonry{{
     // grade  unit                                style 1/2  other   basement  other   face brick        face stone
     {1,       {2003.7f, 85.0f, 58.5f, 0.0f},      95.0f,     144.0f, 473.0f,   237.5f, {{279.0f, 433.0f}, {643.0f, 445.0f}}},
@@ -62,6 +65,7 @@ constexpr std::array<MasonryPrices, 4> kMasonry{{
     {3,       {2967.5f, 93.0f, 68.5f, 0.0f},      215.0f,    319.0f, 526.0f,   262.5f, {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
     {4,       {2967.5f, 93.0f, 68.5f, 211.5f},    215.0f,    319.0f, 605.0f,   297.0f, {{445.0f, 575.0f}, {1025.0f, 591.0f}}},
 }};
+// clang-format on
 
 bool lowStyle(int style)
 {
@@ -82,6 +86,7 @@ constexpr WaterHeaterPrices kGasWaterHeater{1049.0f, 597.0f};
 constexpr WaterHeaterPrices kElectricWaterHeater{502.0f, 466.0f};
 
 // Plumbing fixtures.
+// clang-format off
 //                                         grade 1    grade 2    grade 3    grade 4
 constexpr GradePrices kLavatory           {349.5f,    416.5f,    253.0f,    332.0f};
 constexpr GradePrices kSecondBasinPart    {0.0f,      0.0f,      253.0f,    332.0f};
@@ -91,6 +96,7 @@ constexpr GradePrices kShower             {670.0f,    1205.0f,   1255.0f,   1370
 constexpr GradePrices kLaundryTub         {150.59f,   186.82f,   257.72f,   288.77f};
 constexpr GradePrices kMasterTub          {550.0f,    550.0f,    615.0f,    615.0f};
 constexpr GradePrices kMasterGardenTub    {1920.96f,  1920.96f,  2127.96f,  2127.96f};
+// clang-format on
 
 // Faucets by grade (grade 4 takes the grade 3 rows) and finish.
 struct FaucetPrices {
@@ -103,6 +109,7 @@ struct FaucetPrices {
     float laundry;
     float kitchen;
 };
+// clang-format off
 constexpr std::array<FaucetPrices, 9> kFaucets{{
     // grade finish  lavatory  tub      garden tub  shower   laundry  kitchen
     {1,      0,      61.07f,   87.81f,  170.78f,    81.77f,  56.93f,  49.55f},
@@ -115,14 +122,13 @@ constexpr std::array<FaucetPrices, 9> kFaucets{{
     {3,      1,      133.52f,  174.92f, 221.49f,    127.31f, 128.34f, 154.22f},
     {3,      2,      201.83f,  244.26f, 326.03f,    234.95f, 196.65f, 212.18f},
 }};
+// clang-format on
 
 FaucetPrices faucetsFor(int grade, int finish)
 {
-    if (grade == 4)
-        grade = 3;
+    if (grade == 4) grade = 3;
     for (const FaucetPrices& row : kFaucets) {
-        if (row.grade == grade && row.finish == finish)
-            return row;
+        if (row.grade == grade && row.finish == finish) return row;
     }
     return FaucetPrices{};
 }
@@ -155,10 +161,8 @@ double clsHomeData::Fireplace() const
         addEach(amount, faceFor(prices.face, FireplaceFace()));
         const FluePrices& flue = lowStyle(Style()) ? kPrefabFlueLow : kPrefabFlueHigh;
         addEach(amount, flue.flue);
-        if (ExternalChase())
-            amount += flue.externalChase;
-        if (ExteriorPrimary() == u"5")
-            amount += kPrefabStucco;
+        if (ExternalChase()) amount += flue.externalChase;
+        if (ExteriorPrimary() == u"5") amount += kPrefabStucco;
         addEach(amount, kPrefabFixed);
     } else if (fireplaceStyle == 2) {
         // An unlisted grade prices the whole fireplace at 0.
@@ -187,8 +191,8 @@ double clsHomeData::Plumbing() const
     const bool gardenTub = GardenTub();
     const FaucetPrices faucets = faucetsFor(grade, FixtureType());
     const float secondBasin = byGrade(kSecondBasinPart, grade);
-    const double basin = static_cast<double>(byGrade(kLavatory, grade)) + kBasinFitting + secondBasin
-        + faucets.lavatory;
+    const double basin =
+        static_cast<double>(byGrade(kLavatory, grade)) + kBasinFitting + secondBasin + faucets.lavatory;
     const double toiletSet = static_cast<double>(byGrade(kToilet, grade)) + kToiletFitting;
     const vb::Integer fullBaths = NumFullBath();
     const vb::Integer halfBaths = NumHalfBath();
@@ -201,9 +205,9 @@ double clsHomeData::Plumbing() const
 
     // The master bath is always priced, even with no full bath.
     amount += basin * 2.0 + toiletSet;
-    const float masterTub = (gardenTub ? kGardenTubFitting : kTubFitting)
-        + byGrade(gardenTub ? kMasterGardenTub : kMasterTub, grade)
-        + (gardenTub ? faucets.gardenTub : faucets.tub);
+    const float masterTub = (gardenTub ? kGardenTubFitting : kTubFitting) +
+                            byGrade(gardenTub ? kMasterGardenTub : kMasterTub, grade) +
+                            (gardenTub ? faucets.gardenTub : faucets.tub);
     amount += masterTub;
     amount += byGrade(kShower, grade);
     amount += kShowerFitting;
@@ -219,8 +223,8 @@ double clsHomeData::Plumbing() const
     }
 
     if (rmUtilityRoom()) {
-        amount += static_cast<double>(byGrade(kLaundryTub, grade)) + kBasinFitting + secondBasin
-            + faucets.laundry;
+        amount +=
+            static_cast<double>(byGrade(kLaundryTub, grade)) + kBasinFitting + secondBasin + faucets.laundry;
         addEach(amount, kUtilityItems);
     }
 

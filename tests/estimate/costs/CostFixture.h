@@ -15,7 +15,8 @@
 #include <functional>
 #include <memory>
 
-namespace costs_test {
+namespace costs_test
+{
 
 inline QString fixturePath(const QString& name)
 {
@@ -38,7 +39,8 @@ inline void buildDatabase(const QString& path, const QString& script)
 }
 
 // A fresh house file (a kitchen and nothing else) loaded into one record.
-class CostTest : public ::testing::Test {
+class CostTest : public ::testing::Test
+{
 protected:
     void SetUp() override { freshHouse(); }
 
@@ -52,8 +54,7 @@ protected:
         const QString controlPath = m_dir.filePath(QStringLiteral("control") + n + QStringLiteral(".cfg"));
         buildDatabase(housePath, fixturePath(QStringLiteral("house.sql")));
         buildDatabase(controlPath, fixturePath(QStringLiteral("control.sql")));
-        if (HasFatalFailure())
-            return;
+        if (HasFatalFailure()) return;
         m_houseCn = std::make_unique<ado::Connection>();
         m_controlCn = std::make_unique<ado::Connection>();
         m_houseCn->Open(housePath);
@@ -74,8 +75,7 @@ protected:
 inline ::testing::AssertionResult samePrice(double actual, double expected)
 {
     const double tolerance = 2e-6 * std::max(1.0, std::fabs(expected));
-    if (std::fabs(actual - expected) <= tolerance)
-        return ::testing::AssertionSuccess();
+    if (std::fabs(actual - expected) <= tolerance) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "got " << actual << ", expected " << expected;
 }
 

@@ -8,9 +8,11 @@ using costs_test::errorOf;
 using costs_test::kHouseCosts;
 using costs_test::samePrice;
 
-namespace {
+namespace
+{
 
-class CostTables : public CostTest {
+class CostTables : public CostTest
+{
 protected:
     void ranch(vb::Integer mainFloor)
     {
@@ -26,6 +28,7 @@ TEST_F(CostTables, FloorSystemsPricesBasementCrawlAndUpperFloors)
         int foundation, style, mainFloor, basement, second, bonus;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         // full basement 1500: 1500 x (1.2 + 3.87 + 0.18), no crawl-space term
         {3, 1, 1500, 1500, 0, 0, 7875.0},
@@ -38,6 +41,7 @@ TEST_F(CostTables, FloorSystemsPricesBasementCrawlAndUpperFloors)
         // crawl space ranch with an unfinished bonus room: 1200 x 3.36 + 300 x (3.36 + 1 + 0.18)
         {1, 1, 1200, 0, 0, 300, 1200 * 3.36 + 300 * 4.54},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setStyle(c.style);
         hd->setFoundationType(c.foundation);
@@ -71,6 +75,7 @@ TEST_F(CostTables, RoofSystemsRateByStylePitchAndFootprint)
         int roofStyle, pitch, footprint;
         double rate;
     };
+    // clang-format off
     const Case cases[] = {
         {0, 8, 2499, 5.31}, {0, 8, 2500, 6.29}, // the rate changes at exactly 2500
         {0, 4, 2499, 4.68}, {0, 4, 2500, 5.44}, {0, 10, 1800, 5.69}, {0, 12, 3000, 7.36},
@@ -78,6 +83,7 @@ TEST_F(CostTables, RoofSystemsRateByStylePitchAndFootprint)
         {1, 12, 2499, 11.43}, {2, 12, 2500, 12.82}, // any style but 0 is a hip roof
         {0, 6, 2000, 0.0}, {1, 9, 2600, 0.0},     // unlisted pitches
     };
+    // clang-format on
     for (const Case& c : cases) {
         ranch(c.footprint);
         hd->setRoofStyle(c.roofStyle);
@@ -93,11 +99,13 @@ TEST_F(CostTables, RoofingRateByStylePitchAndGrade)
         int roofStyle, pitch, grade;
         double rate;
     };
+    // clang-format off
     const Case cases[] = {
         {0, 4, 1, 2.66}, {0, 8, 2, 3.05}, {0, 10, 3, 3.5}, {0, 12, 4, 3.57}, {1, 4, 2, 3.72},
         {1, 8, 1, 3.61}, {1, 10, 4, 4.83}, {1, 12, 3, 5.08}, {3, 12, 1, 3.93},
         {0, 6, 2, 0.0}, {0, 8, 0, 0.0}, {1, 8, 5, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         ranch(1800);
         hd->setNumCarGarage(1);
@@ -111,9 +119,11 @@ TEST_F(CostTables, RoofingRateByStylePitchAndGrade)
 
 TEST_F(CostTables, GarageDoorsByCars)
 {
+    // clang-format off
     const std::pair<int, double> cases[] = {
         {0, 0.0}, {1, 1478.77}, {2, 1921.08}, {3, 2501.85 + 898}, {4, 2944.16 + 898}, {5, 0.0},
     };
+    // clang-format on
     for (const auto& [cars, expected] : cases) {
         hd->setNumCarGarage(cars);
         EXPECT_TRUE(samePrice(hd->GarageDoors(), expected)) << cars << " cars";
@@ -122,9 +132,11 @@ TEST_F(CostTables, GarageDoorsByCars)
 
 TEST_F(CostTables, ExteriorDoorsByGrade)
 {
+    // clang-format off
     const std::pair<int, double> cases[] = {
         {1, 4 * 617.83}, {2, 4 * 787.83}, {3, 4 * 938.33}, {4, 4 * 1311.83}, {0, 0.0}, {5, 0.0},
     };
+    // clang-format on
     for (const auto& [grade, expected] : cases) {
         hd->setDefaultGrade(grade);
         EXPECT_TRUE(samePrice(hd->ExteriorDoors(), expected)) << "grade " << grade;
@@ -138,11 +150,13 @@ TEST_F(CostTables, KitchenCabinetRuns)
         int grade;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         {true, true, 1, 28 * 123.34 + 2853},  {false, true, 2, 24 * 167.74 + 4219.8},
         {false, false, 3, 20 * 327.74 + 5401.9}, {true, false, 4, 24 * 445.72 + 6427},
         {true, true, 0, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setKitchenIsland(c.island);
         hd->setKitchenBar(c.bar);
@@ -161,6 +175,7 @@ TEST_F(CostTables, HeatingByHeatSourceAndLivingAreaBand)
         double expected;
     };
     // Gas: base + grade items + band items + closing items, by the band that holds the area.
+    // clang-format off
     const double lowestNoAC = 1019 + (589 + 73) + (629 + 579 + 355.2 + 284) + 82;   // 3610.2
     const double lowNoAC = 1019 + (589 + 73) + (740 + 696 + 444 + 355) + 82;         // 3998
     const double lowestAC = 4718 + (589 + 73) + (629 + 579 + 355.2 + 284) + 82;      // 7309.2
@@ -199,6 +214,7 @@ TEST_F(CostTables, HeatingByHeatSourceAndLivingAreaBand)
         {2, false, 4, 4201, 19768.5},
         {3, true, 2, 2000, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         ranch(c.livingArea);
         hd->setHeatType(c.heat);
@@ -226,11 +242,13 @@ TEST_F(CostTables, DoorOpenersAddByGradeAndCars)
         int grade, cars;
         double added;
     };
+    // clang-format off
     const Case cases[] = {
         {3, 3, 449 * 2 + 79.8}, {4, 4, 449 * 2 + 79.8}, {1, 1, 318 + 39.9}, {2, 2, 318 + 39.9},
         {2, 3, 318 * 2 + 79.8}, {0, 2, 39.9}, // an unlisted grade still fits the 39.9 part
         {3, 5, 0.0}, {1, 0, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setDefaultGrade(c.grade);
         hd->setNumCarGarage(c.cars);
@@ -245,9 +263,11 @@ TEST_F(CostTables, ElectricalHeatServiceAndBasement)
 {
     ranch(1500);
     hd->setDefaultGrade(1);
+    // clang-format off
     const std::tuple<int, bool, double> services[] = {
         {0, true, 1487}, {0, false, 798.4}, {1, false, 5853.6}, {2, true, 5853.6}, {3, true, 0.0},
     };
+    // clang-format on
     hd->setHeatType(3);
     hd->setAC(false);
     const double noService = hd->Electrical();
@@ -277,6 +297,7 @@ TEST_F(CostTables, StairwaysFlights)
         int grade;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         {1, 1, false, false, 1, 0.0},                    // ranch over a crawl space
         {3, 3, false, false, 2, 2159.45 + 813.15},       // two storey, plain basement stair
@@ -286,6 +307,7 @@ TEST_F(CostTables, StairwaysFlights)
         {4, 4, false, false, 0, 813.15},                 // unlisted grade: only the plain stair
         {4, 4, false, true, 3, 3 * 3183.52},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setStyle(c.style);
         hd->setFoundationType(c.foundation);
@@ -327,11 +349,13 @@ TEST_F(CostTables, InteriorDoorsByGrade)
     // Kitchen, den and 2 bedrooms: 2 bedroom doors, 3 doors (2 bedrooms and the den), 1 open room.
     hd->setNumBedrooms(2);
     hd->setrmDen(true);
+    // clang-format off
     const std::pair<int, double> cases[] = {
         {1, 2 * 602.62 + 3 * 518.91 + 378.12}, {2, 2 * 637.62 + 3 * 533.41 + 378.12},
         {3, 2 * 820.62 + 3 * 641.91 + 378.12}, {4, 2 * 889.61 + 3 * 682.64 + 378.12},
         {0, 0.0},
     };
+    // clang-format on
     for (const auto& [grade, expected] : cases) {
         hd->setDefaultGrade(grade);
         EXPECT_TRUE(samePrice(hd->InteriorDoors(), expected)) << "grade " << grade;
@@ -350,6 +374,7 @@ TEST_F(CostTables, ExteriorTreatmentByBrickConfiguration)
         const char16_t* secondary;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         {0, u"1", u"0", 1200 * 3.83},  {0, u"2", u"0", 1200 * 4.65},
         {0, u"4", u"0", 1200 * 4.72},  {0, u"5", u"0", 1200 * 10.59},
@@ -363,6 +388,7 @@ TEST_F(CostTables, ExteriorTreatmentByBrickConfiguration)
         {5, u"3", u"1", 100 * 3 * 10.01 + 100 * 5 * 3.83 + 400 * 3.83},
         {6, u"1", u"1", 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setBrickConfiguration(c.brick);
         hd->setExteriorPrimary(QString::fromUtf16(c.primary));
@@ -382,6 +408,7 @@ TEST_F(CostTables, FireplaceItems)
         double expected;
     };
     const double prefabFixed = 111.5 + 152.5 + 170.5;
+    // clang-format off
     const Case cases[] = {
         {0, 2, 1, 1, true, u"5", 0.0},
         // prefabricated, grade 1, brick face, ranch
@@ -396,6 +423,7 @@ TEST_F(CostTables, FireplaceItems)
         {2, 2, 4, 2, true, u"1", 2012.65 + 85 + 58.5 + 221 + 277 + 749 + 518},
         {2, 0, 1, 1, false, u"1", 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setFireplaceStyle(c.fireplace);
         hd->setDefaultGrade(c.grade);
@@ -410,9 +438,11 @@ TEST_F(CostTables, FireplaceItems)
 
 TEST_F(CostTables, WaterHeaterByHeatAndGardenTub)
 {
+    // clang-format off
     const std::tuple<int, bool, double> cases[] = {
         {0, false, 597}, {0, true, 1049}, {1, false, 466}, {2, true, 502}, {3, false, 466},
     };
+    // clang-format on
     for (const auto& [heat, tub, expected] : cases) {
         hd->setHeatType(heat);
         hd->setGardenTub(tub);
@@ -429,6 +459,7 @@ TEST_F(CostTables, PlumbingAlwaysPricesMasterBathAndKitchen)
         bool gardenTub;
         double expected;
     };
+    // clang-format off
     const Case cases[] = {
         // grade 1 chrome: basin 349.5 + 139 + 61.07, toilet set 293 + 134.5
         {1, 0, false, (349.5 + 139 + 61.07) * 2 + (293 + 134.5) + (151 + 550 + 87.81)
@@ -448,6 +479,7 @@ TEST_F(CostTables, PlumbingAlwaysPricesMasterBathAndKitchen)
         {4, 1, false, (332 + 139 + 332 + 133.52) * 2 + (782 + 134.5) + (151 + 615 + 174.92)
                           + (1370 + 172 + 127.31) + masterItems + 154.22 + kitchenItems},
     };
+    // clang-format on
     for (const Case& c : cases) {
         hd->setDefaultGrade(c.grade);
         hd->setFixtureType(c.finish);
@@ -503,8 +535,8 @@ TEST_F(CostTables, ElectricalNeverCountsNegativeRoomCircuits)
     hd->setrmFamilyRoom(true);
     hd->setrmGreatRoom(true);
     hd->setDefaultGrade(1);
-    const double expected = 798.4 + 48.55 + 2 * 5 * 39.9 + 77.3 + 55.05 + 85 + 2 * 34.25 + 151.5
-        + 87.9 + 2 * 34.6 + 279.9 + 323 + 80.2 + 2 * 72 + 24 * 88; // K = 16 + 8, G = 2, R = 0
+    const double expected = 798.4 + 48.55 + 2 * 5 * 39.9 + 77.3 + 55.05 + 85 + 2 * 34.25 + 151.5 + 87.9 +
+                            2 * 34.6 + 279.9 + 323 + 80.2 + 2 * 72 + 24 * 88; // K = 16 + 8, G = 2, R = 0
     EXPECT_TRUE(samePrice(hd->Electrical(), expected));
 }
 

@@ -25,7 +25,8 @@ using costs_test::CostTest;
 using costs_test::kHouseCosts;
 using costs_test::samePrice;
 
-namespace {
+namespace
+{
 
 const double I = 1.0 / 24 + 1.0 / 26 + 1.0 / 28 + 1.0 / 30 + 1.0 / 32 + 1.0 / 34 + 1.0 / 36;
 const double K = 3 * (1.0 / 24 + 1.0 / 26 + 1.0 / 28) + 4 * (1.0 / 30 + 1.0 / 32 + 1.0 / 34 + 1.0 / 36);
@@ -85,6 +86,7 @@ void plainSite(clsHomeData& h)
     h.setLotPrice(30000.5f);
 }
 
+// clang-format off
 std::vector<House> houses()
 {
     std::vector<House> list;
@@ -427,8 +429,11 @@ std::vector<House> houses()
     }
     return list;
 }
+// clang-format on
 
-class HouseCosts : public CostTest {};
+class HouseCosts : public CostTest
+{
+};
 
 TEST_F(HouseCosts, EveryCategoryOfEveryHouse)
 {
@@ -449,10 +454,10 @@ TEST_F(HouseCosts, EveryCategoryOfEveryHouse)
 TEST_F(HouseCosts, SinglePrecisionAmountsStaySingle)
 {
     const costs_test::CostMethod singles[] = {
-        &clsHomeData::SlabFloors, &clsHomeData::FloorSystems, &clsHomeData::ExteriorWalls,
-        &clsHomeData::InteriorWalls, &clsHomeData::Headers, &clsHomeData::Insulation,
-        &clsHomeData::DrywallTrim, &clsHomeData::DrywallCeiling, &clsHomeData::InteriorDoors,
-        &clsHomeData::Flooring, &clsHomeData::Stairways,
+        &clsHomeData::SlabFloors,    &clsHomeData::FloorSystems,   &clsHomeData::ExteriorWalls,
+        &clsHomeData::InteriorWalls, &clsHomeData::Headers,        &clsHomeData::Insulation,
+        &clsHomeData::DrywallTrim,   &clsHomeData::DrywallCeiling, &clsHomeData::InteriorDoors,
+        &clsHomeData::Flooring,      &clsHomeData::Stairways,
     };
     for (const House& house : houses()) {
         freshHouse();
