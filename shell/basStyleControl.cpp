@@ -22,7 +22,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 constexpr int TwipsPerPixel = 15;
 // &H800000: the pages' dark blue.
@@ -60,7 +61,10 @@ void setForeColor(QWidget* target, const QColor& color)
 }
 
 // &H80000008: the system's window-text colour.
-QColor windowTextColor() { return QApplication::palette().color(QPalette::Text); }
+QColor windowTextColor()
+{
+    return QApplication::palette().color(QPalette::Text);
+}
 
 void require(const QWidget* target)
 {
@@ -68,7 +72,8 @@ void require(const QWidget* target)
 }
 
 // Swallows typed characters the filter changes and refuses pasted text it would change.
-class KeyFilterGuard : public QValidator {
+class KeyFilterGuard : public QValidator
+{
 public:
     KeyFilterGuard(KeyFilter filter, QLineEdit* edit) : QValidator(edit), m_filter(filter)
     {
@@ -141,12 +146,9 @@ void InitLabel(QWidget* Target, vb::Integer Style)
         int topTwips;
     };
     static constexpr LabelStyle styles[] = {
-        {PageTitleLabel, true, 18, 720, 260},
-        {QuestionLabel, false, 12, -1, -1},
-        {StatementLabel, false, 12, 1440, -1},
-        {EmphasisLabel, true, 12, 1440, -1},
-        {DataLabel, true, 12, -1, -1},
-        {SmallPrintLabel, false, 10, -1, -1},
+        {PageTitleLabel, true, 18, 720, 260},  {QuestionLabel, false, 12, -1, -1},
+        {StatementLabel, false, 12, 1440, -1}, {EmphasisLabel, true, 12, 1440, -1},
+        {DataLabel, true, 12, -1, -1},         {SmallPrintLabel, false, 10, -1, -1},
     };
     for (const LabelStyle& s : styles) {
         if (s.style != Style.value()) continue;
@@ -229,12 +231,9 @@ QString FormatCurrencyColumn(int32_t Amount)
         const char16_t* pattern;
     };
     static constexpr Band bands[] = {
-        {99999, u"$###,##0.00"},
-        {9999, u"$ ##,##0.00"},
-        {999, u"$  #,##0.00"},
-        {99, u"$    ##0.00"},
-        {9, u"$     #0.00"},
-        {std::numeric_limits<int32_t>::min(), u"$      0.00"},
+        {99999, u"$###,##0.00"}, {9999, u"$ ##,##0.00"},
+        {999, u"$  #,##0.00"},   {99, u"$    ##0.00"},
+        {9, u"$     #0.00"},     {std::numeric_limits<int32_t>::min(), u"$      0.00"},
     };
     for (const Band& band : bands)
         if (Amount > band.above || band.above == std::numeric_limits<int32_t>::min())

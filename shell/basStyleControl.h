@@ -47,8 +47,7 @@ bool FilterAccepts(KeyFilter Filter, const QString& text);
 // Index of the first option, in the array's order, whose Value is true; -1 when none is.
 // Options is any sequence of option-button pointers (QList, std::vector, std::array);
 // empty slots (nullptr) of a control array keep their index and count as not chosen.
-template <typename OptionArray>
-vb::Integer GetSelectedOption(const OptionArray& Options)
+template <typename OptionArray> vb::Integer GetSelectedOption(const OptionArray& Options)
 {
     int16_t index = 0;
     for (const auto* option : Options) {

@@ -54,12 +54,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     m_cmdSysInfo = new QPushButton(u"&System Info..."_s, this);
     m_cmdSysInfo->setObjectName(u"cmdSysInfo"_s);
     m_cmdSysInfo->setGeometry(384, 300, 100, 28);
-    connect(m_cmdOK, &QPushButton::clicked, this, [this] {
-        vb::guard(u"frmAbout.cmdOK_Click"_s, [this] { forms::Forms::unload(this); });
-    });
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, [this] {
-        vb::guard(u"frmAbout.cmdSysInfo_Click"_s, [this] { StartSysInfo(); });
-    });
+    connect(m_cmdOK, &QPushButton::clicked, this,
+            [this] { vb::guard(u"frmAbout.cmdOK_Click"_s, [this] { forms::Forms::unload(this); }); });
+    connect(m_cmdSysInfo, &QPushButton::clicked, this,
+            [this] { vb::guard(u"frmAbout.cmdSysInfo_Click"_s, [this] { StartSysInfo(); }); });
 
     vb::guard(u"frmAbout.Form_Load"_s, [this] { Form_Load(); });
 }
@@ -68,21 +66,21 @@ void frmAbout::Form_Load()
 {
     const QString version = u"%1.%2"_s.arg(forms::App::Major()).arg(forms::App::Minor());
     setWindowTitle(forms::App::Title() + u" Version "_s + version);
-    m_lbProduct->setText(forms::App::Title() + u"\nVersion "_s + version + u" (Build "_s
-                         + QString::number(forms::App::Revision()) + u")\n"_s + frmSplash::NoticeLine());
+    m_lbProduct->setText(forms::App::Title() + u"\nVersion "_s + version + u" (Build "_s +
+                         QString::number(forms::App::Revision()) + u")\n"_s + frmSplash::NoticeLine());
     m_lbStatement->setText(
         u"Tavimoor estimates what it costs to build the house you describe, from your answers, "
         "the quality of construction you choose and the building costs where you live."_s);
-    m_lbStatement2->setText(
-        u"The figures are a guide for planning and for talks with builders and lenders; "
-        "they are not a bid or a quote."_s);
+    m_lbStatement2->setText(u"The figures are a guide for planning and for talks with builders and lenders; "
+                            "they are not a bid or a quote."_s);
     m_lbContact->setText(u"Quorbel Software\nsupport@quorbel.example\nwww.quorbel.example"_s);
 
     forms::ImageList pictures(QString(), QSize(120, 90));
     pictures.add(u"Style1"_s);
     pictures.add(u"Gable"_s);
     m_Image1->setPixmap(pictures.picture(u"Style1"_s));
-    m_Image2->setPixmap(pictures.picture(u"Gable"_s).scaled(80, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_Image2->setPixmap(
+        pictures.picture(u"Gable"_s).scaled(80, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     m_lbFileVersion->setText(u"File Version: "_s);
     if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);

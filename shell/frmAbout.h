@@ -6,7 +6,8 @@ class QLabel;
 class QPushButton;
 
 // Help > About: the program's version, the open house file's version and the maker's contact.
-class frmAbout : public QDialog {
+class frmAbout : public QDialog
+{
     Q_OBJECT
 
 public:

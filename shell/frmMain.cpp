@@ -28,7 +28,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 // The band's colours: the pages' dark blue fading to a lighter blue.
 const QColor BandDark(0x0b, 0x1f, 0x4d);
@@ -39,7 +40,8 @@ constexpr int CurveWidth = 44;
 constexpr int TotalWidth = 250;
 
 // pcBreak: the band's filler, with the program's name.
-class BreakPanel : public QWidget {
+class BreakPanel : public QWidget
+{
 public:
     using QWidget::QWidget;
 
@@ -63,7 +65,8 @@ protected:
 };
 
 // imgCurve: the sweep from the band into the total panel.
-class CurveImage : public QWidget {
+class CurveImage : public QWidget
+{
 public:
     using QWidget::QWidget;
 
@@ -84,7 +87,8 @@ protected:
 };
 
 // pcTotal: the right end of the band.
-class TotalPanelWidget : public QWidget {
+class TotalPanelWidget : public QWidget
+{
 public:
     using QWidget::QWidget;
 
@@ -99,7 +103,8 @@ protected:
 };
 
 // The page area: the workspace behind the pages.
-class PageArea : public QWidget {
+class PageArea : public QWidget
+{
 public:
     using QWidget::QWidget;
 
@@ -113,7 +118,10 @@ protected:
 
 } // namespace
 
-QString TotalCostFigures::TotalText() const { return vb::Format(TotalCost, u"$###,###"_s); }
+QString TotalCostFigures::TotalText() const
+{
+    return vb::Format(TotalCost, u"$###,###"_s);
+}
 
 QString TotalCostFigures::PaymentText() const
 {
@@ -136,7 +144,8 @@ TotalCostFigures ComputeTotalCost(double totalCost, float interestRate)
 void UpdateTotalCost()
 {
     if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
-    const TotalCostFigures f = ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
+    const TotalCostFigures f =
+        ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
     g_TotalCost = f.TotalCost;
     g_MonthlyPrincipalInterest = f.MonthlyPrincipalInterest;
     g_MonthlyMortgageInsurance = f.MonthlyMortgageInsurance;
@@ -194,8 +203,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
     layout->addWidget(m_pcToolbar);
     layout->addWidget(m_pageArea, 1);
     setCentralWidget(central);
+    m_pcToolbar->installEventFilter(this);
+    m_pageArea->installEventFilter(this);
 
-    for (const QString& key : forms::ImageList::standardKeys()) m_imageList.add(key);
+    for (const QString& key : forms::ImageList::standardKeys())
+        m_imageList.add(key);
 
     if (!forms::Forms::isRegistered(u"frmAbout"_s)) registerShellWindows();
     createMenus();
@@ -213,9 +225,8 @@ void frmMain::createMenus()
     auto add = [this](QMenu* menu, const QString& name, const QString& caption, auto handler) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [name, handler] {
-            vb::guard(u"frmMain."_s + name + u"_Click"_s, handler);
-        });
+        connect(action, &QAction::triggered, this,
+                [name, handler] { vb::guard(u"frmMain."_s + name + u"_Click"_s, handler); });
         return action;
     };
     auto separator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
@@ -245,8 +256,14 @@ void frmMain::createMenus()
     add(mnuHelp, u"mnuHelpAbout"_s, u"&About ..."_s, [this] { mnuHelpAbout_Click(); });
 }
 
-QString frmMain::FaqUrl() { return u"https://www.quorbel.example/tavimoor/faq.html"_s; }
-QString frmMain::HomePageUrl() { return u"https://www.quorbel.example/"_s; }
+QString frmMain::FaqUrl()
+{
+    return u"https://www.quorbel.example/tavimoor/faq.html"_s;
+}
+QString frmMain::HomePageUrl()
+{
+    return u"https://www.quorbel.example/"_s;
+}
 
 void frmMain::MDIForm_Load()
 {
@@ -258,7 +275,7 @@ void frmMain::MDIForm_Load()
 
 void frmMain::layoutTopBand()
 {
-    const int w = m_pcToolbar->width() > 0 ? m_pcToolbar->width() : width();
+    const int w = m_pcToolbar->width();
     m_pcTotal->move(w - m_pcTotal->width(), 0);
     m_imgCurve->move(m_pcTotal->x() - m_imgCurve->width(), 0);
     m_pcBreak->setGeometry(0, 0, std::max(0, w - m_imgCurve->width() - m_pcTotal->width()), BandHeight);
@@ -271,12 +288,17 @@ void frmMain::MDIForm_Resize()
     if (g_CurrentForm) InitForm();
 }
 
-bool frmMain::MDIForm_QueryUnload() { return FileClose(); }
-
-void frmMain::resizeEvent(QResizeEvent* event)
+bool frmMain::MDIForm_QueryUnload()
 {
-    QMainWindow::resizeEvent(event);
-    vb::guard(u"frmMain.MDIForm_Resize"_s, [this] { MDIForm_Resize(); });
+    return FileClose();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // The band and the page area get their sizes from the layout, after the window's own resize.
+    if (event->type() == QEvent::Resize && (watched == m_pcToolbar || watched == m_pageArea))
+        vb::guard(u"frmMain.MDIForm_Resize"_s, [this] { MDIForm_Resize(); });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -332,7 +354,8 @@ void frmMain::LaunchBrowser(const QString& URL)
         forms::MsgBox(u"Could not find associated Browser"_s, forms::vbExclamation, u"Browser Not Found"_s);
         return;
     }
-    if (!browser->openUrl(URL)) forms::MsgBox(u"Web Page not Opened"_s, forms::vbExclamation, u"URL Failed"_s);
+    if (!browser->openUrl(URL))
+        forms::MsgBox(u"Web Page not Opened"_s, forms::vbExclamation, u"URL Failed"_s);
 }
 
 void frmMain::mnuFilePrint_Click()
@@ -356,8 +379,9 @@ void frmMain::mnuHelpContents_Click()
     vb::Trap trap = vb::Trap::silent();
     trap([this] {
         if (m_helpFile.isEmpty())
-            forms::MsgBox(u"Unable to display Help Contents. There is no Help associated with this project."_s,
-                          forms::vbInformation, windowTitle());
+            forms::MsgBox(
+                u"Unable to display Help Contents. There is no Help associated with this project."_s,
+                forms::vbInformation, windowTitle());
         else
             help::showTopic(help::ContextContents);
     });

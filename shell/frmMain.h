@@ -39,7 +39,8 @@ void registerShellWindows();
 
 // The program's frame window: the top band with the running total, the File and Help menus,
 // the common dialog and the image list. Pages are child widgets of pageArea().
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -72,7 +73,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -43,7 +43,10 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Form_Load();
 }
 
-QString frmSplash::NoticeLine() { return u"Copyright \u00a9 2026 Quorbel Software. All rights reserved."_s; }
+QString frmSplash::NoticeLine()
+{
+    return u"Copyright \u00a9 2026 Quorbel Software. All rights reserved."_s;
+}
 
 void frmSplash::Form_Load()
 {

@@ -6,7 +6,8 @@ class QFrame;
 class QLabel;
 
 // The start-up window: product, version, maker and notice over a picture of a house.
-class frmSplash : public QWidget {
+class frmSplash : public QWidget
+{
     Q_OBJECT
 
 public:

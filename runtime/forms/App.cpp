@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QVersionNumber>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 QString& pathOverride()
 {
@@ -41,9 +43,18 @@ QString App::Title()
     return QStringLiteral("Tavimoor");
 }
 
-int App::Major() { return version().majorVersion(); }
-int App::Minor() { return version().minorVersion(); }
-int App::Revision() { return version().microVersion(); }
+int App::Major()
+{
+    return version().majorVersion();
+}
+int App::Minor()
+{
+    return version().minorVersion();
+}
+int App::Revision()
+{
+    return version().microVersion();
+}
 
 QString App::CompanyName()
 {
@@ -54,10 +65,14 @@ QString App::CompanyName()
 void App::setPath(const QString& path)
 {
     QString p = QDir::fromNativeSeparators(path);
-    while (p.size() > 1 && p.endsWith(QLatin1Char('/'))) p.chop(1);
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
     pathOverride() = p;
 }
 
-void App::setTitle(const QString& title) { titleOverride() = title; }
+void App::setTitle(const QString& title)
+{
+    titleOverride() = title;
+}
 
 } // namespace forms

@@ -2,13 +2,15 @@
 
 #include <QString>
 
-namespace forms {
+namespace forms
+{
 
 // The running program: its folder, title and version.
-class App {
+class App
+{
 public:
-    static QString Path();        // the executable's folder, no trailing "/"
-    static QString Title();       // "Tavimoor" unless set
+    static QString Path();  // the executable's folder, no trailing "/"
+    static QString Title(); // "Tavimoor" unless set
     static int Major();
     static int Minor();
     static int Revision();

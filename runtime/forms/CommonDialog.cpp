@@ -7,9 +7,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 QtFileDialogs& qtDialogs()
 {
@@ -25,9 +27,11 @@ QStringList qtFilters(const QString& filter)
     QStringList result;
     const QStringList parts = filter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        const QString patterns =
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
         QString description = parts[i];
-        if (!description.contains(QLatin1Char('('))) description += QStringLiteral(" (") + patterns + QLatin1Char(')');
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (") + patterns + QLatin1Char(')');
         result << description;
     }
     return result;
@@ -59,7 +63,10 @@ FileDialogService* setFileDialogService(FileDialogService* service)
     return previous;
 }
 
-FileDialogService* fileDialogService() { return g_service ? g_service : &qtDialogs(); }
+FileDialogService* fileDialogService()
+{
+    return g_service ? g_service : &qtDialogs();
+}
 
 std::optional<QString> QtFileDialogs::run(const FileDialogRequest& request, QWidget* owner)
 {
@@ -124,8 +131,14 @@ std::optional<QString> ScriptedFileDialogs::run(const FileDialogRequest& request
     return call.result;
 }
 
-void CommonDialog::ShowOpen() { show(FileDialogRequest::Kind::Open); }
-void CommonDialog::ShowSave() { show(FileDialogRequest::Kind::Save); }
+void CommonDialog::ShowOpen()
+{
+    show(FileDialogRequest::Kind::Open);
+}
+void CommonDialog::ShowSave()
+{
+    show(FileDialogRequest::Kind::Save);
+}
 
 void CommonDialog::show(FileDialogRequest::Kind kind)
 {

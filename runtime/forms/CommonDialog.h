@@ -7,7 +7,8 @@
 
 class QWidget;
 
-namespace forms {
+namespace forms
+{
 
 // Error raised by a dialog with CancelError set when the user cancels.
 inline constexpr int ErrCancelSelected = 32755;
@@ -21,7 +22,8 @@ struct FileDialogRequest {
     QString fileName; // name shown at start
 };
 
-class FileDialogService {
+class FileDialogService
+{
 public:
     virtual ~FileDialogService() = default;
     // The chosen path, or nullopt when the user cancelled.
@@ -33,7 +35,8 @@ FileDialogService* setFileDialogService(FileDialogService* service);
 FileDialogService* fileDialogService();
 
 // The Qt implementation. The save dialog asks itself before replacing an existing file.
-class QtFileDialogs : public FileDialogService {
+class QtFileDialogs : public FileDialogService
+{
 public:
     std::optional<QString> run(const FileDialogRequest& request, QWidget* owner) override;
 };
@@ -43,7 +46,8 @@ public:
 // filter's first extension. The save dialog's overwrite question is scripted too: when the
 // reply names an existing file, the next overwrite answer (default: yes) decides whether the
 // path is returned or the dialog counts as cancelled.
-class ScriptedFileDialogs : public FileDialogService {
+class ScriptedFileDialogs : public FileDialogService
+{
 public:
     struct Call {
         FileDialogRequest request;
@@ -74,7 +78,8 @@ private:
 };
 
 // The common dialog control: properties set before a Show method, FileName read back after.
-class CommonDialog {
+class CommonDialog
+{
 public:
     explicit CommonDialog(QWidget* owner = nullptr) : m_owner(owner) {}
 

@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 struct Table {
     QHash<QString, std::function<QWidget*()>> factories;
@@ -21,7 +23,10 @@ Table& table()
     return t;
 }
 
-QString key(const QString& className) { return className.toLower(); }
+QString key(const QString& className)
+{
+    return className.toLower();
+}
 
 } // namespace
 
@@ -30,7 +35,10 @@ void Forms::registerClass(const QString& className, std::function<QWidget*()> fa
     table().factories.insert(key(className), std::move(factory));
 }
 
-bool Forms::isRegistered(const QString& className) { return table().factories.contains(key(className)); }
+bool Forms::isRegistered(const QString& className)
+{
+    return table().factories.contains(key(className));
+}
 
 QWidget* Forms::instance(const QString& className)
 {
@@ -47,7 +55,10 @@ QWidget* Forms::instance(const QString& className)
     return w;
 }
 
-bool Forms::isLoaded(const QString& className) { return !table().instances.value(key(className)).isNull(); }
+bool Forms::isLoaded(const QString& className)
+{
+    return !table().instances.value(key(className)).isNull();
+}
 
 void Forms::unload(QWidget* window)
 {

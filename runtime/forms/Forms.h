@@ -7,11 +7,13 @@
 
 class QWidget;
 
-namespace forms {
+namespace forms
+{
 
 // One implicit instance per window class, created on first use by the class's factory.
 // The window's objectName is its class name.
-class Forms {
+class Forms
+{
 public:
     static void registerClass(const QString& className, std::function<QWidget*()> factory);
     static bool isRegistered(const QString& className);

@@ -9,7 +9,8 @@
 
 #include <algorithm>
 
-namespace forms {
+namespace forms
+{
 
 ImageList::ImageList(QString folder, QSize size)
     : m_folder(folder.isEmpty() ? App::Path() + QStringLiteral("/pictures") : std::move(folder)), m_size(size)
@@ -27,12 +28,16 @@ void ImageList::add(const QString& key)
     if (!m_keys.contains(key)) m_keys << key;
 }
 
-bool ImageList::contains(const QString& key) const { return m_keys.contains(key, Qt::CaseInsensitive); }
+bool ImageList::contains(const QString& key) const
+{
+    return m_keys.contains(key, Qt::CaseInsensitive);
+}
 
 QPixmap ImageList::picture(const QString& key) const
 {
-    const auto listed = std::find_if(m_keys.cbegin(), m_keys.cend(),
-                                     [&](const QString& k) { return k.compare(key, Qt::CaseInsensitive) == 0; });
+    const auto listed = std::find_if(m_keys.cbegin(), m_keys.cend(), [&](const QString& k) {
+        return k.compare(key, Qt::CaseInsensitive) == 0;
+    });
     if (listed == m_keys.cend()) throw vb::VbError(35601, QStringLiteral("Element not found"));
     const QString& name = *listed;
     auto cached = m_cache.constFind(name);
@@ -60,9 +65,9 @@ QPixmap ImageList::picture(const QString& key) const
 
 QStringList ImageList::standardKeys()
 {
-    return {QStringLiteral("Style0"), QStringLiteral("Style1"), QStringLiteral("Style2"),
-            QStringLiteral("Style3"), QStringLiteral("Bedroom"), QStringLiteral("Gable"),
-            QStringLiteral("Hip"),    QStringLiteral("Pitch4"),  QStringLiteral("Pitch8"),
+    return {QStringLiteral("Style0"),  QStringLiteral("Style1"),  QStringLiteral("Style2"),
+            QStringLiteral("Style3"),  QStringLiteral("Bedroom"), QStringLiteral("Gable"),
+            QStringLiteral("Hip"),     QStringLiteral("Pitch4"),  QStringLiteral("Pitch8"),
             QStringLiteral("Pitch10"), QStringLiteral("Pitch12")};
 }
 

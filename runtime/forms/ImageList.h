@@ -6,10 +6,12 @@
 #include <QString>
 #include <QStringList>
 
-namespace forms {
+namespace forms
+{
 
 // Pictures by key, loaded from <folder>/<Key>.svg (default folder: <program folder>/pictures).
-class ImageList {
+class ImageList
+{
 public:
     // An empty size keeps each drawing's own size; otherwise drawings are fitted into it.
     explicit ImageList(QString folder = QString(), QSize size = QSize());

@@ -2,11 +2,14 @@
 
 #include <QDialog>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
-class QtModals : public ModalService {
+class QtModals : public ModalService
+{
 public:
     int exec(QDialog* dialog) override { return dialog->exec(); }
 };
@@ -28,7 +31,10 @@ ModalService* setModalService(ModalService* s)
     return previous;
 }
 
-int showModal(QDialog* dialog) { return dialog ? service().exec(dialog) : 0; }
+int showModal(QDialog* dialog)
+{
+    return dialog ? service().exec(dialog) : 0;
+}
 
 ScriptedModals::ScriptedModals() : m_previous(setModalService(this)) {}
 

@@ -6,10 +6,12 @@
 
 class QDialog;
 
-namespace forms {
+namespace forms
+{
 
 // Showing a window modal (the about boxes). Tests install a fake that logs instead of blocking.
-class ModalService {
+class ModalService
+{
 public:
     virtual ~ModalService() = default;
     virtual int exec(QDialog* dialog) = 0;
@@ -22,7 +24,8 @@ int showModal(QDialog* dialog);
 
 // Test fake: installs itself while it lives; logs each dialog's objectName and window title
 // and returns without blocking (result: Rejected unless set).
-class ScriptedModals : public ModalService {
+class ScriptedModals : public ModalService
+{
 public:
     struct Call {
         QString objectName;

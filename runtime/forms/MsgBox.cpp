@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 QtMessageBoxes& qtBoxes()
 {
@@ -17,7 +19,10 @@ QtMessageBoxes& qtBoxes()
 
 MessageBoxService* g_service = nullptr;
 
-int buttonSet(int buttons) { return buttons & 7; }
+int buttonSet(int buttons)
+{
+    return buttons & 7;
+}
 
 } // namespace
 
@@ -28,7 +33,10 @@ MessageBoxService* setMessageBoxService(MessageBoxService* service)
     return previous;
 }
 
-MessageBoxService* messageBoxService() { return g_service ? g_service : &qtBoxes(); }
+MessageBoxService* messageBoxService()
+{
+    return g_service ? g_service : &qtBoxes();
+}
 
 int MsgBox(const QString& prompt, int buttons, const QString& title)
 {
@@ -62,10 +70,17 @@ int QtMessageBoxes::show(const QString& prompt, int buttons, const QString& titl
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (buttons & 0x70) {
-    case vbCritical: icon = QMessageBox::Critical; break;
-    case vbExclamation: icon = QMessageBox::Warning; break;
-    case vbInformation: icon = QMessageBox::Information; break;
-    default: break;
+    case vbCritical:
+        icon = QMessageBox::Critical;
+        break;
+    case vbExclamation:
+        icon = QMessageBox::Warning;
+        break;
+    case vbInformation:
+        icon = QMessageBox::Information;
+        break;
+    default:
+        break;
     }
     QMessageBox box(icon, title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
     switch (buttonSet(buttons)) {
@@ -85,15 +100,17 @@ int QtMessageBoxes::show(const QString& prompt, int buttons, const QString& titl
     box.exec();
     auto* clicked = box.clickedButton();
     switch (box.standardButton(clicked)) {
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    case QMessageBox::Cancel: return vbCancel;
-    case QMessageBox::Ok: return vbOK;
+    case QMessageBox::Yes:
+        return vbYes;
+    case QMessageBox::No:
+        return vbNo;
+    case QMessageBox::Cancel:
+        return vbCancel;
+    case QMessageBox::Ok:
+        return vbOK;
     default:
         // Closed from the title bar: Cancel where there is one, else the only answer.
-        return buttonSet(buttons) == vbYesNoCancel ? vbCancel
-               : buttonSet(buttons) == vbYesNo     ? vbNo
-                                                   : vbOK;
+        return buttonSet(buttons) == vbYesNoCancel ? vbCancel : buttonSet(buttons) == vbYesNo ? vbNo : vbOK;
     }
 }
 

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace forms {
+namespace forms
+{
 
 // Button sets and icons, added together as the style number.
 enum MsgBoxStyle : int {
@@ -32,7 +33,8 @@ int defaultAnswer(int buttons);
 // True when answer is one of the buttons the style number shows.
 bool isAnswerOf(int buttons, int answer);
 
-class MessageBoxService {
+class MessageBoxService
+{
 public:
     virtual ~MessageBoxService() = default;
     virtual int show(const QString& prompt, int buttons, const QString& title) = 0;
@@ -43,14 +45,16 @@ MessageBoxService* setMessageBoxService(MessageBoxService* service);
 MessageBoxService* messageBoxService();
 
 // The Qt implementation: a modal QMessageBox over the active window.
-class QtMessageBoxes : public MessageBoxService {
+class QtMessageBoxes : public MessageBoxService
+{
 public:
     int show(const QString& prompt, int buttons, const QString& title) override;
 };
 
 // Test fake: installs itself while it lives. Answers come from the queue; an unscripted box
 // answers its first button. Every box is logged with the answer it got.
-class ScriptedMessageBoxes : public MessageBoxService {
+class ScriptedMessageBoxes : public MessageBoxService
+{
 public:
     struct Call {
         QString prompt;

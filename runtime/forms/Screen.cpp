@@ -3,9 +3,11 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 int g_pointer = vbDefault;
 }
 
@@ -22,6 +24,9 @@ void Screen::setMousePointer(int pointer)
         QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
 }
 
-int Screen::mousePointer() { return g_pointer; }
+int Screen::mousePointer()
+{
+    return g_pointer;
+}
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace forms {
+namespace forms
+{
 
 enum MousePointer : int {
     vbDefault = 0,
@@ -8,7 +9,8 @@ enum MousePointer : int {
 };
 
 // The application-wide mouse pointer.
-class Screen {
+class Screen
+{
 public:
     static void setMousePointer(int pointer);
     static int mousePointer();

@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 struct NamedKey {
     const char16_t* name;
@@ -14,7 +16,7 @@ struct NamedKey {
 };
 
 constexpr NamedKey namedKeys[] = {
-    {u"ENTER", Qt::Key_Return}, {u"TAB", Qt::Key_Tab},   {u"ESC", Qt::Key_Escape},
+    {u"ENTER", Qt::Key_Return},        {u"TAB", Qt::Key_Tab},      {u"ESC", Qt::Key_Escape},
     {u"BACKSPACE", Qt::Key_Backspace}, {u"BS", Qt::Key_Backspace},
 };
 
@@ -52,10 +54,14 @@ void SendKeys(const QString& keys)
             const QString name = keys.mid(i + 1, end - i - 1);
             if (const int key = keyOf(name)) {
                 QString text;
-                if (key == Qt::Key_Return) text = QStringLiteral("\r");
-                else if (key == Qt::Key_Tab) text = QStringLiteral("\t");
-                else if (key == Qt::Key_Backspace) text = QString(QChar(8));
-                else if (name.size() == 1) text = name;
+                if (key == Qt::Key_Return)
+                    text = QStringLiteral("\r");
+                else if (key == Qt::Key_Tab)
+                    text = QStringLiteral("\t");
+                else if (key == Qt::Key_Backspace)
+                    text = QString(QChar(8));
+                else if (name.size() == 1)
+                    text = name;
                 post(key, text);
             }
             i = end;

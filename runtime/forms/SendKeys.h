@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace forms {
+namespace forms
+{
 
 // Sends keystrokes to the focused window without waiting: plain characters and the braced
 // names "{F1}".."{F12}", "{ENTER}", "{TAB}", "{ESC}", "{BACKSPACE}". Unknown names are skipped.

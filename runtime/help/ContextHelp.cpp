@@ -7,11 +7,14 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace help {
+namespace help
+{
 
-namespace {
+namespace
+{
 
-class F1Filter : public QObject {
+class F1Filter : public QObject
+{
 public:
     using QObject::QObject;
 

@@ -2,7 +2,8 @@
 
 class QObject;
 
-namespace help {
+namespace help
+{
 
 // Answers F1 anywhere in the application with the help topic of the focused window: the
 // nearest "HelpContextID" property (int > 0) from the receiving widget up through its parents,

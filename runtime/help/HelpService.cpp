@@ -2,16 +2,18 @@
 
 #include "runtime/forms/App.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QUrl>
 
-namespace help {
+namespace help
+{
 
-namespace {
+namespace
+{
 
 HelpService* g_service = nullptr;
 
@@ -61,9 +63,15 @@ HelpService* setHelpService(HelpService* service)
     return previous;
 }
 
-HelpService* helpService() { return g_service ? g_service : &qtHelp(); }
+HelpService* helpService()
+{
+    return g_service ? g_service : &qtHelp();
+}
 
-void showTopic(int contextId) { helpService()->showTopic(contextId); }
+void showTopic(int contextId)
+{
+    helpService()->showTopic(contextId);
+}
 
 QtHelpWindow::QtHelpWindow(QString folder) : m_folder(std::move(folder)) {}
 
@@ -94,11 +102,12 @@ void QtHelpWindow::showTopic(int contextId)
     if (file && QFile::exists(m_folder + QLatin1Char('/') + *file)) {
         m_window->setSource(QUrl::fromLocalFile(m_folder + QLatin1Char('/') + *file));
         const QString topic = m_window->documentTitle();
-        m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help")
-                                 + (topic.isEmpty() ? QString() : QStringLiteral(" - ") + topic));
+        m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help") +
+                                 (topic.isEmpty() ? QString() : QStringLiteral(" - ") + topic));
     } else {
-        m_window->setHtml(QStringLiteral("<h2>Help is not available</h2><p>The help topics were not found in %1.</p>")
-                              .arg(QDir::toNativeSeparators(m_folder).toHtmlEscaped()));
+        m_window->setHtml(
+            QStringLiteral("<h2>Help is not available</h2><p>The help topics were not found in %1.</p>")
+                .arg(QDir::toNativeSeparators(m_folder).toHtmlEscaped()));
         m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help"));
     }
     m_window->show();

@@ -8,13 +8,15 @@
 #include <optional>
 #include <vector>
 
-namespace help {
+namespace help
+{
 
 inline constexpr int ContextContents = 100;
 inline constexpr int ContextTechnicalSupport = 104;
 
 // Context id -> topic file, read from lines "<contextId> <file>" ("#" starts a comment).
-class TopicMap {
+class TopicMap
+{
 public:
     static TopicMap parse(const QString& text);
     static TopicMap load(const QString& mapFile); // a missing file gives an empty map
@@ -25,7 +27,8 @@ private:
     QHash<int, QString> m_files;
 };
 
-class HelpService {
+class HelpService
+{
 public:
     virtual ~HelpService() = default;
     virtual void showTopic(int contextId) = 0;
@@ -39,7 +42,8 @@ void showTopic(int contextId);
 
 // One reused help window over the HTML topics in a folder with its map file "topics.txt".
 // An unmapped id shows the contents topic; a missing contents topic shows a short notice.
-class QtHelpWindow : public HelpService {
+class QtHelpWindow : public HelpService
+{
 public:
     explicit QtHelpWindow(QString folder = QString()); // empty: <program folder>/help
     ~QtHelpWindow() override;
@@ -55,7 +59,8 @@ private:
 };
 
 // Test fake: installs itself while it lives and logs the ids asked for.
-class ScriptedHelp : public HelpService {
+class ScriptedHelp : public HelpService
+{
 public:
     ScriptedHelp();
     ~ScriptedHelp() override;

@@ -3,9 +3,11 @@
 #include <QDesktopServices>
 #include <QStandardPaths>
 
-namespace os {
+namespace os
+{
 
-namespace {
+namespace
+{
 
 BrowserService* g_service = nullptr;
 
@@ -24,7 +26,10 @@ BrowserService* setBrowserService(BrowserService* service)
     return previous;
 }
 
-BrowserService* browserService() { return g_service ? g_service : &desktop(); }
+BrowserService* browserService()
+{
+    return g_service ? g_service : &desktop();
+}
 
 bool DesktopBrowser::hasBrowser()
 {

@@ -5,10 +5,12 @@
 
 #include <vector>
 
-namespace os {
+namespace os
+{
 
 // Opening addresses in the user's browser.
-class BrowserService {
+class BrowserService
+{
 public:
     virtual ~BrowserService() = default;
     // True when a browser is associated with web pages.
@@ -22,14 +24,16 @@ BrowserService* setBrowserService(BrowserService* service);
 BrowserService* browserService();
 
 // The Qt implementation through QDesktopServices.
-class DesktopBrowser : public BrowserService {
+class DesktopBrowser : public BrowserService
+{
 public:
     bool hasBrowser() override;
     bool openUrl(const QString& url) override;
 };
 
 // Test fake: installs itself while it lives, logs the addresses, and fails as told.
-class ScriptedBrowser : public BrowserService {
+class ScriptedBrowser : public BrowserService
+{
 public:
     ScriptedBrowser();
     ~ScriptedBrowser() override;

@@ -4,9 +4,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace os {
+namespace os
+{
 
-namespace {
+namespace
+{
 
 ProgramLauncher* g_launcher = nullptr;
 
@@ -18,8 +20,9 @@ ProgramLauncher& processLauncher()
 
 QStringList& toolNames()
 {
-    static QStringList names{QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
-                             QStringLiteral("gnome-system-monitor"), QStringLiteral("xfce4-taskmanager")};
+    static QStringList names{QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
+                             QStringLiteral("kinfocenter"), QStringLiteral("gnome-system-monitor"),
+                             QStringLiteral("xfce4-taskmanager")};
     return names;
 }
 
@@ -32,7 +35,10 @@ ProgramLauncher* setProgramLauncher(ProgramLauncher* launcher)
     return previous;
 }
 
-ProgramLauncher* programLauncher() { return g_launcher ? g_launcher : &processLauncher(); }
+ProgramLauncher* programLauncher()
+{
+    return g_launcher ? g_launcher : &processLauncher();
+}
 
 bool ProcessLauncher::start(const QString& program, const QStringList& arguments)
 {
@@ -62,7 +68,13 @@ QString findSystemInformationTool()
     return {};
 }
 
-QStringList systemInformationTools() { return toolNames(); }
-void setSystemInformationTools(const QStringList& names) { toolNames() = names; }
+QStringList systemInformationTools()
+{
+    return toolNames();
+}
+void setSystemInformationTools(const QStringList& names)
+{
+    toolNames() = names;
+}
 
 } // namespace os

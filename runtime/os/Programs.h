@@ -5,10 +5,12 @@
 
 #include <vector>
 
-namespace os {
+namespace os
+{
 
 // Starting other programs.
-class ProgramLauncher {
+class ProgramLauncher
+{
 public:
     virtual ~ProgramLauncher() = default;
     // True when the program was started (detached, in a normal window).
@@ -20,13 +22,15 @@ ProgramLauncher* setProgramLauncher(ProgramLauncher* launcher);
 ProgramLauncher* programLauncher();
 
 // The Qt implementation through QProcess::startDetached.
-class ProcessLauncher : public ProgramLauncher {
+class ProcessLauncher : public ProgramLauncher
+{
 public:
     bool start(const QString& program, const QStringList& arguments) override;
 };
 
 // Test fake: installs itself while it lives and logs what it was asked to start.
-class ScriptedLauncher : public ProgramLauncher {
+class ScriptedLauncher : public ProgramLauncher
+{
 public:
     ScriptedLauncher();
     ~ScriptedLauncher() override;

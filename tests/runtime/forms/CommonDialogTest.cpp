@@ -8,7 +8,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QString Filter = u"All Tavimoor Files (*.tvm)|*.tvm"_s;
 

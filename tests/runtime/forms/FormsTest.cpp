@@ -1,5 +1,5 @@
-#include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
+#include "runtime/forms/App.h"
 #include "runtime/forms/ImageList.h"
 #include "runtime/vb/VbError.h"
 
@@ -13,7 +13,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 TEST(Forms, OneInstancePerClassUntilUnloaded)
 {
@@ -74,7 +75,8 @@ TEST(ImageList, PicturesByKeyFromTheFolder)
     svg.close();
 
     forms::ImageList list(dir.path(), QSize(100, 100));
-    for (const QString& key : forms::ImageList::standardKeys()) list.add(key);
+    for (const QString& key : forms::ImageList::standardKeys())
+        list.add(key);
     const QPixmap gable = list.picture(u"Gable"_s);
     ASSERT_FALSE(gable.isNull());
     EXPECT_EQ(gable.size(), QSize(100, 50)) << "kept in proportion";

@@ -15,7 +15,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 TEST(TopicMap, ReadsIdAndFilePerLine)
 {
@@ -32,7 +33,8 @@ TEST(TopicMap, ReadsIdAndFilePerLine)
         {12, std::nullopt},
         {0, std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(map.file(c.id), c.file) << c.id;
+    for (const Case& c : cases)
+        EXPECT_EQ(map.file(c.id), c.file) << c.id;
     EXPECT_EQ(map.size(), 3);
     EXPECT_EQ(help::TopicMap::load(u"/nonexistent/topics.txt"_s).size(), 0);
 }
@@ -48,8 +50,10 @@ TEST(HelpWindow, OneWindowShowsTheMappedTopicOrTheContents)
 {
     QTemporaryDir dir;
     write(dir.filePath(u"topics.txt"_s), "100 contents.html\n104 support.html\n105 missing.html\n");
-    write(dir.filePath(u"contents.html"_s), "<html><head><title>Contents</title></head><body>All topics</body></html>");
-    write(dir.filePath(u"support.html"_s), "<html><head><title>Support</title></head><body>Call us</body></html>");
+    write(dir.filePath(u"contents.html"_s),
+          "<html><head><title>Contents</title></head><body>All topics</body></html>");
+    write(dir.filePath(u"support.html"_s),
+          "<html><head><title>Support</title></head><body>Call us</body></html>");
 
     help::QtHelpWindow help(dir.path());
     help.showTopic(104);

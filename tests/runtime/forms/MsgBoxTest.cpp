@@ -1,5 +1,5 @@
-#include "runtime/forms/App.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/App.h"
 #include "runtime/forms/Screen.h"
 
 #include <QCursor>
@@ -9,14 +9,16 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 TEST(MsgBox, ScriptedAnswersComeInOrderAndEveryBoxIsLogged)
 {
     forms::ScriptedMessageBoxes boxes;
     boxes.answer(forms::vbNo).answer(forms::vbCancel);
 
-    EXPECT_EQ(forms::MsgBox(u"Save changes?"_s, forms::vbYesNoCancel + forms::vbExclamation, u"Save"_s), forms::vbNo);
+    EXPECT_EQ(forms::MsgBox(u"Save changes?"_s, forms::vbYesNoCancel + forms::vbExclamation, u"Save"_s),
+              forms::vbNo);
     EXPECT_EQ(forms::MsgBox(u"Again?"_s, forms::vbYesNoCancel), forms::vbCancel);
     EXPECT_EQ(forms::MsgBox(u"Unscripted"_s, forms::vbYesNo + forms::vbCritical), forms::vbYes);
 
@@ -44,7 +46,8 @@ TEST(MsgBox, UnscriptedBoxAnswersItsFirstButton)
         {forms::vbYesNo + forms::vbExclamation, forms::vbYes},
     };
     forms::ScriptedMessageBoxes boxes;
-    for (const Case& c : cases) EXPECT_EQ(forms::MsgBox(u"x"_s, c.buttons), c.answer) << c.buttons;
+    for (const Case& c : cases)
+        EXPECT_EQ(forms::MsgBox(u"x"_s, c.buttons), c.answer) << c.buttons;
 }
 
 TEST(MsgBox, AnswersBelongToTheirButtonSet)
