@@ -77,6 +77,8 @@ Program& program()
                         prog->dir.filePath(QString::fromLatin1(file)));
         forms::App::setPath(prog->dir.path());
         auto& registry = com::ComponentRegistry::instance();
+        const QString buttonLibrary = QStringLiteral(TAVIMOOR_BIN_DIR) + u"/libombLustrel.so"_s;
+        if (QFile::exists(buttonLibrary)) registry.loadLibrary(buttonLibrary);
         if (!registry.isRegistered(u"ombLustrel.Lustrel"_s))
             registry.registerClass(u"ombLustrel.Lustrel"_s,
                                    [](QWidget* parent) -> QWidget* { return new BenchButton(parent); });
