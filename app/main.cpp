@@ -7,38 +7,10 @@
 #include "runtime/os/Browser.h"
 #include "shell/basNavigation.h"
 
-#if defined(TAVIMOOR_HAVE_PAGES) && __has_include("pages/registerPages.h")
 #include "pages/registerPages.h"
-#define TAVIMOOR_REGISTER_PAGES 1
-#endif
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QPushButton>
-
-namespace
-{
-
-const QString ButtonProgId = QStringLiteral("ombLustrel.Lustrel");
-
-// A plain button in place of the control library's while the library is not beside the program.
-class StandInButton : public QPushButton
-{
-    Q_OBJECT
-    Q_PROPERTY(bool ShowFocus MEMBER m_showFocus)
-public:
-    explicit StandInButton(QWidget* parent) : QPushButton(parent)
-    {
-        connect(this, &QPushButton::clicked, this, &StandInButton::Click);
-    }
-Q_SIGNALS:
-    void Click();
-
-private:
-    bool m_showFocus = false;
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -54,16 +26,17 @@ int main(int argc, char* argv[])
     os::DesktopBrowser browser;
     os::setBrowserService(&browser);
 
+    // Every button of the program comes from the control library beside it.
     const QString buttonLibrary = forms::App::Path() + QStringLiteral("/libombLustrel.so");
     auto& registry = com::ComponentRegistry::instance();
-    if (QFileInfo::exists(buttonLibrary)) registry.loadLibrary(buttonLibrary);
-    if (!registry.isRegistered(ButtonProgId))
-        registry.registerClass(ButtonProgId,
-                               [](QWidget* parent) -> QWidget* { return new StandInButton(parent); });
+    if (!QFileInfo::exists(buttonLibrary) || !registry.loadLibrary(buttonLibrary) ||
+        !registry.isRegistered(QStringLiteral("ombLustrel.Lustrel"))) {
+        forms::MsgBox(QStringLiteral("The button library could not be loaded:") + QStringLiteral("\r\n") + buttonLibrary,
+                      16, QStringLiteral("Error"));
+        return 1;
+    }
 
-#ifdef TAVIMOOR_REGISTER_PAGES
     pages::registerPages();
-#endif
 
     Main();
     const int result = QApplication::exec();
@@ -75,4 +48,3 @@ int main(int argc, char* argv[])
     return result;
 }
 
-#include "main.moc"

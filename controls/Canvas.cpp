@@ -8,13 +8,16 @@
 #include <algorithm>
 #include <cmath>
 
-namespace ombLustrel {
+namespace ombLustrel
+{
 
-namespace {
+namespace
+{
 
 QRgb toQRgb(com::ColorRef c)
 {
-    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                static_cast<int>((c >> 16) & 0xFF));
 }
 
 // Display text of a caption: "&" removed, the character after it marked, "&&" shown as "&".
@@ -61,7 +64,8 @@ QList<TextLine> layoutText(const QString& text, const QFont& font, int width, ui
         for (qsizetype i = 0; i <= shown.size(); ++i) {
             if (i == shown.size() || shown[i] == u'\n' || shown[i] == u'\r') {
                 paragraphs.append({start, i - start});
-                if (i < shown.size() && shown[i] == u'\r' && i + 1 < shown.size() && shown[i + 1] == u'\n') ++i;
+                if (i < shown.size() && shown[i] == u'\r' && i + 1 < shown.size() && shown[i + 1] == u'\n')
+                    ++i;
                 start = i + 1;
             }
         }
@@ -84,8 +88,10 @@ QList<TextLine> layoutText(const QString& text, const QFont& font, int width, ui
             qsizetype scan = pos;
             while (scan < end) {
                 qsizetype wordEnd = scan;
-                while (wordEnd < end && shown[wordEnd] == u' ') ++wordEnd;
-                while (wordEnd < end && shown[wordEnd] != u' ') ++wordEnd;
+                while (wordEnd < end && shown[wordEnd] == u' ')
+                    ++wordEnd;
+                while (wordEnd < end && shown[wordEnd] != u' ')
+                    ++wordEnd;
                 if (widthOf(pos, wordEnd - pos) <= width) {
                     lineEnd = wordEnd;
                     scan = wordEnd;
@@ -96,14 +102,17 @@ QList<TextLine> layoutText(const QString& text, const QFont& font, int width, ui
             if (lineEnd == pos) {
                 // A word too long for the line breaks between characters (at least one each).
                 qsizetype chars = 1;
-                while (pos + chars < end && shown[pos + chars] != u' ' && widthOf(pos, chars + 1) <= width) ++chars;
+                while (pos + chars < end && shown[pos + chars] != u' ' && widthOf(pos, chars + 1) <= width)
+                    ++chars;
                 lineEnd = pos + chars;
             }
             qsizetype trimmed = lineEnd;
-            while (trimmed > pos && shown[trimmed - 1] == u' ') --trimmed;
+            while (trimmed > pos && shown[trimmed - 1] == u' ')
+                --trimmed;
             ranges.append({pos, trimmed - pos});
             pos = lineEnd;
-            while (pos < end && shown[pos] == u' ') ++pos;
+            while (pos < end && shown[pos] == u' ')
+                ++pos;
         }
     }
 
@@ -131,8 +140,8 @@ intptr_t Canvas::CreatehDC()
 void Canvas::requireDc(const QString& source) const
 {
     if (m_hdc == 0)
-        throw vb::VbError(vb::ErrObjectDefined, QStringLiteral("Must set hDC property before performing this operation"),
-                          source);
+        throw vb::VbError(vb::ErrObjectDefined,
+                          QStringLiteral("Must set hDC property before performing this operation"), source);
 }
 
 void Canvas::CreateBitmap(intptr_t, int bitmapWidth, int bitmapHeight)
@@ -179,9 +188,15 @@ void Canvas::plot(int x, int y, com::ColorRef color)
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
     QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
     switch (m_drawMode) {
-    case R2_NOT: row[x] = row[x] ^ 0x00FFFFFFu; break;
-    case R2_XORPEN: row[x] = row[x] ^ (toQRgb(color) & 0x00FFFFFFu); break;
-    default: row[x] = toQRgb(color); break;
+    case R2_NOT:
+        row[x] = row[x] ^ 0x00FFFFFFu;
+        break;
+    case R2_XORPEN:
+        row[x] = row[x] ^ (toQRgb(color) & 0x00FFFFFFu);
+        break;
+    default:
+        row[x] = toQRgb(color);
+        break;
     }
 }
 
@@ -196,7 +211,8 @@ void Canvas::ClsRect(int left, int top, int right, int bottom)
     const int saved = m_drawMode;
     m_drawMode = R2_COPYPEN;
     for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) plot(x, y, m_fillColor);
+        for (int x = left; x < right; ++x)
+            plot(x, y, m_fillColor);
     m_drawMode = saved;
 }
 
@@ -206,7 +222,8 @@ void Canvas::FillRectangle(int left, int top, int right, int bottom, com::OleCol
     const int saved = m_drawMode;
     m_drawMode = R2_COPYPEN;
     for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) plot(x, y, c);
+        for (int x = left; x < right; ++x)
+            plot(x, y, c);
     m_drawMode = saved;
 }
 
@@ -253,7 +270,8 @@ void Canvas::lineWithPattern(int x1, int y1, int x2, int y2, com::ColorRef color
         ++m_patternStep;
         if (on) {
             for (int oy = -half; oy < m_drawWidth - half; ++oy)
-                for (int ox = -half; ox < m_drawWidth - half; ++ox) plot(x + ox, y + oy, color);
+                for (int ox = -half; ox < m_drawWidth - half; ++ox)
+                    plot(x + ox, y + oy, color);
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -292,7 +310,8 @@ void Canvas::DrawRect(int left, int top, int right, int bottom, com::OleColor pe
         const int saved = m_drawMode;
         m_drawMode = R2_COPYPEN;
         for (int y = top + 1; y < bottom - 1; ++y)
-            for (int x = left + 1; x < right - 1; ++x) plot(x, y, m_fillColor);
+            for (int x = left + 1; x < right - 1; ++x)
+                plot(x, y, m_fillColor);
         m_drawMode = saved;
     }
     // The outline runs round the inside of the rectangle's limits, clockwise from the top left.
@@ -302,7 +321,8 @@ void Canvas::DrawRect(int left, int top, int right, int bottom, com::OleColor pe
     if (r == left || b == top) {
         // One pixel wide or high: a single run.
         for (int y = top; y <= b; ++y)
-            for (int x = left; x <= r; ++x) plot(x, y, m_foreColor);
+            for (int x = left; x <= r; ++x)
+                plot(x, y, m_foreColor);
     } else {
         lineWithPattern(left, top, r, top, m_foreColor);
         lineWithPattern(r, top, r, b, m_foreColor);
@@ -312,7 +332,8 @@ void Canvas::DrawRect(int left, int top, int right, int bottom, com::OleColor pe
     m_foreColor = remembered;
 }
 
-void Canvas::DrawRect3D(int left, int top, int right, int bottom, com::OleColor highlightColor, com::OleColor shadowColor)
+void Canvas::DrawRect3D(int left, int top, int right, int bottom, com::OleColor highlightColor,
+                        com::OleColor shadowColor)
 {
     const com::ColorRef hi = com::translateColor(highlightColor);
     const com::ColorRef sh = com::translateColor(shadowColor);
@@ -325,7 +346,8 @@ void Canvas::DrawRect3D(int left, int top, int right, int bottom, com::OleColor 
     m_drawStyle = savedStyle;
 }
 
-void Canvas::DrawRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor, com::OleColor)
+void Canvas::DrawRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor,
+                           com::OleColor)
 {
     const com::ColorRef remembered = m_foreColor;
     if (outlineColor != 0) setForeColor(outlineColor);
@@ -340,7 +362,8 @@ void Canvas::DrawRoundRect(int left, int top, int right, int bottom, com::OleCol
     m_foreColor = remembered;
 }
 
-void Canvas::FillRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor, com::OleColor)
+void Canvas::FillRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor,
+                           com::OleColor)
 {
     const com::ColorRef c = com::translateColor(outlineColor);
     const int savedStyle = m_drawStyle;
@@ -372,11 +395,13 @@ void Canvas::FillRoundRect(int left, int top, int right, int bottom, com::OleCol
         QRgb& pixel = reinterpret_cast<QRgb*>(m_image.scanLine(p.y()))[p.x()];
         if (pixel == boundary || pixel == fill) continue;
         pixel = fill;
-        stack.append({QPoint(p.x() + 1, p.y()), QPoint(p.x() - 1, p.y()), QPoint(p.x(), p.y() + 1), QPoint(p.x(), p.y() - 1)});
+        stack.append({QPoint(p.x() + 1, p.y()), QPoint(p.x() - 1, p.y()), QPoint(p.x(), p.y() + 1),
+                      QPoint(p.x(), p.y() - 1)});
     }
 }
 
-void Canvas::FillRectGradient(int left, int top, int right, int bottom, com::OleColor startColor, com::OleColor endColor)
+void Canvas::FillRectGradient(int left, int top, int right, int bottom, com::OleColor startColor,
+                              com::OleColor endColor)
 {
     // Bands nest into the bottom-right corner, from the start colour outside to the end colour.
     if (m_gradientBands == 0) m_gradientBands = 256;
@@ -422,8 +447,10 @@ QRect Canvas::MeasureText(const QString& text, int left, int top, int right, int
     const QList<TextLine> lines = layoutText(text, m_font, right - left, options);
     const QFontMetrics fm(m_font);
     int widest = 0;
-    for (const TextLine& line : lines) widest = std::max(widest, fm.horizontalAdvance(line.text));
-    return QRect(QPoint(left, top), QPoint(left + widest - 1, top + static_cast<int>(lines.size()) * fm.height() - 1));
+    for (const TextLine& line : lines)
+        widest = std::max(widest, fm.horizontalAdvance(line.text));
+    return QRect(QPoint(left, top),
+                 QPoint(left + widest - 1, top + static_cast<int>(lines.size()) * fm.height() - 1));
 }
 
 QRect Canvas::DrawTextOut(const QString& text, int left, int top, int right, int bottom, uint32_t options)
@@ -442,8 +469,10 @@ QRect Canvas::DrawTextOut(const QString& text, int left, int top, int right, int
     for (const TextLine& line : lines) {
         const int lw = fm.horizontalAdvance(line.text);
         int x = left;
-        if (options & DT_CENTER) x = left + (blockWidth - lw) / 2;
-        else if (options & DT_RIGHT) x = left + blockWidth - lw;
+        if (options & DT_CENTER)
+            x = left + (blockWidth - lw) / 2;
+        else if (options & DT_RIGHT)
+            x = left + blockWidth - lw;
         if (!m_fontTransparent) p.fillRect(QRect(x, y, lw, fm.height()), QColor(toQRgb(m_backColor)));
         p.setPen(fore);
         p.drawText(QPoint(x, y + fm.ascent()), line.text);

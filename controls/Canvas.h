@@ -10,7 +10,8 @@
 
 #include <cstdint>
 
-namespace ombLustrel {
+namespace ombLustrel
+{
 
 // Text layout flags of DrawTextOut.
 enum TextFormat : uint32_t {
@@ -30,7 +31,8 @@ enum DrawModeValue : int { R2_NOT = 6, R2_XORPEN = 7, R2_COPYPEN = 13 };
 // Off-screen drawing surface: one image with a pen, brush and text state. Pixel rules: a line
 // leaves out its end point, a rectangle covers left..right-1 and top..bottom-1, and the focus
 // rectangle inverts a dotted frame (drawing it twice restores the pixels).
-class Canvas {
+class Canvas
+{
 public:
     Canvas();
     ~Canvas();
@@ -70,7 +72,8 @@ public:
     void setFontTransparent(bool transparent) { m_fontTransparent = transparent; }
     com::ColorRef ForeColor() const { return m_foreColor; }
     void setForeColor(com::OleColor color);
-    void FillRectGradient(int left, int top, int right, int bottom, com::OleColor startColor, com::OleColor endColor);
+    void FillRectGradient(int left, int top, int right, int bottom, com::OleColor startColor,
+                          com::OleColor endColor);
     intptr_t hdc() const { return m_hdc; }
     void sethdc(intptr_t dc) { m_hdc = dc; }
     int Height() const { return m_height; }
@@ -79,9 +82,12 @@ public:
     void DrawLine(int left, int top, int right, int bottom, int64_t penColor = -1);
     void DrawRect(int left, int top, int right, int bottom, com::OleColor penColor);
     void FillRectangle(int left, int top, int right, int bottom, com::OleColor color);
-    void DrawRect3D(int left, int top, int right, int bottom, com::OleColor highlightColor, com::OleColor shadowColor);
-    void DrawRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor, com::OleColor backgroundColor);
-    void FillRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor, com::OleColor backgroundColor);
+    void DrawRect3D(int left, int top, int right, int bottom, com::OleColor highlightColor,
+                    com::OleColor shadowColor);
+    void DrawRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor,
+                       com::OleColor backgroundColor);
+    void FillRoundRect(int left, int top, int right, int bottom, com::OleColor outlineColor,
+                       com::OleColor backgroundColor);
     void PrintText(const QString& text, int left, int top);
     // Fits the rectangle to the text (keeping left and top), then draws the text into it.
     QRect DrawTextOut(const QString& text, int left, int top, int right, int bottom, uint32_t options);

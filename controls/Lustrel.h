@@ -1,7 +1,9 @@
 #pragma once
 
 #include "controls/LustrelExport.h"
+#include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/OleColor.h"
+#include "runtime/com/PropertyBag.h"
 #include "runtime/com/StdPicture.h"
 
 #include <QFont>
@@ -16,17 +18,15 @@
 
 class QShortcut;
 
-namespace com {
-class PropertyBag;
-}
-
-namespace ombLustrel {
+namespace ombLustrel
+{
 
 class Canvas;
 
 // The owner-drawn push button. Its published members are Qt properties and invokables under
 // their published names; its events are signals. Colours are OLE colours.
-class LUSTREL_EXPORT Lustrel : public QWidget {
+class LUSTREL_EXPORT Lustrel : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
     Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor)
@@ -71,7 +71,12 @@ public:
         ombPicAlignTop = 3,
         ombPicAlignBottom = 4
     };
-    enum ombPictureStyleConstants { ombPicStyleNormal = 0, ombPicStyleMono = 1, ombPicStylePopup = 2, ombPicStyleStatic = 3 };
+    enum ombPictureStyleConstants {
+        ombPicStyleNormal = 0,
+        ombPicStyleMono = 1,
+        ombPicStylePopup = 2,
+        ombPicStyleStatic = 3
+    };
     enum ombBorderStyleConstants { ombBorderNone = 0, ombBorderSingle = 1 };
     enum ombMousePointerConstants {
         ombDefault = 0,
@@ -190,6 +195,8 @@ public:
 
     // Shows the about box for a button; tests install their own.
     static void setAboutBoxHandler(std::function<void(QWidget*)> handler);
+    // Buttons alive in this process (the library may unload when none is left).
+    static int instanceCount();
 
 signals:
     void Click();
@@ -237,7 +244,8 @@ private:
     QRect measureCaption(const Canvas& canvas, int left, int right) const;
     void layoutPicture(int w, int h, int pw, int ph, int& x, int& y) const;
     void layoutCaption(const Canvas& canvas, CaptionRect& caption) const;
-    void layoutPictureAndCaption(const Canvas& canvas, int pw, int ph, int& x, int& y, CaptionRect& caption) const;
+    void layoutPictureAndCaption(const Canvas& canvas, int pw, int ph, int& x, int& y,
+                                 CaptionRect& caption) const;
     void paintPicture(Canvas& canvas, const com::StdPicture& picture, int state, int x, int y) const;
     com::OleColor captionColor(int state) const;
     void paintBorder(Canvas& canvas, int state) const;
@@ -305,6 +313,7 @@ private:
     QString m_toolTipText;
 
     bool m_redrawSuspended = true;
+    bool m_stale = true; // a repaint was skipped while redraw was suspended
     bool m_userMode = true;
     int m_state = StateUp;
     bool m_hasFocus = false;

@@ -7,13 +7,16 @@
 
 #include <algorithm>
 
-namespace ombLustrel {
+namespace ombLustrel
+{
 
-namespace {
+namespace
+{
 
 QRgb toQRgb(com::ColorRef c)
 {
-    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+    return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                static_cast<int>((c >> 16) & 0xFF));
 }
 
 } // namespace
@@ -52,13 +55,13 @@ void PaintEffects::PaintNormalStdPic(QImage& dest, int xDest, int yDest, int wid
     }
 }
 
-void PaintEffects::PaintTransparentDC(QImage& dest, int xDest, int yDest, int width, int height, const QImage& src,
-                                      int xSrc, int ySrc, com::OleColor clrMask) const
+void PaintEffects::PaintTransparentDC(QImage& dest, int xDest, int yDest, int width, int height,
+                                      const QImage& src, int xSrc, int ySrc, com::OleColor clrMask) const
 {
     const QRgb mask = toQRgb(com::translateColor(clrMask)) & 0x00FFFFFFu;
     const QImage source = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
-        ? src
-        : src.convertToFormat(QImage::Format_RGB32);
+                              ? src
+                              : src.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         const int sy = ySrc + y;
         const int dy = yDest + y;
@@ -85,9 +88,9 @@ void PaintEffects::PaintTransparentStdPic(QImage& dest, int xDest, int yDest, in
     PaintTransparentDC(dest, xDest, yDest, width, height, ground, 0, 0, mask);
 }
 
-void PaintEffects::PaintMonoStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest, int yDest,
-                                        int picWidth, int picHeight, com::OleColor clrMask, com::OleColor clrForeColor,
-                                        std::optional<bool> useMaskColor) const
+void PaintEffects::PaintMonoStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest,
+                                        int yDest, int picWidth, int picHeight, com::OleColor clrMask,
+                                        com::OleColor clrForeColor, std::optional<bool> useMaskColor) const
 {
     requirePicture(picSource);
     if (picWidth <= 0 || picHeight <= 0) return;
@@ -111,12 +114,14 @@ void PaintEffects::PaintMonoStandardPic(const com::StdPicture& picSource, Canvas
             row[x] = transparent ? (mask | 0xFF000000u) : fore;
         }
     }
-    PaintTransparentDC(destCanvas.image(), xDest, yDest, scratch.Width(), scratch.Height(), pixels, 0, 0, clrMask);
+    PaintTransparentDC(destCanvas.image(), xDest, yDest, scratch.Width(), scratch.Height(), pixels, 0, 0,
+                       clrMask);
 }
 
 void PaintEffects::PaintDisabledStdPic(QImage& dest, int xDest, int yDest, int width, int height,
-                                       const com::StdPicture& picSource, int xSrc, int ySrc, com::OleColor clrMask,
-                                       com::OleColor clrHighlight, com::OleColor clrShadow) const
+                                       const com::StdPicture& picSource, int xSrc, int ySrc,
+                                       com::OleColor clrMask, com::OleColor clrHighlight,
+                                       com::OleColor clrShadow) const
 {
     requirePicture(picSource);
     if (width <= 0 || height <= 0) return;
@@ -138,15 +143,17 @@ void PaintEffects::PaintDisabledStdPic(QImage& dest, int xDest, int yDest, int w
         return out;
     };
     QImage work = dest.copy(xDest, yDest, width, height).convertToFormat(QImage::Format_RGB32);
-    PaintTransparentDC(work, 1, 1, width - 1, height - 1, figure(com::translateColor(clrHighlight)), 0, 0, mask);
+    PaintTransparentDC(work, 1, 1, width - 1, height - 1, figure(com::translateColor(clrHighlight)), 0, 0,
+                       mask);
     PaintTransparentDC(work, 0, 0, width, height, figure(com::translateColor(clrShadow)), 0, 0, mask);
     QPainter p(&dest);
     p.drawImage(xDest, yDest, work);
 }
 
-void PaintEffects::PaintBlurredStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest, int yDest,
-                                           int picWidth, int picHeight, int smoothness, com::OleColor clrMask,
-                                           com::OleColor clrShadow, bool useMaskColor) const
+void PaintEffects::PaintBlurredStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest,
+                                           int yDest, int picWidth, int picHeight, int smoothness,
+                                           com::OleColor clrMask, com::OleColor clrShadow,
+                                           bool useMaskColor) const
 {
     requirePicture(picSource);
     smoothness = std::max(0, smoothness);
@@ -185,7 +192,9 @@ void PaintEffects::PaintBlurredStandardPic(const com::StdPicture& picSource, Can
                         r += qRed(p), g += qGreen(p), b += qBlue(p), ++n;
                     }
                 }
-                shadow.setPixel(x, y, qRgb(std::clamp(r / n, 0, 255), std::clamp(g / n, 0, 255), std::clamp(b / n, 0, 255)));
+                shadow.setPixel(
+                    x, y,
+                    qRgb(std::clamp(r / n, 0, 255), std::clamp(g / n, 0, 255), std::clamp(b / n, 0, 255)));
             }
         }
     }

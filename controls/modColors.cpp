@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-namespace ombLustrel::modColors {
+namespace ombLustrel::modColors
+{
 
-namespace {
+namespace
+{
 
 // Nearest integer, a half going to the even neighbour.
 float roundEven(float v)
@@ -101,7 +103,8 @@ int32_t HLSToRGB(float hIn, float sIn, float lIn)
     const float red = HueToRGB(m1, m2, hr);
     const float green = HueToRGB(m1, m2, hg);
     const float blue = HueToRGB(m1, m2, hb);
-    return rgbValue(static_cast<int32_t>(std::floor(red * 255.0f)), static_cast<int32_t>(std::floor(green * 255.0f)),
+    return rgbValue(static_cast<int32_t>(std::floor(red * 255.0f)),
+                    static_cast<int32_t>(std::floor(green * 255.0f)),
                     static_cast<int32_t>(std::floor(blue * 255.0f)));
 }
 

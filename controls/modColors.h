@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace ombLustrel::modColors {
+namespace ombLustrel::modColors
+{
 
 // Colours are 32-bit values: an OLE colour (0x80000000 + n names system colour n) or a
 // COLORREF 0x00BBGGRR. Hue, lightness and saturation run 0..240.

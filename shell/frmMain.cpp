@@ -16,6 +16,7 @@
 #include "shell/basNavigation.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmAbout.h"
+#include "shell/frmNavigation.h"
 #include "shell/frmSplash.h"
 
 #include <QCloseEvent>
@@ -158,6 +159,7 @@ void registerShellWindows()
 {
     forms::Forms::registerClass(u"frmSplash"_s, [] { return new frmSplash; });
     forms::Forms::registerClass(u"frmAbout"_s, [] { return new frmAbout(g_frmMain.data()); });
+    registerNavigationWindow();
 }
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)

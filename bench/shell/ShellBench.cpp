@@ -10,10 +10,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 
-#if defined(TAVIMOOR_HAVE_PAGES) && __has_include("pages/registerPages.h")
 #include "pages/registerPages.h"
-#define SHELL_BENCH_REAL_PAGES 1
-#endif
 
 #include <benchmark/benchmark.h>
 
@@ -46,20 +43,6 @@ private:
     bool m_showFocus = false;
 };
 
-QWidget* standInPage(const QString& className)
-{
-    auto* page = new QWidget();
-    page->setObjectName(className);
-    for (const char* name : {"cmdBack", "cmdContinue", "cmdYes", "cmdNo", "cmdNavigation", "cmdHelp"}) {
-        auto* b = new BenchButton(page);
-        b->setObjectName(QString::fromLatin1(name));
-        b->hide();
-        QObject::connect(b, &BenchButton::Click, page, [page, b] {
-            vb::guard(u"bench"_s, [&] { LoadForm(page, vb::CInt(b->property("Tag"))); });
-        });
-    }
-    return page;
-}
 
 struct Program {
     QTemporaryDir dir;
@@ -82,14 +65,7 @@ Program& program()
         if (!registry.isRegistered(u"ombLustrel.Lustrel"_s))
             registry.registerClass(u"ombLustrel.Lustrel"_s,
                                    [](QWidget* parent) -> QWidget* { return new BenchButton(parent); });
-#ifdef SHELL_BENCH_REAL_PAGES
         pages::registerPages();
-#else
-        for (const char* name : {"frm01Welcome", "frm01NumberBedrooms", "frm01NumberBathrooms"}) {
-            const QString className = QString::fromLatin1(name);
-            forms::Forms::registerClass(className, [className] { return standInPage(className); });
-        }
-#endif
         prog->house = prog->dir.filePath(u"bench.tvm"_s);
         QFile::copy(prog->dir.filePath(u"Tmplt.cfg"_s), prog->house);
         QFile::setPermissions(prog->house, QFile::ReadOwner | QFile::WriteOwner);

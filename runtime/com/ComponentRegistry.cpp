@@ -7,9 +7,11 @@
 #include <QMetaMethod>
 #include <QWidget>
 
-namespace com {
+namespace com
+{
 
-namespace {
+namespace
+{
 
 constexpr int32_t ErrCannotCreateComponent = 429;
 
@@ -48,23 +50,23 @@ QWidget* ComponentRegistry::create(const QString& progId, QWidget* parent, const
 {
     auto it = m_factories.find(progId.toLower());
     if (it == m_factories.end() || !it->second)
-        throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"), progId);
+        throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
+                          progId);
 
     QWidget* control = it->second(parent);
     if (!control)
-        throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"), progId);
-    if (control->parentWidget() != parent)
-        control->setParent(parent);
+        throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
+                          progId);
+    if (control->parentWidget() != parent) control->setParent(parent);
 
     if (settings) {
         const int index = findMethod(control, "ReadProperties(const com::PropertyBag*)");
         if (index >= 0)
             control->metaObject()->method(index).invoke(control, Qt::DirectConnection,
-                                                         Q_ARG(const com::PropertyBag*, settings));
+                                                        Q_ARG(const com::PropertyBag*, settings));
     } else {
         const int index = findMethod(control, "InitProperties()");
-        if (index >= 0)
-            control->metaObject()->method(index).invoke(control, Qt::DirectConnection);
+        if (index >= 0) control->metaObject()->method(index).invoke(control, Qt::DirectConnection);
     }
     return control;
 }

@@ -12,13 +12,15 @@
 class QLibrary;
 class QWidget;
 
-namespace com {
+namespace com
+{
 
 class PropertyBag;
 
 // ProgID -> factory. A control library fills it from its registration entry point; the program
 // creates controls only through it. The registry is the one process-wide table of components.
-class ComponentRegistry {
+class ComponentRegistry
+{
 public:
     using Factory = std::function<QWidget*(QWidget* parent)>;
 

@@ -8,15 +8,18 @@
 
 #include <cmath>
 
-namespace com {
+namespace com
+{
 
-namespace {
+namespace
+{
 
 constexpr int32_t ErrReadOnlyProperty = 383;
 
 [[noreturn]] void noSuchMember(const QString& name)
 {
-    throw vb::VbError(vb::ErrNoSuchMember, QStringLiteral("Object doesn't support this property or method"), name);
+    throw vb::VbError(vb::ErrNoSuchMember, QStringLiteral("Object doesn't support this property or method"),
+                      name);
 }
 
 // Index of the property named name: the most derived case-insensitive match, so a control's
@@ -67,8 +70,8 @@ bool convertTo(QVariant& value, QMetaType target)
 {
     if (value.metaType() == target) return true;
     const int id = target.id();
-    const bool integral = id == QMetaType::Int || id == QMetaType::UInt || id == QMetaType::Short
-        || id == QMetaType::UShort || id == QMetaType::LongLong || id == QMetaType::ULongLong;
+    const bool integral = id == QMetaType::Int || id == QMetaType::UInt || id == QMetaType::Short ||
+                          id == QMetaType::UShort || id == QMetaType::LongLong || id == QMetaType::ULongLong;
     if (integral && value.isValid()) {
         bool ok = false;
         qlonglong n = 0;
@@ -86,12 +89,24 @@ bool convertTo(QVariant& value, QMetaType target)
         }
         if (!ok) return false;
         switch (id) {
-        case QMetaType::Int: value = QVariant::fromValue(static_cast<int>(n)); return true;
-        case QMetaType::UInt: value = QVariant::fromValue(static_cast<uint>(n)); return true;
-        case QMetaType::Short: value = QVariant::fromValue(static_cast<short>(n)); return true;
-        case QMetaType::UShort: value = QVariant::fromValue(static_cast<ushort>(n)); return true;
-        case QMetaType::ULongLong: value = QVariant::fromValue(static_cast<qulonglong>(n)); return true;
-        default: value = QVariant::fromValue(n); return true;
+        case QMetaType::Int:
+            value = QVariant::fromValue(static_cast<int>(n));
+            return true;
+        case QMetaType::UInt:
+            value = QVariant::fromValue(static_cast<uint>(n));
+            return true;
+        case QMetaType::Short:
+            value = QVariant::fromValue(static_cast<short>(n));
+            return true;
+        case QMetaType::UShort:
+            value = QVariant::fromValue(static_cast<ushort>(n));
+            return true;
+        case QMetaType::ULongLong:
+            value = QVariant::fromValue(static_cast<qulonglong>(n));
+            return true;
+        default:
+            value = QVariant::fromValue(n);
+            return true;
         }
     }
     if (id == QMetaType::QVariant) return true;
@@ -128,7 +143,8 @@ void setFontMember(QFont& font, const QString& member, const QVariant& value)
     };
     if (member.compare(u"Size", Qt::CaseInsensitive) == 0) {
         need(QMetaType::Double);
-        if (v.toDouble() <= 0) throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"), member);
+        if (v.toDouble() <= 0)
+            throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"), member);
         font.setPointSizeF(v.toDouble());
     } else if (member.compare(u"Bold", Qt::CaseInsensitive) == 0) {
         need(QMetaType::Bool);
@@ -172,10 +188,13 @@ void writeProperty(QObject* obj, const QString& name, const QVariant& value)
     if (index >= 0) {
         const QMetaProperty property = meta->property(index);
         if (!property.isWritable())
-            throw vb::VbError(ErrReadOnlyProperty, QStringLiteral("Can't assign to read-only property"), name);
+            throw vb::VbError(ErrReadOnlyProperty, QStringLiteral("Can't assign to read-only property"),
+                              name);
         QVariant v = value;
-        if (!convertTo(v, property.metaType())) throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
-        if (!property.write(obj, v)) throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        if (!convertTo(v, property.metaType()))
+            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        if (!property.write(obj, v))
+            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
         return;
     }
     const QByteArray dynamic = findDynamicProperty(obj, name);
@@ -236,8 +255,9 @@ QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args)
         result = QVariant(returnType);
         ret = QGenericReturnArgument(returnType.name(), result.data());
     }
-    const bool ok = method.invoke(obj, Qt::DirectConnection, ret, generic[0], generic[1], generic[2], generic[3],
-                                  generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
+    const bool ok =
+        method.invoke(obj, Qt::DirectConnection, ret, generic[0], generic[1], generic[2], generic[3],
+                      generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
     if (!ok) noSuchMember(name);
     return result;
 }
@@ -247,8 +267,8 @@ bool hasMember(const QObject* obj, const QString& name)
     if (!obj) return false;
     const QString first = name.section(u'.', 0, 0);
     const QMetaObject* meta = obj->metaObject();
-    return findProperty(meta, first) >= 0 || !findDynamicProperty(obj, first).isEmpty()
-        || findMethod(meta, first, -1) >= 0;
+    return findProperty(meta, first) >= 0 || !findDynamicProperty(obj, first).isEmpty() ||
+           findMethod(meta, first, -1) >= 0;
 }
 
 } // namespace com

@@ -5,7 +5,8 @@
 #include <QVariant>
 #include <QVariantList>
 
-namespace com {
+namespace com
+{
 
 // Late-bound access by published name, as through a dispatch interface: names match Qt
 // properties and invokable methods case-insensitively (the most derived

@@ -5,9 +5,11 @@
 
 #include <array>
 
-namespace com {
+namespace com
+{
 
-namespace {
+namespace
+{
 
 struct Entry {
     QPalette::ColorGroup group;
@@ -68,7 +70,8 @@ const Table& currentTable()
             table.fromApplication = true;
         }
     } else if (table.paletteKey == -1 || table.fromApplication) {
-        for (int i = 0; i < SystemColorCount; ++i) table.values[i] = kSystemColors[i].fallback;
+        for (int i = 0; i < SystemColorCount; ++i)
+            table.values[i] = kSystemColors[i].fallback;
         table.paletteKey = 0;
         table.fromApplication = false;
     }

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-namespace com {
+namespace com
+{
 
 // An OLE colour: 0x00BBGGRR, or 0x80000000 + n naming system colour n.
 using OleColor = uint32_t;
@@ -14,7 +15,10 @@ using ColorRef = uint32_t;
 constexpr uint32_t SystemColorFlag = 0x80000000u;
 constexpr int SystemColorCount = 31;
 
-constexpr bool isSystemColorValue(OleColor c) { return (c & 0xFF000000u) == SystemColorFlag; }
+constexpr bool isSystemColorValue(OleColor c)
+{
+    return (c & 0xFF000000u) == SystemColorFlag;
+}
 
 // The one conversion of OLE colours: a system colour comes from the table built from the
 // application palette (rebuilt whenever that palette changes); any other value keeps its low
@@ -26,17 +30,18 @@ ColorRef systemColor(int index);
 
 inline QColor toQColor(ColorRef c)
 {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
 }
 inline ColorRef fromQColor(const QColor& c)
 {
-    return static_cast<ColorRef>(c.red()) | (static_cast<ColorRef>(c.green()) << 8)
-        | (static_cast<ColorRef>(c.blue()) << 16);
+    return static_cast<ColorRef>(c.red()) | (static_cast<ColorRef>(c.green()) << 8) |
+           (static_cast<ColorRef>(c.blue()) << 16);
 }
 inline ColorRef rgb(int r, int g, int b)
 {
-    return static_cast<ColorRef>(r & 0xFF) | (static_cast<ColorRef>(g & 0xFF) << 8)
-        | (static_cast<ColorRef>(b & 0xFF) << 16);
+    return static_cast<ColorRef>(r & 0xFF) | (static_cast<ColorRef>(g & 0xFF) << 8) |
+           (static_cast<ColorRef>(b & 0xFF) << 16);
 }
 
 } // namespace com

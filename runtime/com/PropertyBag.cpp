@@ -1,8 +1,10 @@
 #include "runtime/com/PropertyBag.h"
 
-namespace com {
+namespace com
+{
 
-namespace {
+namespace
+{
 
 bool sameValue(const QVariant& a, const QVariant& b)
 {

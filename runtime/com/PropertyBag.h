@@ -5,11 +5,13 @@
 #include <QStringList>
 #include <QVariant>
 
-namespace com {
+namespace com
+{
 
 // Stored settings of one control: case-insensitive keys; a read of a missing key gives the
 // default; a write whose value equals the default stores nothing (and drops an old value).
-class PropertyBag {
+class PropertyBag
+{
 public:
     QVariant ReadProperty(const QString& name, const QVariant& defaultValue = QVariant()) const;
     void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue = QVariant());

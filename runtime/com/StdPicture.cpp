@@ -9,7 +9,8 @@
 #include <QPicture>
 #include <QPixmap>
 
-namespace com {
+namespace com
+{
 
 StdPicture::StdPicture(const QImage& bitmap) : m_type(bitmap.isNull() ? None : Bitmap), m_bitmap(bitmap) {}
 
@@ -26,12 +27,18 @@ std::optional<StdPicture> StdPicture::fromVariant(const QVariant& value)
 {
     if (!value.isValid() || value.isNull()) return StdPicture();
     switch (value.metaType().id()) {
-    case QMetaType::QPixmap: return StdPicture(value.value<QPixmap>().toImage());
-    case QMetaType::QImage: return StdPicture(value.value<QImage>());
-    case QMetaType::QBitmap: return StdPicture(value.value<QBitmap>().toImage());
-    case QMetaType::QIcon: return StdPicture(value.value<QIcon>());
-    case QMetaType::QString: return load(value.toString());
-    default: break;
+    case QMetaType::QPixmap:
+        return StdPicture(value.value<QPixmap>().toImage());
+    case QMetaType::QImage:
+        return StdPicture(value.value<QImage>());
+    case QMetaType::QBitmap:
+        return StdPicture(value.value<QBitmap>().toImage());
+    case QMetaType::QIcon:
+        return StdPicture(value.value<QIcon>());
+    case QMetaType::QString:
+        return load(value.toString());
+    default:
+        break;
     }
     if (value.metaType() == QMetaType::fromType<StdPicture>()) return value.value<StdPicture>();
     if (value.metaType() == QMetaType::fromType<QPicture>()) return metafile();
@@ -59,19 +66,22 @@ StdPicture StdPicture::load(const QString& path)
 QSize StdPicture::size() const
 {
     switch (m_type) {
-    case Bitmap: return m_bitmap.size();
+    case Bitmap:
+        return m_bitmap.size();
     case Icon: {
         const QList<QSize> sizes = m_icon.availableSizes();
         return sizes.isEmpty() ? QSize(32, 32) : sizes.first();
     }
-    default: return QSize();
+    default:
+        return QSize();
     }
 }
 
 QImage StdPicture::image() const
 {
     switch (m_type) {
-    case Bitmap: return m_bitmap.convertToFormat(QImage::Format_ARGB32);
+    case Bitmap:
+        return m_bitmap.convertToFormat(QImage::Format_ARGB32);
     case Icon: {
         const QSize s = size();
         QImage out(s, QImage::Format_ARGB32);
@@ -80,16 +90,20 @@ QImage StdPicture::image() const
         m_icon.paint(&p, QRect(QPoint(0, 0), s));
         return out;
     }
-    default: return QImage();
+    default:
+        return QImage();
     }
 }
 
 QVariant StdPicture::toVariant() const
 {
     switch (m_type) {
-    case Bitmap: return QPixmap::fromImage(m_bitmap);
-    case Icon: return m_icon;
-    default: return QVariant();
+    case Bitmap:
+        return QPixmap::fromImage(m_bitmap);
+    case Icon:
+        return m_icon;
+    default:
+        return QVariant();
     }
 }
 
@@ -97,9 +111,12 @@ bool operator==(const StdPicture& a, const StdPicture& b)
 {
     if (a.m_type != b.m_type) return false;
     switch (a.m_type) {
-    case StdPicture::Bitmap: return a.m_bitmap == b.m_bitmap;
-    case StdPicture::Icon: return a.m_icon.cacheKey() == b.m_icon.cacheKey();
-    default: return true;
+    case StdPicture::Bitmap:
+        return a.m_bitmap == b.m_bitmap;
+    case StdPicture::Icon:
+        return a.m_icon.cacheKey() == b.m_icon.cacheKey();
+    default:
+        return true;
     }
 }
 

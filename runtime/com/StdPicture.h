@@ -9,11 +9,13 @@
 
 #include <optional>
 
-namespace com {
+namespace com
+{
 
 // A picture object as controls store it: none, a bitmap or an icon (metafiles are only
 // recognised, so that a control can refuse them).
-class StdPicture {
+class StdPicture
+{
 public:
     enum Type { None = 0, Bitmap = 1, Metafile = 2, Icon = 3, EnhMetafile = 4 };
 

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class Probe : public QWidget {
+class Probe : public QWidget
+{
     Q_OBJECT
 public:
     using QWidget::QWidget;

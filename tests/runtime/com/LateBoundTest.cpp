@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class Sample : public QWidget {
+class Sample : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
@@ -25,14 +27,20 @@ public:
     uint ForeColor() const { return m_fore; }
     void setForeColor(uint c) { m_fore = c; }
     QFont Font() const { return m_font; }
-    void setFont_(const QFont& f) { m_font = f; ++fontWrites; }
+    void setFont_(const QFont& f)
+    {
+        m_font = f;
+        ++fontWrites;
+    }
     bool Enabled() const { return m_enabled; }
     void setEnabled_(bool e) { m_enabled = e; }
     int ReadOnly() const { return 7; }
     int Spacing() const { return m_spacing; }
     void setSpacing(int s)
     {
-        if (s < 0) throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"), QStringLiteral("Spacing"));
+        if (s < 0)
+            throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"),
+                              QStringLiteral("Spacing"));
         m_spacing = s;
     }
 
@@ -96,12 +104,16 @@ TEST(LateBound, ErrorNumbers)
         {"unknown set", [&] { com::setProperty(&s, QStringLiteral("Nope"), 1); }, vb::ErrNoSuchMember},
         {"unknown call", [&] { com::callMethod(&s, QStringLiteral("Nope")); }, vb::ErrNoSuchMember},
         {"wrong arg count", [&] { com::callMethod(&s, QStringLiteral("Add"), {1}); }, vb::ErrNoSuchMember},
-        {"unknown font member", [&] { com::getProperty(&s, QStringLiteral("Font.Colour")); }, vb::ErrNoSuchMember},
+        {"unknown font member", [&] { com::getProperty(&s, QStringLiteral("Font.Colour")); },
+         vb::ErrNoSuchMember},
         {"read-only", [&] { com::setProperty(&s, QStringLiteral("ReadOnly"), 1); }, 383},
-        {"text into number", [&] { com::setProperty(&s, QStringLiteral("Spacing"), QStringLiteral("abc")); }, vb::ErrTypeMismatch},
-        {"setter error passes", [&] { com::setProperty(&s, QStringLiteral("Spacing"), -1); }, vb::ErrInvalidProperty},
+        {"text into number", [&] { com::setProperty(&s, QStringLiteral("Spacing"), QStringLiteral("abc")); },
+         vb::ErrTypeMismatch},
+        {"setter error passes", [&] { com::setProperty(&s, QStringLiteral("Spacing"), -1); },
+         vb::ErrInvalidProperty},
     };
-    for (const Case& c : cases) EXPECT_EQ(errorOf(c.call), c.number) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(errorOf(c.call), c.number) << c.what;
 }
 
 TEST(LateBound, OleColoursFitSignedAndUnsignedValues)

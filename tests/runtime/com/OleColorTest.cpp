@@ -30,7 +30,8 @@ TEST(OleColor, SystemColoursFollowTheApplicationPalette)
         {0x80000012u, com::rgb(1, 2, 3)},
         {0x80000010u, com::rgb(100, 110, 120)},
     };
-    for (const Case& c : cases) EXPECT_EQ(com::translateColor(c.ole), c.expected) << std::hex << c.ole;
+    for (const Case& c : cases)
+        EXPECT_EQ(com::translateColor(c.ole), c.expected) << std::hex << c.ole;
 
     p.setColor(QPalette::Button, QColor(200, 201, 202));
     QApplication::setPalette(p);

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // One application object for every test of this binary.
-class AppEnvironment : public testing::Environment {
+class AppEnvironment : public testing::Environment
+{
 public:
     void SetUp() override
     {
@@ -19,6 +21,7 @@ private:
     QApplication* m_app = nullptr;
 };
 
-[[maybe_unused]] testing::Environment* const environment = testing::AddGlobalTestEnvironment(new AppEnvironment);
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new AppEnvironment);
 
 } // namespace

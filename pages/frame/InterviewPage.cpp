@@ -1,0 +1,442 @@
+#include "pages/frame/InterviewPage.h"
+
+#include "pages/frame/ButtonPictures.h"
+#include "pages/frame/Twips.h"
+
+#include "runtime/com/ComponentRegistry.h"
+#include "runtime/com/LateBound.h"
+#include "runtime/com/PropertyBag.h"
+#include "runtime/forms/Forms.h"
+#include "runtime/forms/MsgBox.h"
+#include "runtime/forms/SendKeys.h"
+#include "runtime/vb/Conversions.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
+#include "shell/basStyleControl.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+#include <memory>
+
+namespace pages
+{
+
+namespace
+{
+
+const QString kProgId = QStringLiteral("ombLustrel.Lustrel");
+constexpr int kButtonTop = 6360;
+constexpr int kButtonHeight = 360;
+
+// Design font of the page's own controls: Arial 12.
+QFont designFont(bool bold)
+{
+    return StyleFont(12, bold);
+}
+
+} // namespace
+
+InterviewPage::InterviewPage(const QString& className, const QString& title, ButtonRow row, QWidget* parent)
+    : QWidget(parent), m_row(row)
+{
+    setObjectName(className);
+    setProperty("HelpContextID", 0);
+    setFixedSize(twips(PageWidth), twips(PageHeight));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setFocusPolicy(Qt::NoFocus);
+
+    lbPageTitle = addLabel(QStringLiteral("lbPageTitle"), title, 720, 260, 8400, 495);
+    lbPageTitle->setWordWrap(false);
+
+    if (m_row == ButtonRow::WelcomeOnly) {
+        cmdContinue = createButton(QStringLiteral("cmdContinue"), 6580, 2295, SLOT(onContinueClick()));
+        cmdContinue->show();
+        return;
+    }
+    // Left to right as the row reads; Continue is the default button.
+    cmdBack = createButton(QStringLiteral("cmdBack"), 720, 1000, SLOT(onBackClick()));
+    cmdNavigation = createButton(QStringLiteral("cmdNavigation"), 1800, 270, SLOT(onNavigationClick()));
+    cmdHelp = createButton(QStringLiteral("cmdHelp"), 2520, 1005, SLOT(onHelpClick()));
+    cmdYes = createButton(QStringLiteral("cmdYes"), 4200, 975, SLOT(onYesClick()));
+    cmdNo = createButton(QStringLiteral("cmdNo"), 5280, 855, SLOT(onNoClick()));
+    cmdContinue = createButton(QStringLiteral("cmdContinue"), 7200, 1695, SLOT(onContinueClick()));
+    if (com::hasMember(cmdContinue, QStringLiteral("Default")))
+        com::setProperty(cmdContinue, QStringLiteral("Default"), true);
+    if (com::hasMember(cmdNavigation, QStringLiteral("ToolTipText")))
+        com::setProperty(cmdNavigation, QStringLiteral("ToolTipText"),
+                         QStringLiteral("Open Navigation Window"));
+    else
+        cmdNavigation->setToolTip(QStringLiteral("Open Navigation Window"));
+}
+
+InterviewPage::~InterviewPage() = default;
+
+QWidget* InterviewPage::createButton(const QString& name, int left, int width, const char* slot)
+{
+    const QSize size(twips(width), twips(kButtonHeight));
+    com::PropertyBag bag;
+    bag.WriteProperty(QStringLiteral("Caption"), QString());
+    bag.WriteProperty(QStringLiteral("Picture"), buttonPicture(name, size));
+    if (name == QLatin1String("cmdNavigation"))
+        bag.WriteProperty(QStringLiteral("ToolTipText"), QStringLiteral("Open Navigation Window"));
+    QWidget* button = com::ComponentRegistry::instance().create(kProgId, this, &bag);
+    // A plain stand-in for the button library takes no settings: give it the face as its icon.
+    if (!com::hasMember(button, QStringLiteral("Picture"))) {
+        if (auto* plain = qobject_cast<QPushButton*>(button)) {
+            plain->setIcon(QIcon(buttonPicture(name, size)));
+            plain->setIconSize(size);
+            plain->setFlat(true);
+        }
+    }
+    button->setObjectName(name);
+    button->setGeometry(QRect(QPoint(twips(left), twips(kButtonTop)), size));
+    button->setProperty("Tag", QString());
+    button->hide();
+    connect(button, SIGNAL(Click()), this, slot);
+    return button;
+}
+
+void InterviewPage::placeButton(QWidget* button, int left, int width)
+{
+    button->setGeometry(twips(left), twips(kButtonTop), twips(width), twips(kButtonHeight));
+}
+
+void InterviewPage::load()
+{
+    if (m_loaded) return;
+    m_loaded = true;
+    guarded(QStringLiteral("Form_Load"), [this] { Form_Load(); });
+}
+
+void InterviewPage::Form_Load()
+{
+    InitLabel(lbPageTitle, 1);
+}
+
+void InterviewPage::CalcForm()
+{
+    beginCalcForm();
+}
+
+vb::Trap InterviewPage::beginCalcForm()
+{
+    vb::Trap trap(className() + QStringLiteral(".CalcForm"));
+    trap([] { g_CurrentStep = QStringLiteral("Calculate Form Data"); });
+    return trap;
+}
+
+void InterviewPage::moveTo(QWidget* button, bool calc)
+{
+    if (m_moves.validate && !ValidateFormData()) return;
+    if (calc) CalcForm();
+    vb::Integer formId = vb::CInt(button->property("Tag"));
+    // The page may be unloaded inside; it is deleted later, so nothing here touches it after.
+    LoadForm(this, formId);
+}
+
+void InterviewPage::showQuickNavigation(bool calc)
+{
+    if (m_moves.validate && !ValidateFormData()) return;
+    if (calc) CalcForm();
+    QWidget* navigation = forms::Forms::instance(QStringLiteral("frmNavigation"));
+    navigation->show();
+    navigation->raise();
+    navigation->activateWindow();
+}
+
+void InterviewPage::cmdBack_Click()
+{
+    moveTo(cmdBack, m_moves.calcOnBack);
+}
+void InterviewPage::cmdContinue_Click()
+{
+    moveTo(cmdContinue, m_moves.calcOnForward);
+}
+void InterviewPage::cmdYes_Click()
+{
+    moveTo(cmdYes, m_moves.calcOnForward);
+}
+void InterviewPage::cmdNo_Click()
+{
+    moveTo(cmdNo, m_moves.calcOnForward);
+}
+void InterviewPage::cmdNavigation_Click()
+{
+    showQuickNavigation(m_moves.calcOnNavigation);
+}
+
+void InterviewPage::cmdHelp_Click()
+{
+    // Help neither validates nor saves: F1 opens the topic of the page shown. When the focus is
+    // not on this page (a click that did not move it), the key goes to the page itself.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == this || isAncestorOf(focus))) {
+        forms::SendKeys(QStringLiteral("{F1}"));
+        return;
+    }
+    QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+void InterviewPage::onBackClick()
+{
+    guarded(QStringLiteral("cmdBack_Click"), [this] { cmdBack_Click(); });
+}
+void InterviewPage::onContinueClick()
+{
+    guarded(QStringLiteral("cmdContinue_Click"), [this] { cmdContinue_Click(); });
+}
+void InterviewPage::onYesClick()
+{
+    guarded(QStringLiteral("cmdYes_Click"), [this] { cmdYes_Click(); });
+}
+void InterviewPage::onNoClick()
+{
+    guarded(QStringLiteral("cmdNo_Click"), [this] { cmdNo_Click(); });
+}
+void InterviewPage::onNavigationClick()
+{
+    guarded(QStringLiteral("cmdNavigation_Click"), [this] { cmdNavigation_Click(); });
+}
+void InterviewPage::onHelpClick()
+{
+    guarded(QStringLiteral("cmdHelp_Click"), [this] { cmdHelp_Click(); });
+}
+
+void InterviewPage::guarded(const QString& handler, const std::function<void()>& f)
+{
+    vb::guard(className() + QLatin1Char('.') + handler, f);
+}
+
+void InterviewPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    guarded(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
+}
+
+void InterviewPage::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_row == ButtonRow::Standard && event->modifiers() == Qt::NoModifier &&
+        cmdContinue->isVisible() && cmdContinue->isEnabled()) {
+        event->accept();
+        onContinueClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool InterviewPage::refuse(QLineEdit* box, const QString& message)
+{
+    forms::MsgBox(message, forms::vbCritical, QStringLiteral("Validation Error"));
+    box->setSelection(0, box->text().length());
+    box->setFocus();
+    return false;
+}
+
+QWidget* InterviewPage::currentControl(const QString& name) const
+{
+    QWidget* page = g_CurrentForm ? g_CurrentForm.data() : const_cast<InterviewPage*>(this);
+    return page->findChild<QWidget*>(name);
+}
+
+void InterviewPage::focusCurrent(const QString& name) const
+{
+    if (QWidget* control = currentControl(name)) control->setFocus();
+}
+
+void InterviewPage::setPicture(QLabel* image, const QString& key)
+{
+    QPixmap picture;
+    if (g_frmMain && g_frmMain->ImageList1().contains(key)) picture = g_frmMain->ImageList1().picture(key);
+    image->setPixmap(picture);
+    image->show();
+}
+
+QLabel* InterviewPage::addLabel(const QString& name, const QString& caption, int left, int top, int width,
+                                int height, bool visible, QWidget* container)
+{
+    auto* label = new QLabel(caption, container ? container : this);
+    label->setObjectName(name);
+    label->setFont(designFont(false));
+    label->setWordWrap(true);
+    // One-line labels centre on their row, so that they line up with the input beside them.
+    label->setAlignment(Qt::AlignLeft | (height <= 420 ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setGeometry(twipsRect(left, top, width, height));
+    label->setVisible(visible);
+    return label;
+}
+
+QLabel* InterviewPage::addImage(const QString& name, int left, int top, int width, int height, bool visible)
+{
+    auto* image = new QLabel(this);
+    image->setObjectName(name);
+    image->setGeometry(twipsRect(left, top, width, height));
+    image->setScaledContents(true);
+    image->setVisible(visible);
+    return image;
+}
+
+QFrame* InterviewPage::addFrame(const QString& name, int left, int top, int width, int height)
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setGeometry(twipsRect(left, top, width, height));
+    frame->hide();
+    return frame;
+}
+
+QList<QRadioButton*> InterviewPage::addOptions(const QString& name, const QStringList& captions,
+                                               QWidget* container, int left, int top, int width, int height,
+                                               int stepX, int stepY)
+{
+    QList<QRadioButton*> options;
+    QWidget* parent = container ? container : this;
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* option = new QRadioButton(captions[i], parent);
+        option->setObjectName(name + QString::number(i));
+        option->setProperty("Index", i);
+        option->setFont(designFont(true));
+        option->setGeometry(twipsRect(left + i * stepX, top + i * stepY, width, height));
+        if (!container) option->hide();
+        options.append(option);
+    }
+    return options;
+}
+
+QComboBox* InterviewPage::addComboBox(const QString& name, int left, int top, int width)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(name);
+    combo->setEditable(false);
+    combo->setFont(designFont(false));
+    combo->setGeometry(twipsRect(left, top, width, 420));
+    combo->hide();
+    return combo;
+}
+
+QCheckBox* InterviewPage::addCheckBox(const QString& name, const QString& caption, int left, int top,
+                                      int width)
+{
+    auto* check = new QCheckBox(caption, this);
+    check->setObjectName(name);
+    check->setFont(designFont(false));
+    check->setGeometry(twipsRect(left, top, width, 375));
+    check->hide();
+    return check;
+}
+
+QLineEdit* InterviewPage::addTextBox(const QString& name, int left, int top, int width, int maxLength)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setFont(designFont(false));
+    box->setMaxLength(maxLength);
+    box->setGeometry(twipsRect(left, top, width, 375));
+    box->hide();
+    return box;
+}
+
+void InterviewPage::onClick(QRadioButton* option, std::function<void()> handler)
+{
+    // A change fires through toggled; a click on the option already chosen changes nothing, so
+    // it fires through clicked.
+    auto wasChecked = std::make_shared<bool>(false);
+    const QString name = QStringLiteral("%1_Click").arg(option->objectName());
+    connect(option, &QRadioButton::toggled, this, [this, handler, name](bool on) {
+        if (on) guarded(name, handler);
+    });
+    connect(option, &QRadioButton::pressed, this,
+            [option, wasChecked] { *wasChecked = option->isChecked(); });
+    connect(option, &QRadioButton::clicked, this, [this, wasChecked, handler, name] {
+        if (!*wasChecked) return;
+        *wasChecked = false;
+        guarded(name, handler);
+    });
+}
+
+void InterviewPage::onClick(QComboBox* combo, std::function<void()> handler)
+{
+    const QString name = QStringLiteral("%1_Click").arg(combo->objectName());
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, handler, name](int index) {
+        if (index >= 0) guarded(name, handler);
+    });
+}
+
+void InterviewPage::onClick(QCheckBox* check, std::function<void()> handler)
+{
+    const QString name = QStringLiteral("%1_Click").arg(check->objectName());
+    connect(check, &QCheckBox::toggled, this, [this, handler, name](bool) { guarded(name, handler); });
+}
+
+namespace
+{
+
+class SelectOnFocus : public QObject
+{
+public:
+    SelectOnFocus(QObject* parent, bool fromStart) : QObject(parent), m_fromStart(fromStart) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::FocusIn) return false;
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            // After the box's own focus handling, which may place the caret.
+            const bool fromStart = m_fromStart;
+            QMetaObject::invokeMethod(
+                box,
+                [box, fromStart] {
+                    const int start = fromStart ? 0 : box->cursorPosition();
+                    box->setSelection(start, box->text().length() - start);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_fromStart;
+};
+
+} // namespace
+
+void InterviewPage::selectOnFocus(QLineEdit* box, bool fromStart)
+{
+    box->installEventFilter(new SelectOnFocus(box, fromStart));
+}
+
+void InterviewPage::fillList(QComboBox* combo, const QStringList& items)
+{
+    const bool blocked = combo->blockSignals(true);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->blockSignals(blocked);
+}
+
+bool InterviewPage::selectItem(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly);
+    if (index < 0) return false;
+    combo->setCurrentIndex(index);
+    return true;
+}
+
+} // namespace pages

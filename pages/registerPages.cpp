@@ -1,0 +1,107 @@
+#include "pages/registerPages.h"
+
+#include "pages/frame/InterviewPage.h"
+#include "pages/frm01Disclaimer.h"
+#include "pages/frm01HouseType.h"
+#include "pages/frm01NumberBathrooms.h"
+#include "pages/frm01NumberBedrooms.h"
+#include "pages/frm01OtherRooms.h"
+#include "pages/frm01SquareFootage.h"
+#include "pages/frm01Welcome.h"
+
+#include "results/registerResults.h"
+#include "runtime/forms/Forms.h"
+
+namespace pages
+{
+
+namespace
+{
+
+struct FramePage {
+    const char16_t* className;
+    const char16_t* title;
+};
+
+// Pages shown as the bare frame with their title until their own window is built.
+constexpr FramePage kFramePages[] = {
+    {u"frm01Driveway", u"Driveway Treatment"},
+    {u"frm10Summary", u"Summary"},
+    {u"frm10Payments", u"Payment Options (30 Year Fixed)"},
+    {u"frm01Basement", u"Basement"},
+    {u"frm01Basement02", u"Size of Basement"},
+    {u"frm01DefaultGrade", u"Quality of House"},
+    {u"frm01Foundation", u"Foundation"},
+    {u"frm01Garage", u"Garage"},
+    {u"frm01MainFloorCeiling", u"Main Floor Ceiling Height"},
+    {u"frm01BasementHeight", u"Basement Ceiling Height"},
+    {u"frm01RoofStyle", u"Roof Style"},
+    {u"frm01RoofPitch", u"Roof Pitch"},
+    {u"frm01HeatType", u"HVAC"},
+    {u"frm01HouseLocation", u"Location of House"},
+    {u"frm01LotCondition", u"Lot Condition"},
+    {u"frm01LotSize", u"Lot Size"},
+    {u"frm01StreetDistance", u"Distance from Street"},
+    {u"frm01SidewalksReq", u"Sidewalk Systems"},
+    {u"frm01WaterType", u"Water System"},
+    {u"frm01SewerType", u"Sewer System"},
+    {u"frm01FaucetFixtures", u"Faucet Fixtures"},
+    {u"frm01KitchenExtras", u"Kitchen Options"},
+    {u"frm01FinishRooms", u"Finish Rooms"},
+    {u"frm01GardenTub", u"Master Bathroom Upgrade"},
+    {u"frm01Exterior", u"Exterior Treatment"},
+    {u"frm01Fireplace", u"Fireplaces"},
+    {u"frm01Fireplace02", u"Type of Fireplace"},
+    {u"frm01Fireplace03", u"Fireplace Facing & Hearth"},
+    {u"frm01LotPrice", u"Lot Price"},
+    {u"frm01Porches", u"Porches"},
+};
+
+// Pages that ask Yes or No themselves put the buttons elsewhere in the row (left, width in twips).
+struct RowPlace {
+    const char16_t* className;
+    int continueLeft, yesLeft, yesWidth, noLeft;
+};
+
+constexpr RowPlace kRowPlaces[] = {
+    {u"frm01Basement", 3960, 6000, 975, 7200},
+    {u"frm01Fireplace", 3840, 6000, 975, 7200},
+    {u"frm01RoofStyle", 7200, 4080, 1335, 5640},
+};
+
+void placeRow(InterviewPage* page)
+{
+    for (const RowPlace& place : kRowPlaces) {
+        if (page->className() != QStringView(place.className)) continue;
+        page->placeButton(page->cmdContinue, place.continueLeft, 1695);
+        page->placeButton(page->cmdYes, place.yesLeft, place.yesWidth);
+        page->placeButton(page->cmdNo, place.noLeft, 855);
+    }
+}
+
+} // namespace
+
+void registerPages()
+{
+    forms::Forms::registerClass(QStringLiteral("frm01Welcome"), &makePage<frm01Welcome>);
+    forms::Forms::registerClass(QStringLiteral("frm01Disclaimer"), &makePage<frm01Disclaimer>);
+    forms::Forms::registerClass(QStringLiteral("frm01HouseType"), &makePage<frm01HouseType>);
+    forms::Forms::registerClass(QStringLiteral("frm01SquareFootage"), &makePage<frm01SquareFootage>);
+    forms::Forms::registerClass(QStringLiteral("frm01NumberBedrooms"), &makePage<frm01NumberBedrooms>);
+    forms::Forms::registerClass(QStringLiteral("frm01NumberBathrooms"), &makePage<frm01NumberBathrooms>);
+    forms::Forms::registerClass(QStringLiteral("frm01OtherRooms"), &makePage<frm01OtherRooms>);
+    results::registerResults();
+
+    for (const FramePage& page : kFramePages) {
+        const QString className = QString::fromUtf16(page.className);
+        const QString title = QString::fromUtf16(page.title);
+        forms::Forms::registerClass(className, [className, title] {
+            auto* frame = new InterviewPage(className, title);
+            placeRow(frame);
+            frame->load();
+            return static_cast<QWidget*>(frame);
+        });
+    }
+}
+
+} // namespace pages

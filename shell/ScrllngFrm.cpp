@@ -1,0 +1,235 @@
+#include "shell/ScrllngFrm.h"
+
+#include "runtime/com/OleColor.h"
+#include "runtime/com/PropertyBag.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+constexpr int BarThickness = 255;
+constexpr int MarginX = 39;
+constexpr int MarginY = 45;
+constexpr int HiddenMarginX = 37;
+constexpr int HiddenMarginY = 25;
+// One arrow step of either bar: a row of the list it usually holds.
+constexpr int LineStep = 360;
+
+void setGeometryIfValid(QWidget* w, int left, int top, int width, int height)
+{
+    // A negative size simply does not apply.
+    if (width < 0 || height < 0) return;
+    w->setGeometry(left, top, width, height);
+}
+
+} // namespace
+
+ScrllngFrm::ScrllngFrm(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(u"ScrllngFrm"_s);
+    // The program works at a fixed 15 twips per pixel on every screen.
+    m_twipsPerPixelX = 15;
+    m_twipsPerPixelY = 15;
+
+    m_pView = new QWidget(this);
+    m_pView->setObjectName(u"pView"_s);
+    m_pView->setAutoFillBackground(true);
+    m_vScroll = new QScrollBar(Qt::Vertical, this);
+    m_vScroll->setObjectName(u"VScroll"_s);
+    m_hScroll = new QScrollBar(Qt::Horizontal, this);
+    m_hScroll->setObjectName(u"HScroll"_s);
+    m_pCorner = new QWidget(this);
+    m_pCorner->setObjectName(u"pCorner"_s);
+    m_pCorner->setAutoFillBackground(true);
+    m_pCorner->setBackgroundRole(QPalette::Button);
+    for (QScrollBar* bar : {m_vScroll, m_hScroll}) {
+        bar->setRange(0, 1);
+        bar->setSingleStep(LineStep);
+        connect(bar, &QScrollBar::valueChanged, this, [this] { UpdatePos(); });
+    }
+    setBackColor(DefaultBackColor);
+    layout();
+}
+
+ScrllngFrm::~ScrllngFrm()
+{
+    Detatch();
+}
+
+int ScrllngFrm::px(int twips, float perPixel) const
+{
+    return static_cast<int>(std::lround(twips / perPixel));
+}
+
+int ScrllngFrm::twipsX(int pixels) const
+{
+    return static_cast<int>(std::lround(pixels * m_twipsPerPixelX));
+}
+
+int ScrllngFrm::twipsY(int pixels) const
+{
+    return static_cast<int>(std::lround(pixels * m_twipsPerPixelY));
+}
+
+void ScrllngFrm::setBackColor(uint color)
+{
+    m_backColor = color;
+    QPalette pal = m_pView->palette();
+    pal.setColor(QPalette::Window, com::toQColor(com::translateColor(color)));
+    m_pView->setPalette(pal);
+    Q_EMIT PropertyChanged(u"BackColor"_s);
+}
+
+void ScrllngFrm::ReadProperties(const com::PropertyBag* bag)
+{
+    if (!bag) return;
+    bool ok = false;
+    const uint color = bag->ReadProperty(u"BackColor"_s, DefaultBackColor).toUInt(&ok);
+    if (ok) setBackColor(color);
+}
+
+void ScrllngFrm::WriteProperties(com::PropertyBag* bag) const
+{
+    if (bag) bag->WriteProperty(u"BackColor"_s, m_backColor, DefaultBackColor);
+}
+
+void ScrllngFrm::Attatch(QWidget* child)
+{
+    if (!child || child == m_child) return;
+    Detatch();
+    m_oldParent = child->parentWidget();
+    m_child = child;
+    const bool shown = !child->isHidden();
+    child->setParent(m_pView);
+    child->move(0, 0);
+    if (shown) child->show();
+    child->setCursor(Qt::SizeAllCursor);
+    child->installEventFilter(this);
+    layout();
+    UpdatePos();
+}
+
+void ScrllngFrm::Detatch()
+{
+    QWidget* child = m_child;
+    m_child = nullptr;
+    if (!child) return;
+    child->removeEventFilter(this);
+    // A child whose old parent is gone stays here and goes with this control.
+    if (m_oldParent) {
+        const bool shown = !child->isHidden();
+        child->setParent(m_oldParent);
+        if (shown) child->show();
+    }
+    m_oldParent = nullptr;
+}
+
+void ScrllngFrm::UpdatePos()
+{
+    if (m_child)
+        m_child->move(-px(m_hScroll->value(), m_twipsPerPixelX), -px(m_vScroll->value(), m_twipsPerPixelY));
+    m_pView->update();
+    Q_EMIT Scroll();
+}
+
+void ScrllngFrm::place(int sw, int sh, int mx, int my, int vw, int hh)
+{
+    const auto x = [this](int t) { return px(t, m_twipsPerPixelX); };
+    const auto y = [this](int t) { return px(t, m_twipsPerPixelY); };
+    setGeometryIfValid(m_vScroll, x(sw - vw - mx), 0, x(vw), y(sh - hh - my));
+    setGeometryIfValid(m_hScroll, 0, y(sh - hh - my), x(sw - vw - mx), y(hh));
+    setGeometryIfValid(m_pCorner, x(sw - vw - mx), y(sh - hh - my), x(vw), y(hh));
+    setGeometryIfValid(m_pView, 0, 0, x(sw - vw), y(sh - hh));
+}
+
+void ScrllngFrm::layout()
+{
+    if (m_inLayout) return;
+    m_inLayout = true;
+    const int sw = twipsX(width());
+    const int sh = twipsY(height());
+    int mx = MarginX;
+    int my = MarginY;
+    place(sw, sh, mx, my, m_vWidth, m_hHeight);
+
+    if (m_child) {
+        // Decide the bars against the view they leave, starting from none, until the decision
+        // holds: a bar that appears takes room from the other direction.
+        m_vWidth = 0;
+        m_hHeight = 0;
+        place(sw, sh, HiddenMarginX, HiddenMarginY, 0, 0);
+        for (int pass = 0; pass < 4; ++pass) {
+            const int vw = m_vWidth;
+            const int hh = m_hHeight;
+            const int dv = twipsY(m_child->height()) - twipsY(m_pView->height());
+            m_vWidth = dv > 0 ? BarThickness : 0;
+            mx = dv > 0 ? MarginX : HiddenMarginX;
+            const int dh = twipsX(m_child->width()) - twipsX(m_pView->width());
+            m_hHeight = dh > 0 ? BarThickness : 0;
+            my = dh > 0 ? MarginY : HiddenMarginY;
+            // The view takes the room of a hidden bar.
+            place(sw, sh, mx, my, m_vWidth, m_hHeight);
+            if (m_vWidth == vw && m_hHeight == hh) break;
+        }
+        const int dv = twipsY(m_child->height()) - twipsY(m_pView->height());
+        const int dh = twipsX(m_child->width()) - twipsX(m_pView->width());
+        if (m_vWidth > 0 && dv > 0) {
+            m_vScroll->setMaximum(dv);
+        } else {
+            m_vScroll->setMaximum(1);
+            m_vScroll->setValue(0);
+            m_vWidth = 0;
+            m_vScroll->move(px(sw, m_twipsPerPixelX), m_vScroll->y()); // out of view
+        }
+        if (m_hHeight > 0 && dh > 0) {
+            m_hScroll->setMaximum(dh);
+        } else {
+            m_hScroll->setMaximum(1);
+            m_hScroll->setValue(0);
+            m_hHeight = 0;
+        }
+        m_vScroll->setPageStep(std::max(1, twipsY(m_pView->height())));
+        m_hScroll->setPageStep(std::max(1, twipsX(m_pView->width())));
+    }
+    // A bar that is not needed is neither visible nor usable.
+    m_vScroll->setVisible(m_vWidth > 0);
+    m_vScroll->setEnabled(m_vWidth > 0);
+    m_hScroll->setVisible(m_hHeight > 0);
+    m_hScroll->setEnabled(m_hHeight > 0);
+    m_pCorner->setVisible(m_vWidth > 0 && m_hHeight > 0);
+    m_inLayout = false;
+    Q_EMIT Resize();
+}
+
+void ScrllngFrm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layout();
+}
+
+bool ScrllngFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_child) {
+        if (event->type() == QEvent::Resize) {
+            layout();
+        } else if (event->type() == QEvent::Wheel && m_vScroll->isVisible()) {
+            // The wheel over the list scrolls it, as over the bar.
+            auto* wheel = static_cast<QWheelEvent*>(event);
+            const int notches = wheel->angleDelta().y() / 120;
+            if (notches != 0) {
+                m_vScroll->setValue(m_vScroll->value() - notches * m_vScroll->singleStep());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

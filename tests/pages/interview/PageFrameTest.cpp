@@ -1,0 +1,147 @@
+#include "tests/pages/interview/PageHarness.h"
+
+#include "estimate/clsHomeData.h"
+#include "runtime/forms/App.h"
+#include "runtime/forms/Forms.h"
+#include "shell/basGlobalVariables.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace pagetest;
+
+namespace
+{
+
+struct ButtonPlace {
+    const char* name;
+    int left, width; // twips
+};
+
+// The frame's row of buttons at top 6360, 360 high.
+TEST(PageFrame, ButtonsSitInOneRowAtTheirDesignPlaces)
+{
+    const ButtonPlace places[] = {{"cmdBack", 720, 1000},  {"cmdNavigation", 1800, 270},
+                                  {"cmdHelp", 2520, 1005}, {"cmdYes", 4200, 975},
+                                  {"cmdNo", 5280, 855},    {"cmdContinue", 7200, 1695}};
+    showPage(12);
+    for (const ButtonPlace& p : places) {
+        SCOPED_TRACE(p.name);
+        QWidget* button = control(QString::fromLatin1(p.name));
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->geometry(), QRect(qRound(p.left / 15.0), 424, qRound(p.width / 15.0), 24));
+    }
+}
+
+TEST(PageFrame, EngineShowsContinueWithItsTagAndHidesYesNo)
+{
+    showPage(12);
+    EXPECT_TRUE(control(QStringLiteral("cmdContinue"))->isVisible());
+    EXPECT_EQ(control(QStringLiteral("cmdContinue"))->property("Tag").toString(), QStringLiteral("14"));
+    EXPECT_FALSE(control(QStringLiteral("cmdYes"))->isVisible());
+    EXPECT_FALSE(control(QStringLiteral("cmdNo"))->isVisible());
+}
+
+TEST(PageFrame, ContinueAndBackMoveByTheButtonTags)
+{
+    showPage(12);
+    click(QStringLiteral("cmdContinue"));
+    EXPECT_EQ(currentFormId(), 14);
+    click(QStringLiteral("cmdBack"));
+    EXPECT_EQ(currentFormId(), 12);
+}
+
+TEST(PageFrame, EnterPressesContinue)
+{
+    showPage(12);
+    pressEnter(control<QComboBox>(QStringLiteral("cmbBedrooms")));
+    EXPECT_EQ(currentFormId(), 14);
+}
+
+TEST(PageFrame, HelpOpensThePageTopicWithoutMovingOrAsking)
+{
+    showPage(37);
+    control<QLineEdit>(QStringLiteral("txtData1"))->setText(QStringLiteral("12")); // would fail validation
+    boxes().clear();
+    const auto before = helpLog().topics().size();
+    click(QStringLiteral("cmdHelp"));
+    ASSERT_EQ(helpLog().topics().size(), before + 1);
+    EXPECT_EQ(helpLog().topics().back(), 1037);
+    EXPECT_TRUE(boxes().calls().empty()) << boxLog();
+    EXPECT_EQ(currentFormId(), 37);
+}
+
+TEST(PageFrame, NavigationValidatesThenShowsTheOneQuickNavigationWindow)
+{
+    g_HomeData->setStyle(1);
+    g_HomeData->setrmBonusRoom(false);
+    showPage(37);
+    control<QLineEdit>(QStringLiteral("txtData1"))->setText(QStringLiteral("12"));
+    boxes().clear();
+    click(QStringLiteral("cmdNavigation"));
+    EXPECT_EQ(boxes().calls().size(), 1u) << boxLog();
+    EXPECT_FALSE(forms::Forms::isLoaded(QStringLiteral("frmNavigation")));
+
+    if (!forms::Forms::isRegistered(QStringLiteral("frmNavigation")))
+        GTEST_SKIP() << "the quick-navigation window is not registered";
+    control<QLineEdit>(QStringLiteral("txtData1"))->setText(QStringLiteral("1250"));
+    click(QStringLiteral("cmdNavigation"));
+    ASSERT_TRUE(forms::Forms::isLoaded(QStringLiteral("frmNavigation")));
+    QWidget* navigation = forms::Forms::instance(QStringLiteral("frmNavigation"));
+    EXPECT_TRUE(navigation->isVisible());
+    EXPECT_EQ(g_HomeData->MainFloorSqFt(), 1250); // saved before it opened
+    EXPECT_EQ(currentFormId(), 37);
+    click(QStringLiteral("cmdNavigation"));
+    EXPECT_EQ(forms::Forms::instance(QStringLiteral("frmNavigation")), navigation);
+    forms::Forms::unload(navigation);
+    processEvents();
+}
+
+TEST(PageFrame, CalcFormErrorIsReportedUnderThePageNameAndTheMoveGoesOn)
+{
+    g_HomeData->setStyle(3);
+    g_HomeData->setNumCarGarage(2);
+    g_HomeData->setrmBonusRoom(false);
+    showPage(37);
+    control<QLineEdit>(QStringLiteral("txtData1"))->setText(QStringLiteral("1400"));
+    control<QLineEdit>(QStringLiteral("txtData2"))->clear(); // passes as 0, cannot be stored
+    boxes().clear();
+    click(QStringLiteral("cmdContinue"));
+    ASSERT_EQ(boxes().calls().size(), 1u) << boxLog();
+    const auto& box = boxes().calls().front();
+    EXPECT_EQ(box.title, QStringLiteral("Error"));
+    EXPECT_TRUE(box.prompt.contains(QStringLiteral("<frm01SquareFootage.CalcForm>")));
+    EXPECT_TRUE(box.prompt.contains(QStringLiteral("Line Info: Calculate Form Data")));
+    EXPECT_EQ(g_HomeData->MainFloorSqFt(), 1400); // the other answers are stored
+    EXPECT_EQ(currentFormId(), 12);
+}
+
+TEST(WelcomePage, TitleShowsProgramAndTwoPartVersion)
+{
+    showPage(1);
+    const QString expected = QStringLiteral("Welcome to %1 %2.%3")
+                                 .arg(forms::App::Title())
+                                 .arg(forms::App::Major())
+                                 .arg(forms::App::Minor());
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lbPageTitle"))->text(), expected);
+    EXPECT_FALSE(control<QLabel>(QStringLiteral("Image1"))->pixmap().isNull());
+    EXPECT_EQ(currentPage()->findChild<QWidget*>(QStringLiteral("cmdBack")), nullptr);
+    click(QStringLiteral("cmdContinue"));
+    EXPECT_EQ(currentFormId(), 10);
+}
+
+TEST(DisclaimerPage, OpensWithFocusOnContinueSoEnterMovesOn)
+{
+    showPage(10);
+    QWidget* cont = control(QStringLiteral("cmdContinue"));
+    EXPECT_EQ(currentPage()->window()->focusWidget(), cont);
+    EXPECT_FALSE(control(QStringLiteral("cmdNavigation"))->isVisible());
+    pressEnter(cont);
+    EXPECT_EQ(currentFormId(), 28);
+}
+
+} // namespace

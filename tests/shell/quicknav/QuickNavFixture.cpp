@@ -1,0 +1,280 @@
+#include "tests/shell/quicknav/QuickNavFixture.h"
+
+#include "runtime/ado/Recordset.h"
+#include "runtime/com/ComponentRegistry.h"
+#include "runtime/com/PropertyBag.h"
+#include "runtime/forms/App.h"
+#include "runtime/forms/Forms.h"
+#include "runtime/forms/Screen.h"
+#include "runtime/vb/Conversions.h"
+#include "runtime/vb/Trap.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
+#include "shell/frmMain.h"
+#include "shell/frmNavigation.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quicknav
+{
+
+namespace
+{
+
+const QString ButtonProgId = u"ombLustrel.Lustrel"_s;
+
+const char* const PageClasses[] = {
+    "frm01Welcome",        "frm01Driveway",      "frm10Summary",          "frm10Payments",
+    "frm01Disclaimer",     "frm01HouseType",     "frm01NumberBedrooms",   "frm01NumberBathrooms",
+    "frm01OtherRooms",     "frm01Basement",      "frm01Basement02",       "frm01DefaultGrade",
+    "frm01Foundation",     "frm01Garage",        "frm01MainFloorCeiling", "frm01BasementHeight",
+    "frm01RoofStyle",      "frm01RoofPitch",     "frm01HeatType",         "frm01HouseLocation",
+    "frm01LotCondition",   "frm01LotSize",       "frm01StreetDistance",   "frm01SidewalksReq",
+    "frm01WaterType",      "frm01SewerType",     "frm10Totals",           "frm01SquareFootage",
+    "frm01FaucetFixtures", "frm01KitchenExtras", "frm01FinishRooms",      "frm01GardenTub",
+    "frm01Exterior",       "frm01Fireplace",     "frm01Fireplace02",      "frm01Fireplace03",
+    "frm01LotPrice",       "frm01Porches",
+};
+
+const char* const PageButtons[] = {"cmdBack", "cmdContinue", "cmdYes", "cmdNo", "cmdNavigation", "cmdHelp"};
+
+int g_serial = 0;
+
+void exec(sqlite3* db, const QString& sql)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "");
+    sqlite3_free(message);
+}
+
+void failOnEnd()
+{
+    ADD_FAILURE() << "the program would have ended";
+}
+
+} // namespace
+
+// The members of the button control the program touches, with their defaults.
+class StandInButton : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption MEMBER m_caption)
+    Q_PROPERTY(uint ForeColor MEMBER m_foreColor)
+    Q_PROPERTY(QVariant Picture MEMBER m_picture)
+    Q_PROPERTY(int PictureSpacing MEMBER m_pictureSpacing)
+    Q_PROPERTY(bool ShowFocus MEMBER m_showFocus)
+
+public:
+    using QWidget::QWidget;
+
+    Q_INVOKABLE void ReadProperties(const com::PropertyBag* bag)
+    {
+        m_caption = bag->ReadProperty(u"Caption"_s).toString();
+        m_foreColor = bag->ReadProperty(u"ForeColor"_s, 0x80000012u).toUInt();
+        m_pictureSpacing = bag->ReadProperty(u"PictureSpacing"_s, 5).toInt();
+        const QVariant font = bag->ReadProperty(u"Font"_s);
+        if (font.metaType().id() == QMetaType::QFont) setFont(font.value<QFont>());
+    }
+
+Q_SIGNALS:
+    void Click();
+
+private:
+    QString m_caption;
+    uint m_foreColor = 0x80000012u;
+    QVariant m_picture;
+    int m_pictureSpacing = 5;
+    bool m_showFocus = true;
+};
+
+void registerStandInButton()
+{
+    com::ComponentRegistry::instance().registerClass(
+        ButtonProgId, [](QWidget* parent) { return new StandInButton(parent); });
+}
+
+void processDeferred()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void click(QWidget* button)
+{
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(QMetaObject::invokeMethod(button, "Click"));
+    processDeferred();
+}
+
+namespace
+{
+
+QWidget* makePage(const QString& className)
+{
+    auto* page = new QWidget();
+    page->setObjectName(className);
+    page->setProperty("serial", ++g_serial);
+    for (const char* name : PageButtons) {
+        QWidget* b = com::ComponentRegistry::instance().create(ButtonProgId, page);
+        b->setObjectName(QString::fromLatin1(name));
+        b->hide();
+    }
+    return page;
+}
+
+} // namespace
+
+void QuickNavTest::SetUpTestSuite()
+{
+    if (!qApp) {
+        static int argc = 1;
+        static char arg0[] = "quicknav_tests";
+        static char* argv[] = {arg0, nullptr};
+        new QApplication(argc, argv);
+        QApplication::setApplicationName(u"Tavimoor"_s);
+        QStandardPaths::setTestModeEnabled(true);
+    }
+}
+
+void QuickNavTest::SetUp()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(m_dir->isValid());
+    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"}) {
+        const QString source = QStringLiteral(TAVIMOOR_BIN_DIR) + u'/' + QString::fromLatin1(file);
+        ASSERT_TRUE(QFile::copy(source, folder() + u'/' + QString::fromLatin1(file))) << file;
+    }
+    forms::App::setPath(folder());
+    boxes = std::make_unique<forms::ScriptedMessageBoxes>();
+    setEndProgramHook(&failOnEnd);
+    if (!com::ComponentRegistry::instance().isRegistered(ButtonProgId)) registerStandInButton();
+    for (const char* name : PageClasses) {
+        const QString className = QString::fromLatin1(name);
+        forms::Forms::registerClass(className, [className] { return makePage(className); });
+    }
+    registerNavigationWindow();
+    Main(QString());
+    processDeferred();
+    ASSERT_TRUE(g_frmMain);
+    boxes->clear();
+}
+
+void QuickNavTest::TearDown()
+{
+    {
+        forms::ScriptedMessageBoxes closing;
+        closing.answer(forms::vbNo);
+        if (g_cnHouse) FileClose();
+    }
+    delete g_frmMain.data();
+    for (const QString& name : forms::Forms::loadedClasses())
+        forms::Forms::unload(forms::Forms::instance(name));
+    processDeferred();
+    g_rsFormDefinition.reset();
+    g_rsVisitedForms.reset();
+    g_CurrentForm = nullptr;
+    g_CurrentFormID = 0;
+    g_CurrentStep.clear();
+    forms::Screen::setMousePointer(0);
+    m_planCn.reset();
+    boxes.reset();
+    setEndProgramHook(nullptr);
+}
+
+frmNavigation* QuickNavTest::openNavigation()
+{
+    auto* nav = qobject_cast<frmNavigation*>(forms::Forms::instance(u"frmNavigation"_s));
+    EXPECT_NE(nav, nullptr);
+    if (nav) nav->show();
+    QCoreApplication::processEvents();
+    return nav;
+}
+
+bool QuickNavTest::navigationLoaded()
+{
+    return forms::Forms::isLoaded(u"frmNavigation"_s);
+}
+
+void QuickNavTest::usePlan(const QList<PlanRow>& rows)
+{
+    const QString path = folder() + u"/plan.db"_s;
+    QFile::remove(path);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    exec(db, u"CREATE TABLE [Form Definition] (Form_ID SMALLINT PRIMARY KEY, Sequence INTEGER, "
+             "Yes_Form SMALLINT, No_Form SMALLINT, HelpContextID INTEGER, [Section Name] TEXT, "
+             "[Section Level] SMALLINT, Visible BIT, QuickNav BIT)"_s);
+    exec(db, u"CREATE TABLE [Visited Forms] (Form_ID SMALLINT)"_s);
+    int sequence = 0;
+    for (const PlanRow& row : rows) {
+        sqlite3_stmt* st = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db, "INSERT INTO [Form Definition] VALUES (?, ?, 0, 0, 0, ?, ?, ?, ?)",
+                                     -1, &st, nullptr),
+                  SQLITE_OK);
+        const QByteArray name = row.sectionName.toUtf8();
+        sqlite3_bind_int(st, 1, row.formId);
+        sqlite3_bind_int(st, 2, sequence += 10);
+        sqlite3_bind_text(st, 3, name.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(st, 4, row.sectionLevel);
+        sqlite3_bind_int(st, 5, row.visible ? -1 : 0);
+        sqlite3_bind_int(st, 6, row.quickNav ? -1 : 0);
+        EXPECT_EQ(sqlite3_step(st), SQLITE_DONE);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+
+    m_planCn = std::make_unique<ado::Connection>();
+    m_planCn->Open(path);
+    auto plan = std::make_unique<ado::Recordset>();
+    plan->setCursorLocation(ado::adUseClient);
+    plan->Open(u"SELECT * FROM [Form Definition] ORDER BY Sequence"_s, *m_planCn);
+    plan->SetActiveConnection(nullptr);
+    g_rsFormDefinition = std::move(plan);
+    useVisited({});
+}
+
+void QuickNavTest::useVisited(const QList<int>& formIds)
+{
+    ASSERT_TRUE(g_rsVisitedForms);
+    while (!(g_rsVisitedForms->BOF() && g_rsVisitedForms->EOF())) {
+        g_rsVisitedForms->MoveFirst();
+        g_rsVisitedForms->Delete();
+    }
+    for (int id : formIds) {
+        g_rsVisitedForms->AddNew();
+        g_rsVisitedForms->setField(u"Form_ID"_s, id);
+        g_rsVisitedForms->Update();
+    }
+}
+
+QList<std::pair<QString, QString>> QuickNavTest::listed(const frmNavigation* nav)
+{
+    QList<QWidget*> shown;
+    for (QWidget* b : nav->cmdSection())
+        if (!b->isHidden()) shown << b;
+    std::sort(shown.begin(), shown.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    QList<std::pair<QString, QString>> rows;
+    for (QWidget* b : shown)
+        rows.append({b->property("Tag").toString(), b->property("Caption").toString()});
+    return rows;
+}
+
+QWidget* QuickNavTest::sectionFor(const frmNavigation* nav, int formId)
+{
+    for (QWidget* b : nav->cmdSection())
+        if (!b->isHidden() && b->property("Tag").toString() == QString::number(formId)) return b;
+    return nullptr;
+}
+
+} // namespace quicknav
+
+#include "QuickNavFixture.moc"
