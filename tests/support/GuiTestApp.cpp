@@ -16,7 +16,7 @@ public:
 
 private:
     int m_argc = 1;
-    char m_name[24] = "shell_main_tests";
+    char m_name[16] = "tavimoor_test";
     char* m_argv[2] = {m_name, nullptr};
     QApplication* m_app = nullptr;
 };
