@@ -1,13 +1,13 @@
 #include "pages/registerPages.h"
 
 #include "pages/frame/InterviewPage.h"
-#include "pages/frm01Disclaimer.h"
-#include "pages/frm01HouseType.h"
-#include "pages/frm01NumberBathrooms.h"
-#include "pages/frm01NumberBedrooms.h"
-#include "pages/frm01OtherRooms.h"
-#include "pages/frm01SquareFootage.h"
-#include "pages/frm01Welcome.h"
+#include "pages/start/frm01Disclaimer.h"
+#include "pages/house/frm01HouseType.h"
+#include "pages/rooms/frm01NumberBathrooms.h"
+#include "pages/rooms/frm01NumberBedrooms.h"
+#include "pages/rooms/frm01OtherRooms.h"
+#include "pages/house/frm01SquareFootage.h"
+#include "pages/start/frm01Welcome.h"
 
 #include "results/registerResults.h"
 #include "runtime/forms/Forms.h"
@@ -83,13 +83,40 @@ void placeRow(InterviewPage* page)
 
 void registerPages()
 {
-    forms::Forms::registerClass(QStringLiteral("frm01Welcome"), &makePage<frm01Welcome>);
-    forms::Forms::registerClass(QStringLiteral("frm01Disclaimer"), &makePage<frm01Disclaimer>);
-    forms::Forms::registerClass(QStringLiteral("frm01HouseType"), &makePage<frm01HouseType>);
-    forms::Forms::registerClass(QStringLiteral("frm01SquareFootage"), &makePage<frm01SquareFootage>);
-    forms::Forms::registerClass(QStringLiteral("frm01NumberBedrooms"), &makePage<frm01NumberBedrooms>);
-    forms::Forms::registerClass(QStringLiteral("frm01NumberBathrooms"), &makePage<frm01NumberBathrooms>);
-    forms::Forms::registerClass(QStringLiteral("frm01OtherRooms"), &makePage<frm01OtherRooms>);
+    struct Page {
+        const char16_t* className;
+        QWidget* (*make)();
+    };
+    const Page built[] = {
+        // start
+        {u"frm01Welcome", &makePage<frm01Welcome>},
+        {u"frm01Disclaimer", &makePage<frm01Disclaimer>},
+        // house
+        {u"frm01HouseType", &makePage<frm01HouseType>},
+        {u"frm01SquareFootage", &makePage<frm01SquareFootage>},
+        // rooms
+        {u"frm01NumberBedrooms", &makePage<frm01NumberBedrooms>},
+        {u"frm01NumberBathrooms", &makePage<frm01NumberBathrooms>},
+        {u"frm01OtherRooms", &makePage<frm01OtherRooms>},
+        // foundation
+
+        // roof
+
+        // systems
+
+        // site
+
+        // interior
+
+        // exterior
+
+        // fireplace
+
+        // prototypes
+
+    };
+    for (const Page& page : built)
+        forms::Forms::registerClass(QString::fromUtf16(page.className), page.make);
     results::registerResults();
 
     for (const FramePage& page : kFramePages) {

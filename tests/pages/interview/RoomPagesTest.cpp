@@ -1,7 +1,7 @@
 #include "tests/pages/interview/PageHarness.h"
 
 #include "estimate/clsHomeData.h"
-#include "pages/frm01OtherRooms.h"
+#include "pages/rooms/frm01OtherRooms.h"
 #include "shell/basGlobalVariables.h"
 
 #include <gtest/gtest.h>

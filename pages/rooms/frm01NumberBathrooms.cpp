@@ -1,4 +1,4 @@
-#include "pages/frm01NumberBathrooms.h"
+#include "pages/rooms/frm01NumberBathrooms.h"
 
 #include "estimate/clsHomeData.h"
 #include "runtime/vb/Conversions.h"

@@ -1,4 +1,4 @@
-#include "pages/frm01SquareFootage.h"
+#include "pages/house/frm01SquareFootage.h"
 
 #include "pages/frame/Twips.h"
 

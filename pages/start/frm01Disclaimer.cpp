@@ -1,4 +1,4 @@
-#include "pages/frm01Disclaimer.h"
+#include "pages/start/frm01Disclaimer.h"
 
 #include "shell/basStyleControl.h"
 

@@ -1,4 +1,4 @@
-#include "pages/frm01HouseType.h"
+#include "pages/house/frm01HouseType.h"
 
 #include "estimate/clsHomeData.h"
 #include "runtime/vb/Conversions.h"

@@ -1,4 +1,4 @@
-#include "pages/frm01OtherRooms.h"
+#include "pages/rooms/frm01OtherRooms.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"

@@ -1,4 +1,4 @@
-#include "pages/frm01NumberBedrooms.h"
+#include "pages/rooms/frm01NumberBedrooms.h"
 
 #include "estimate/clsHomeData.h"
 #include "runtime/vb/Conversions.h"

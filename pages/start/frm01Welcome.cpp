@@ -1,4 +1,4 @@
-#include "pages/frm01Welcome.h"
+#include "pages/start/frm01Welcome.h"
 
 #include "runtime/forms/App.h"
 #include "runtime/forms/ImageList.h"
