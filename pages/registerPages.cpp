@@ -7,6 +7,13 @@
 #include "pages/rooms/frm01NumberBedrooms.h"
 #include "pages/rooms/frm01OtherRooms.h"
 #include "pages/house/frm01SquareFootage.h"
+#include "pages/site/frm01HouseLocation.h"
+#include "pages/site/frm01LotCondition.h"
+#include "pages/site/frm01LotSize.h"
+#include "pages/site/frm01SidewalksReq.h"
+#include "pages/site/frm01StreetDistance.h"
+#include "pages/systems/frm01SewerType.h"
+#include "pages/systems/frm01WaterType.h"
 #include "pages/start/frm01Welcome.h"
 
 #include "results/registerResults.h"
@@ -38,13 +45,6 @@ constexpr FramePage kFramePages[] = {
     {u"frm01RoofStyle", u"Roof Style"},
     {u"frm01RoofPitch", u"Roof Pitch"},
     {u"frm01HeatType", u"HVAC"},
-    {u"frm01HouseLocation", u"Location of House"},
-    {u"frm01LotCondition", u"Lot Condition"},
-    {u"frm01LotSize", u"Lot Size"},
-    {u"frm01StreetDistance", u"Distance from Street"},
-    {u"frm01SidewalksReq", u"Sidewalk Systems"},
-    {u"frm01WaterType", u"Water System"},
-    {u"frm01SewerType", u"Sewer System"},
     {u"frm01FaucetFixtures", u"Faucet Fixtures"},
     {u"frm01KitchenExtras", u"Kitchen Options"},
     {u"frm01FinishRooms", u"Finish Rooms"},
@@ -103,8 +103,15 @@ void registerPages()
         // roof
 
         // systems
+        {u"frm01WaterType", &makePage<frm01WaterType>},
+        {u"frm01SewerType", &makePage<frm01SewerType>},
 
         // site
+        {u"frm01HouseLocation", &makePage<frm01HouseLocation>},
+        {u"frm01LotCondition", &makePage<frm01LotCondition>},
+        {u"frm01LotSize", &makePage<frm01LotSize>},
+        {u"frm01StreetDistance", &makePage<frm01StreetDistance>},
+        {u"frm01SidewalksReq", &makePage<frm01SidewalksReq>},
 
         // interior
 
