@@ -6,6 +6,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 
@@ -40,17 +41,23 @@ frm01HouseLocation::frm01HouseLocation()
     lbStatement =
         addLabel(QStringLiteral("lbStatement"),
                  QStringLiteral("Select the closest city and state to the location of your future house."),
-                 1440, 960, 7440, 660);
+                 1440, 960, 7440, 600);
     lbIntro =
         addLabel(QStringLiteral("lbIntro"),
                  QStringLiteral("The location of a house will effect the price.  The cost of living is "
                                 "different based upon the city and state your house will be built.  The "
                                 "location of the house will be factored into the cost."),
-                 1440, 1740, 7440, 1200);
+                 1440, 1560, 7440, 1200);
     lbState = addLabel(QStringLiteral("lbState"), QStringLiteral("State"), 2160, 3240, 1080, 375, false);
     cmbState = addComboBox(QStringLiteral("cmbState"), 3240, 3220, 3840);
     lbCity = addLabel(QStringLiteral("lbCity"), QStringLiteral("City"), 2160, 3840, 1080, 375, false);
     cmbCity = addComboBox(QStringLiteral("cmbCity"), 3240, 3820, 3840);
+    // Long lists drop down below the box and scroll, rather than cover the window.
+    for (QComboBox* list : {cmbState, cmbCity}) {
+        list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+        list->setMaxVisibleItems(12);
+        list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     onClick(cmbState, [this] { cmbState_Click(); });
     onClick(cmbCity, [this] { cmbCity_Click(); });
 }
