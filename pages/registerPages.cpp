@@ -33,8 +33,6 @@ struct FramePage {
 // Pages shown as the bare frame with their title until their own window is built.
 constexpr FramePage kFramePages[] = {
     {u"frm01Driveway", u"Driveway Treatment"},
-    {u"frm10Summary", u"Summary"},
-    {u"frm10Payments", u"Payment Options (30 Year Fixed)"},
     {u"frm01Basement", u"Basement"},
     {u"frm01Basement02", u"Size of Basement"},
     {u"frm01DefaultGrade", u"Quality of House"},

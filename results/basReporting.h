@@ -1,9 +1,14 @@
 #pragma once
 
+#include "runtime/vb/Integer.h"
+
 #include <QString>
 
 namespace results
 {
+
+// The word of a house style: 1 "Ranch" ... 4 "Two and a Half Story"; empty for any other code.
+QString HouseStyleName(vb::Integer Style);
 
 // The plain-text description of the house that the summary page shows.
 QString BuildHouseSummary();

@@ -1,0 +1,243 @@
+#include "results/frm10Payments.h"
+
+#include "estimate/clsHomeData.h"
+#include "runtime/vb/Conversions.h"
+#include "runtime/vb/Financial.h"
+#include "runtime/vb/Format.h"
+#include "runtime/vb/VbError.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basStyleControl.h"
+#include "shell/frmMain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace results
+{
+
+namespace
+{
+
+const QString kWholeDollars = QStringLiteral("$###,###");
+const QString kDollarsAndCents = QStringLiteral("$###,###.00");
+const QString kRate = QStringLiteral("#.0#");
+
+constexpr int kCaptionLeft = 240;
+constexpr int kCaptionWidth = 2880;
+constexpr int kColumnLefts[] = {3360, 5400, 7440};
+constexpr int kCellWidth = 1560;
+constexpr int kRowHeight = 330;
+
+constexpr QRgb kDarkBlue = 0x000080; // &H800000
+
+// 30 years of monthly payments.
+constexpr double kPeriods = 360;
+// Down payment shares of the three columns.
+constexpr double kDownShares[] = {0.05, 0.1, 0.2};
+// Monthly shares of the price (taxes, homeowners insurance) and of the loan (mortgage insurance).
+constexpr float kTaxRate = 0.0011f;
+constexpr float kHomeownersRate = 0.000266f;
+constexpr float kMortgageInsuranceRate = 0.00039f;
+
+void styleTableLabel(QLabel* label, bool bold)
+{
+    label->setFont(StyleFont(12, bold));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor(kDarkBlue));
+    pal.setColor(QPalette::Window, Qt::white);
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+    label->setWordWrap(false);
+}
+
+// The amount a cell shows. A price of 0 shows as a bare "$", which reads as 0.
+double shownValue(const QLabel* cell)
+{
+    const QString text = cell->text();
+    if (text == QLatin1String("$")) return 0;
+    return vb::CDbl(QVariant(text));
+}
+
+float shownSingle(const QLabel* cell)
+{
+    return vb::CSng(QVariant(shownValue(cell)));
+}
+
+// The monthly principal and interest on a loan at a monthly rate.
+double monthlyPayment(double loan, double monthlyRate)
+{
+    return -vb::Pmt(monthlyRate, kPeriods, loan);
+}
+
+QStringList interestRates()
+{
+    QStringList rates;
+    for (int eighth = 32; eighth <= 72; ++eighth)
+        rates << vb::Format(eighth / 8.0, kRate);
+    return rates;
+}
+
+} // namespace
+
+frm10Payments::frm10Payments()
+    : InterviewPage(QStringLiteral("frm10Payments"), QStringLiteral("Payment Options (30 Year Fixed)"))
+{
+    struct Row {
+        const char16_t* caption;
+        int top;
+        Column* cells;
+        const char16_t* name;
+        const char16_t* designText;
+    };
+    const Row rows[] = {
+        {u"Price:", 960, &lbPrice, u"lbPrice", u"$999,999"},
+        {u"Down Payment (%):", 1440, nullptr, nullptr, nullptr},
+        {u"Down Payment:", 1920, &lbDwnPmt, u"lbDwnPmt", u"$999,999"},
+        {u"Loan Amount:", 2520, &lbLoanAmt, u"lbLoanAmt", u"$999,999"},
+        {u"Interest Rate:", 3120, nullptr, nullptr, nullptr},
+        {u"Principle & Interest:", 3840, &lbPandI, u"lbPandI", u"$9,999.00"},
+        {u"Taxes:", 4200, &lbTaxes, u"lbTaxes", u"$9,999.00"},
+        {u"Homeowners:", 4560, &lbHome, u"lbHome", u"$9,999.00"},
+        {u"PMI", 4920, &lbPMI, u"lbPMI", u"$9,999.00"},
+        {u"Total Monthly Pmt:", 5400, &lbPayment, u"lbPayment", u"$9,999.00"},
+    };
+    const auto addCell = [this](const QString& name, const QString& text, int column, int top) {
+        QLabel* cell = addLabel(name, text, kColumnLefts[column], top, kCellWidth, kRowHeight);
+        styleTableLabel(cell, false);
+        cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return cell;
+    };
+    int captionIndex = 0;
+    for (const Row& row : rows) {
+        QLabel* caption =
+            addLabel(QStringLiteral("lbCaption%1").arg(++captionIndex), QString::fromUtf16(row.caption),
+                     kCaptionLeft, row.top, kCaptionWidth, kRowHeight);
+        styleTableLabel(caption, true);
+        if (!row.cells) continue;
+        for (int column = 0; column < 3; ++column)
+            (*row.cells)[column] = addCell(QString::fromUtf16(row.name) + QString::number(column + 1),
+                                           QString::fromUtf16(row.designText), column, row.top);
+    }
+    lbPMI[2]->setText(QStringLiteral("$0.00"));
+
+    const char16_t* shares[] = {u"5%", u"10%", u"20%"};
+    for (int column = 0; column < 3; ++column) {
+        QLabel* heading = addCell(QStringLiteral("lbDwnPct%1").arg(column + 1),
+                                  QString::fromUtf16(shares[column]), column, 1440);
+        styleTableLabel(heading, true);
+    }
+    lbIntRate2 = addCell(QStringLiteral("lbIntRate2"), QStringLiteral("5%"), 1, 3120);
+    lbIntRate3 = addCell(QStringLiteral("lbIntRate3"), QStringLiteral("5%"), 2, 3120);
+
+    cmbInterest = addComboBox(QStringLiteral("cmbInterest"), kColumnLefts[0], 3080, kCellWidth);
+    // A rate may also be typed; the list offers the usual eighths.
+    cmbInterest->setEditable(true);
+    cmbInterest->setInsertPolicy(QComboBox::NoInsert);
+    cmbInterest->setMaxVisibleItems(12);
+    onClick(cmbInterest, [this] { CalcForm(); });
+}
+
+void frm10Payments::Form_Load()
+{
+    InitLabel(lbPageTitle, 1);
+}
+
+void frm10Payments::Form_Activate()
+{
+    fillList(cmbInterest, interestRates());
+    const QString stored = vb::Format(double(g_HomeData->InterestRate()), kRate);
+    {
+        // Showing the stored rate is not a choice: it runs no Click.
+        const QSignalBlocker blocker(cmbInterest);
+        cmbInterest->setCurrentIndex(cmbInterest->findText(stored, Qt::MatchExactly));
+        cmbInterest->setEditText(stored);
+    }
+    cmbInterest->setEnabled(true);
+    cmbInterest->show();
+    focusCurrent(QStringLiteral("cmbInterest"));
+    CalcForm();
+}
+
+void frm10Payments::storeInterestRate()
+{
+    clsHomeData& home = *g_HomeData;
+    float rate = 0;
+    try {
+        rate = vb::CSng(QVariant(cmbInterest->currentText()));
+    } catch (const vb::VbError&) {
+        // Not a number: the stored rate stays, and the table is worked out from it.
+        const QSignalBlocker blocker(cmbInterest);
+        cmbInterest->setEditText(vb::Format(double(home.InterestRate()), kRate));
+        throw;
+    }
+    home.setInterestRate(rate);
+}
+
+void frm10Payments::CalcForm()
+{
+    vb::Trap trap = beginCalcForm();
+    const auto rateText = [this] { return QVariant(cmbInterest->currentText()); };
+
+    trap([&] { storeInterestRate(); });
+
+    trap([&] { lbPrice[0]->setText(vb::Format(double(g_HomeData->CalculateTotal()), kWholeDollars)); });
+    trap([&] { lbPrice[1]->setText(lbPrice[0]->text()); });
+    trap([&] { lbPrice[2]->setText(lbPrice[0]->text()); });
+
+    for (int c = 0; c < 3; ++c)
+        trap([&] {
+            lbDwnPmt[c]->setText(vb::Format(shownValue(lbPrice[c]) * kDownShares[c], kWholeDollars));
+        });
+    for (int c = 0; c < 3; ++c)
+        trap([&] {
+            lbLoanAmt[c]->setText(
+                vb::Format(shownValue(lbPrice[c]) - shownValue(lbDwnPmt[c]), kWholeDollars));
+        });
+
+    for (QLabel* cell : {lbIntRate2, lbIntRate3})
+        trap([&] { cell->setText(vb::Format(vb::CDbl(rateText()), kRate) + QStringLiteral("%")); });
+
+    // Column 1 works the monthly rate out in single precision, the others in double.
+    trap([&] {
+        const float monthlyRate = vb::CSng(rateText()) / 100.0f / 12.0f;
+        lbPandI[0]->setText(
+            vb::Format(monthlyPayment(shownValue(lbLoanAmt[0]), double(monthlyRate)), kDollarsAndCents));
+    });
+    for (int c = 1; c < 3; ++c)
+        trap([&] {
+            const double monthlyRate = vb::CDbl(rateText()) / 100 / 12;
+            lbPandI[c]->setText(
+                vb::Format(monthlyPayment(shownValue(lbLoanAmt[c]), monthlyRate), kDollarsAndCents));
+        });
+
+    for (int c = 0; c < 3; ++c)
+        trap([&] {
+            lbTaxes[c]->setText(vb::Format(shownValue(lbPrice[c]) * double(kTaxRate), kDollarsAndCents));
+        });
+    for (int c = 0; c < 3; ++c)
+        trap([&] {
+            lbHome[c]->setText(
+                vb::Format(shownValue(lbPrice[c]) * double(kHomeownersRate), kDollarsAndCents));
+        });
+    // Twenty percent down carries no mortgage insurance: lbPMI3 keeps its "$0.00".
+    for (int c = 0; c < 2; ++c)
+        trap([&] {
+            lbPMI[c]->setText(
+                vb::Format(shownValue(lbLoanAmt[c]) * double(kMortgageInsuranceRate), kDollarsAndCents));
+        });
+
+    for (int c = 0; c < 3; ++c)
+        trap([&] {
+            float total = shownSingle(lbTaxes[c]);
+            total = total + shownSingle(lbPandI[c]);
+            total = total + shownSingle(lbHome[c]);
+            total = total + shownSingle(lbPMI[c]);
+            lbPayment[c]->setText(vb::Format(double(total), kDollarsAndCents));
+        });
+
+    trap([] { UpdateTotalCost(); });
+}
+
+} // namespace results
