@@ -1,50 +1,16 @@
-#include "runtime/com/ComponentRegistry.h"
-#include "runtime/com/PropertyBag.h"
-#include "runtime/forms/App.h"
-#include "runtime/forms/CommonDialog.h"
-#include "runtime/forms/MsgBox.h"
-#include "runtime/help/HelpService.h"
-#include "runtime/os/Browser.h"
+#include "pages/registerPages.h"
+#include "shell/ProgramServices.h"
 #include "shell/basNavigation.h"
 
-#include "pages/registerPages.h"
-
 #include <QApplication>
-#include <QFileInfo>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavimoor"));
-
-    forms::QtMessageBoxes messageBoxes;
-    forms::setMessageBoxService(&messageBoxes);
-    forms::QtFileDialogs fileDialogs;
-    forms::setFileDialogService(&fileDialogs);
-    help::QtHelpWindow helpWindow;
-    help::setHelpService(&helpWindow);
-    os::DesktopBrowser browser;
-    os::setBrowserService(&browser);
-
-    // Every button of the program comes from the control library beside it.
-    const QString buttonLibrary = forms::App::Path() + QStringLiteral("/libombLustrel.so");
-    auto& registry = com::ComponentRegistry::instance();
-    if (!QFileInfo::exists(buttonLibrary) || !registry.loadLibrary(buttonLibrary) ||
-        !registry.isRegistered(QStringLiteral("ombLustrel.Lustrel"))) {
-        forms::MsgBox(QStringLiteral("The button library could not be loaded:") + QStringLiteral("\r\n") + buttonLibrary,
-                      16, QStringLiteral("Error"));
-        return 1;
-    }
-
+    ProgramServices services;
+    if (!services.loadButtonLibrary()) return 1;
     pages::registerPages();
 
     Main();
-    const int result = QApplication::exec();
-
-    help::setHelpService(nullptr);
-    forms::setFileDialogService(nullptr);
-    forms::setMessageBoxService(nullptr);
-    os::setBrowserService(nullptr);
-    return result;
+    return QApplication::exec();
 }
-

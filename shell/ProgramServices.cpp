@@ -1,0 +1,40 @@
+#include "shell/ProgramServices.h"
+
+#include "runtime/com/ComponentRegistry.h"
+#include "runtime/com/PropertyBag.h"
+#include "runtime/forms/App.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+ProgramServices::ProgramServices()
+{
+    QApplication::setApplicationName(u"Tavimoor"_s);
+    forms::setMessageBoxService(&m_messageBoxes);
+    forms::setFileDialogService(&m_fileDialogs);
+    help::setHelpService(&m_helpWindow);
+    os::setBrowserService(&m_browser);
+}
+
+ProgramServices::~ProgramServices()
+{
+    help::setHelpService(nullptr);
+    forms::setFileDialogService(nullptr);
+    forms::setMessageBoxService(nullptr);
+    os::setBrowserService(nullptr);
+}
+
+bool ProgramServices::loadButtonLibrary()
+{
+    // Every button of the program comes from the control library beside it.
+    const QString library = forms::App::Path() + u"/libombLustrel.so"_s;
+    auto& registry = com::ComponentRegistry::instance();
+    if (QFileInfo::exists(library) && registry.loadLibrary(library) &&
+        registry.isRegistered(u"ombLustrel.Lustrel"_s))
+        return true;
+    forms::MsgBox(u"The button library could not be loaded:"_s + u"\r\n"_s + library, forms::vbCritical,
+                  u"Error"_s);
+    return false;
+}
