@@ -20,12 +20,12 @@ frm01Porches::frm01Porches() : InterviewPage(QStringLiteral("frm01Porches"), QSt
         addLabel(QStringLiteral("lbIntro"),
                  QStringLiteral("If your house is going to have front or rear porches that are covered, it "
                                 "can effect foundations, framing, and roofing."),
-                 1440, 1440, 7440, 840);
+                 1440, 1560, 7440, 840);
     lbData1 =
-        addLabel(QStringLiteral("lbData1"), QStringLiteral("Front Porch"), 2160, 2640, 1800, 375, false);
-    txtData1 = addTextBox(QStringLiteral("txtData1"), 4080, 2640, 1095, 4);
-    lbData2 = addLabel(QStringLiteral("lbData2"), QStringLiteral("Rear Porch"), 2160, 3120, 1800, 375, false);
-    txtData2 = addTextBox(QStringLiteral("txtData2"), 4080, 3120, 1095, 4);
+        addLabel(QStringLiteral("lbData1"), QStringLiteral("Front Porch"), 2160, 2760, 1800, 375, false);
+    txtData1 = addTextBox(QStringLiteral("txtData1"), 4080, 2760, 1095, 4);
+    lbData2 = addLabel(QStringLiteral("lbData2"), QStringLiteral("Rear Porch"), 2160, 3240, 1800, 375, false);
+    txtData2 = addTextBox(QStringLiteral("txtData2"), 4080, 3240, 1095, 4);
     selectOnFocus(txtData1);
     selectOnFocus(txtData2);
 }

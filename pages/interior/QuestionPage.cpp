@@ -1,5 +1,7 @@
 #include "pages/interior/QuestionPage.h"
 
+#include "estimate/clsHomeData.h"
+#include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
 
 #include <QFrame>
@@ -59,6 +61,38 @@ vb::Integer QuestionPage::selected(vb::Trap& trap, const QList<QRadioButton*>& o
     vb::Integer index = -1;
     trap([&] { index = GetSelectedOption(options); });
     return index;
+}
+
+CodeOptionsPage::CodeOptionsPage(const QString& className, const QString& title, const QString& statement,
+                                 int statementHeight, const QString& optionName, const QStringList& captions,
+                                 int optionsTop, Member member)
+    : QuestionPage(className, title), m_member(member)
+{
+    lbStatement = addLabel(QStringLiteral("lbStatement"), statement, kLeft, 960, kWidth, statementHeight);
+    m_options = addOptions(optionName, captions, nullptr, 2160, optionsTop, 3000, kOptionHeight, 0, 540);
+    onClicks(m_options, [this](int) { CalcForm(); });
+}
+
+void CodeOptionsPage::Form_Load()
+{
+    InitLabel(lbPageTitle, 1);
+    InitLabel(lbStatement, 3);
+    for (QRadioButton* option : m_options)
+        InitOptionButton(option);
+}
+
+void CodeOptionsPage::Form_Activate()
+{
+    for (QRadioButton* option : m_options)
+        option->show();
+    selectOption(m_options, (g_HomeData.get()->*m_member.get)(), true);
+}
+
+void CodeOptionsPage::CalcForm()
+{
+    vb::Trap trap = beginCalcForm();
+    const vb::Integer index = selected(trap, m_options);
+    if (index >= 0) trap([&] { (g_HomeData.get()->*m_member.set)(index); });
 }
 
 } // namespace pages

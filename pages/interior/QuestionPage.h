@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class clsHomeData;
 class QFrame;
 class QLabel;
 class QRadioButton;
@@ -53,6 +54,36 @@ protected:
         else if (index == 1)
             trap([&] { set(false); });
     }
+};
+
+// A page with one statement and one option group whose index is the stored code; a code outside
+// the group selects nothing and stays stored.
+class CodeOptionsPage : public QuestionPage
+{
+    Q_OBJECT
+
+public:
+    struct Member {
+        vb::Integer (clsHomeData::*get)() const;
+        void (clsHomeData::*set)(vb::Integer);
+    };
+
+    QLabel* lbStatement = nullptr;
+
+protected:
+    // The statement at the statement column; the options one under another from optionsTop.
+    CodeOptionsPage(const QString& className, const QString& title, const QString& statement,
+                    int statementHeight, const QString& optionName, const QStringList& captions,
+                    int optionsTop, Member member);
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void CalcForm() override;
+
+    QList<QRadioButton*> m_options;
+
+private:
+    Member m_member;
 };
 
 } // namespace pages

@@ -5,21 +5,15 @@
 namespace pages
 {
 
-// Page 38: the finish of the faucet fixtures.
-class frm01FaucetFixtures : public QuestionPage
+// Page 38: the finish of the faucet fixtures (FixtureType: 0 chrome, 1 brushed, 2 brass).
+class frm01FaucetFixtures : public CodeOptionsPage
 {
     Q_OBJECT
 
 public:
     frm01FaucetFixtures();
 
-    QLabel* lbStatement = nullptr;
     QList<QRadioButton*> optGrade;
-
-protected:
-    void Form_Load() override;
-    void Form_Activate() override;
-    void CalcForm() override;
 };
 
 } // namespace pages

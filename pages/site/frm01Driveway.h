@@ -5,21 +5,15 @@
 namespace pages
 {
 
-// Page 2: the driveway surface.
-class frm01Driveway : public QuestionPage
+// Page 2: the driveway surface (DrivewayTreatment: 0 concrete, 1 asphalt, 2 gravel).
+class frm01Driveway : public CodeOptionsPage
 {
     Q_OBJECT
 
 public:
     frm01Driveway();
 
-    QLabel* lbStatement = nullptr;
     QList<QRadioButton*> optDriveway;
-
-protected:
-    void Form_Load() override;
-    void Form_Activate() override;
-    void CalcForm() override;
 };
 
 } // namespace pages
