@@ -47,6 +47,9 @@ void frm01Porches::Form_Activate()
 {
     txtData1->setText(vb::CStr(g_HomeData->FrontPorchSqFt()));
     txtData2->setText(vb::CStr(g_HomeData->RearPorchSqFt()));
+    // The caret of a text set in code stands at the start, so the focus selects the whole entry.
+    txtData1->setCursorPosition(0);
+    txtData2->setCursorPosition(0);
     for (QWidget* w : std::initializer_list<QWidget*>{lbData1, txtData1, lbData2, txtData2})
         w->show();
     focusCurrent(QStringLiteral("txtData1"));

@@ -38,6 +38,8 @@ void frm01LotPrice::Form_Activate()
     lbData1->show();
     txtData1->show();
     txtData1->setText(vb::CStr(g_HomeData->LotPrice()));
+    // The caret of a text set in code stands at the start, so the focus selects the whole entry.
+    txtData1->setCursorPosition(0);
     focusCurrent(QStringLiteral("txtData1"));
 }
 

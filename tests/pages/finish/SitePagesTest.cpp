@@ -33,6 +33,8 @@ TEST(LotPricePage, EmptiedPriceStoresZeroAndReopensAsZero)
     showPage(46);
     EXPECT_EQ(box(1)->text(), QStringLiteral("45000"));
     EXPECT_EQ(currentPage()->window()->focusWidget(), box(1));
+    processEvents();
+    EXPECT_EQ(box(1)->selectedText(), QStringLiteral("45000")); // typing replaces the price
     box(1)->clear();
     boxes().clear();
     click(QStringLiteral("cmdContinue"));
