@@ -1,20 +1,33 @@
 #include "pages/registerPages.h"
 
+#include "pages/exterior/frm01Exterior.h"
+#include "pages/exterior/frm01Porches.h"
+#include "pages/fireplace/frm01Fireplace.h"
+#include "pages/fireplace/frm01Fireplace02.h"
+#include "pages/fireplace/frm01Fireplace03.h"
 #include "pages/frame/InterviewPage.h"
-#include "pages/start/frm01Disclaimer.h"
 #include "pages/house/frm01HouseType.h"
+#include "pages/house/frm01SquareFootage.h"
+#include "pages/interior/frm01FaucetFixtures.h"
+#include "pages/interior/frm01FinishRooms.h"
+#include "pages/interior/frm01GardenTub.h"
+#include "pages/interior/frm01KitchenExtras.h"
+#include "pages/prototypes/frmStep4.h"
+#include "pages/prototypes/frmTemplate.h"
 #include "pages/rooms/frm01NumberBathrooms.h"
 #include "pages/rooms/frm01NumberBedrooms.h"
 #include "pages/rooms/frm01OtherRooms.h"
-#include "pages/house/frm01SquareFootage.h"
+#include "pages/site/frm01Driveway.h"
 #include "pages/site/frm01HouseLocation.h"
 #include "pages/site/frm01LotCondition.h"
+#include "pages/site/frm01LotPrice.h"
 #include "pages/site/frm01LotSize.h"
 #include "pages/site/frm01SidewalksReq.h"
 #include "pages/site/frm01StreetDistance.h"
+#include "pages/start/frm01Disclaimer.h"
+#include "pages/start/frm01Welcome.h"
 #include "pages/systems/frm01SewerType.h"
 #include "pages/systems/frm01WaterType.h"
-#include "pages/start/frm01Welcome.h"
 
 #include "results/registerResults.h"
 #include "runtime/forms/Forms.h"
@@ -32,7 +45,6 @@ struct FramePage {
 
 // Pages shown as the bare frame with their title until their own window is built.
 constexpr FramePage kFramePages[] = {
-    {u"frm01Driveway", u"Driveway Treatment"},
     {u"frm01Basement", u"Basement"},
     {u"frm01Basement02", u"Size of Basement"},
     {u"frm01DefaultGrade", u"Quality of House"},
@@ -43,16 +55,6 @@ constexpr FramePage kFramePages[] = {
     {u"frm01RoofStyle", u"Roof Style"},
     {u"frm01RoofPitch", u"Roof Pitch"},
     {u"frm01HeatType", u"HVAC"},
-    {u"frm01FaucetFixtures", u"Faucet Fixtures"},
-    {u"frm01KitchenExtras", u"Kitchen Options"},
-    {u"frm01FinishRooms", u"Finish Rooms"},
-    {u"frm01GardenTub", u"Master Bathroom Upgrade"},
-    {u"frm01Exterior", u"Exterior Treatment"},
-    {u"frm01Fireplace", u"Fireplaces"},
-    {u"frm01Fireplace02", u"Type of Fireplace"},
-    {u"frm01Fireplace03", u"Fireplace Facing & Hearth"},
-    {u"frm01LotPrice", u"Lot Price"},
-    {u"frm01Porches", u"Porches"},
 };
 
 // Pages that ask Yes or No themselves put the buttons elsewhere in the row (left, width in twips).
@@ -63,7 +65,6 @@ struct RowPlace {
 
 constexpr RowPlace kRowPlaces[] = {
     {u"frm01Basement", 3960, 6000, 975, 7200},
-    {u"frm01Fireplace", 3840, 6000, 975, 7200},
     {u"frm01RoofStyle", 7200, 4080, 1335, 5640},
 };
 
@@ -110,15 +111,23 @@ void registerPages()
         {u"frm01LotSize", &makePage<frm01LotSize>},
         {u"frm01StreetDistance", &makePage<frm01StreetDistance>},
         {u"frm01SidewalksReq", &makePage<frm01SidewalksReq>},
-
+        {u"frm01LotPrice", &makePage<frm01LotPrice>},
+        {u"frm01Driveway", &makePage<frm01Driveway>},
         // interior
-
+        {u"frm01FaucetFixtures", &makePage<frm01FaucetFixtures>},
+        {u"frm01KitchenExtras", &makePage<frm01KitchenExtras>},
+        {u"frm01FinishRooms", &makePage<frm01FinishRooms>},
+        {u"frm01GardenTub", &makePage<frm01GardenTub>},
         // exterior
-
+        {u"frm01Exterior", &makePage<frm01Exterior>},
+        {u"frm01Porches", &makePage<frm01Porches>},
         // fireplace
-
+        {u"frm01Fireplace", &makePage<frm01Fireplace>},
+        {u"frm01Fireplace02", &makePage<frm01Fireplace02>},
+        {u"frm01Fireplace03", &makePage<frm01Fireplace03>},
         // prototypes
-
+        {u"frmStep4", &makePage<frmStep4>},
+        {u"frmTemplate", &makePage<frmTemplate>},
     };
     for (const Page& page : built)
         forms::Forms::registerClass(QString::fromUtf16(page.className), page.make);

@@ -1,0 +1,51 @@
+#include "pages/fireplace/frm01Fireplace.h"
+
+#include "estimate/clsHomeData.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basStyleControl.h"
+
+#include <QLabel>
+
+namespace pages
+{
+
+frm01Fireplace::frm01Fireplace()
+    : InterviewPage(QStringLiteral("frm01Fireplace"), QStringLiteral("Fireplaces"))
+{
+    lbStatement = addLabel(QStringLiteral("lbStatement"), QString(), 1440, 960, 7440, 1200);
+    // This page asks Yes or No itself: Continue moves left, Yes and No take the right end.
+    placeButton(cmdContinue, 3840, 1695);
+    placeButton(cmdYes, 6000, 975);
+    placeButton(cmdNo, 7200, 855);
+}
+
+void frm01Fireplace::Form_Load()
+{
+    InitLabel(lbPageTitle, 1);
+    lbStatement->setText(
+        QStringLiteral("Many new homes include the comfort and charm of a fireplace. \r\n\r\n"
+                       "Do you want a fireplace?"));
+    InitLabel(lbStatement, 3);
+}
+
+void frm01Fireplace::Form_Activate()
+{
+    focusCurrent(QStringLiteral("cmdNo"));
+}
+
+void frm01Fireplace::cmdYes_Click()
+{
+    // A prefabricated fireplace with a brick facing until the detail pages say otherwise.
+    g_HomeData->setFireplaceStyle(1);
+    g_HomeData->setFireplaceFace(1);
+    moveTo(cmdYes, true);
+}
+
+void frm01Fireplace::cmdNo_Click()
+{
+    g_HomeData->setFireplaceStyle(0);
+    g_HomeData->setFireplaceFace(0);
+    moveTo(cmdNo, true);
+}
+
+} // namespace pages
