@@ -1,0 +1,281 @@
+#include "tests/scenario/walk/WalkFixture.h"
+
+#include "pages/frame/InterviewPage.h"
+#include "pages/registerPages.h"
+#include "runtime/ado/Recordset.h"
+#include "runtime/forms/App.h"
+#include "runtime/forms/Forms.h"
+#include "runtime/forms/Screen.h"
+#include "shell/ProgramServices.h"
+#include "shell/basNavigation.h"
+#include "shell/frmMain.h"
+#include "shell/frmNavigation.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace walk
+{
+
+namespace
+{
+
+QTemporaryDir* g_programFolder = nullptr;
+ProgramServices* g_services = nullptr;
+
+const char* const PlanPages[] = {
+    "frm01Welcome",        "frm01Driveway",      "frm10Summary",          "frm10Payments",
+    "frm01Disclaimer",     "frm01HouseType",     "frm01NumberBedrooms",   "frm01NumberBathrooms",
+    "frm01OtherRooms",     "frm01Basement",      "frm01Basement02",       "frm01DefaultGrade",
+    "frm01Foundation",     "frm01Garage",        "frm01MainFloorCeiling", "frm01BasementHeight",
+    "frm01RoofStyle",      "frm01RoofPitch",     "frm01HeatType",         "frm01HouseLocation",
+    "frm01LotCondition",   "frm01LotSize",       "frm01StreetDistance",   "frm01SidewalksReq",
+    "frm01WaterType",      "frm01SewerType",     "frm10Totals",           "frm01SquareFootage",
+    "frm01FaucetFixtures", "frm01KitchenExtras", "frm01FinishRooms",      "frm01GardenTub",
+    "frm01Exterior",       "frm01Fireplace",     "frm01Fireplace02",      "frm01Fireplace03",
+    "frm01LotPrice",       "frm01Porches",
+};
+
+// A left click where a user would put the pointer.
+void mouseClick(QWidget* target, QPoint at)
+{
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+    settle();
+}
+
+} // namespace
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+void WalkTest::SetUpTestSuite()
+{
+    if (!qApp) {
+        static int argc = 1;
+        static char arg0[] = "scenario_walk_test";
+        static char* argv[] = {arg0, nullptr};
+        new QApplication(argc, argv);
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    // A program folder of the test's own: the working copy and saved files land there.
+    g_programFolder = new QTemporaryDir;
+    const QString bin = QStringLiteral(TAVIMOOR_BIN_DIR);
+    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"})
+        QFile::copy(bin + u'/' + QLatin1String(file), g_programFolder->filePath(QLatin1String(file)));
+    for (const char* entry : {"libombLustrel.so", "help", "pictures"})
+        QFile::link(bin + u'/' + QLatin1String(entry), g_programFolder->filePath(QLatin1String(entry)));
+    forms::App::setPath(g_programFolder->path());
+
+    g_services = new ProgramServices;
+    forms::ScriptedMessageBoxes failure;
+    ASSERT_TRUE(g_services->loadButtonLibrary());
+    pages::registerPages();
+}
+
+void WalkTest::TearDownTestSuite()
+{
+    delete g_services;
+    g_services = nullptr;
+    delete g_programFolder;
+    g_programFolder = nullptr;
+}
+
+QString WalkTest::folder()
+{
+    return g_programFolder->path();
+}
+
+void WalkTest::SetUp()
+{
+    boxes = std::make_unique<forms::ScriptedMessageBoxes>();
+    dialogs = std::make_unique<forms::ScriptedFileDialogs>();
+    modals = std::make_unique<forms::ScriptedModals>();
+    helpLog = std::make_unique<help::ScriptedHelp>();
+}
+
+void WalkTest::TearDown()
+{
+    stopProgram();
+    helpLog.reset();
+    modals.reset();
+    dialogs.reset();
+    boxes.reset();
+}
+
+void WalkTest::startProgram(const QString& commandLine)
+{
+    Main(commandLine);
+    settle();
+    ASSERT_TRUE(g_frmMain && g_frmMain->isVisible()) << "the main window did not come up";
+}
+
+void WalkTest::stopProgram()
+{
+    {
+        forms::ScriptedMessageBoxes closing;
+        closing.answer(forms::vbNo);
+        if (g_frmMain) g_frmMain->close();
+        settle();
+        if (g_cnHouse && g_cnHouse->State() != ado::adStateClosed) FileClose();
+    }
+    delete g_frmMain.data();
+    for (const QString& name : forms::Forms::loadedClasses())
+        forms::Forms::unload(forms::Forms::instance(name));
+    settle();
+    g_CurrentForm = nullptr;
+    g_CurrentFormID = 0;
+    g_HouseFilePath.clear();
+    g_CurrentStep.clear();
+    forms::Screen::setMousePointer(forms::vbDefault);
+}
+
+int WalkTest::currentFormId() const
+{
+    return g_CurrentFormID.value();
+}
+
+QWidget* WalkTest::on(int formId)
+{
+    EXPECT_EQ(currentFormId(), formId) << "boxes so far:\n" << prompts().join(u'\n').toStdString();
+    EXPECT_TRUE(g_CurrentForm && g_CurrentForm->isVisible());
+    return g_CurrentForm;
+}
+
+void WalkTest::click(const QString& button)
+{
+    QWidget* b = control(button);
+    if (!b) return;
+    ASSERT_TRUE(b->isVisible()) << button.toStdString() << " is hidden on page " << currentFormId();
+    mouseClick(b, b->rect().center());
+}
+
+void WalkTest::option(const QString& group, int index)
+{
+    auto* found = findControl<QRadioButton>(group + QString::number(index));
+    ASSERT_NE(found, nullptr) << group.toStdString() << "(" << index << ") on page " << currentFormId();
+    ASSERT_TRUE(found->isVisible()) << group.toStdString() << "(" << index << ") is hidden";
+    mouseClick(found, {8, found->height() / 2});
+    EXPECT_TRUE(found->isChecked()) << group.toStdString() << "(" << index << ")";
+}
+
+void WalkTest::tick(const QString& checkBox, bool ticked)
+{
+    auto* box = control<QCheckBox>(checkBox);
+    if (!box) return;
+    ASSERT_TRUE(box->isVisible()) << checkBox.toStdString() << " is hidden";
+    if (box->isChecked() != ticked) mouseClick(box, {8, box->height() / 2});
+    EXPECT_EQ(box->isChecked(), ticked) << checkBox.toStdString();
+}
+
+void WalkTest::choose(const QString& list, const QString& item)
+{
+    auto* combo = control<QComboBox>(list);
+    if (!combo) return;
+    ASSERT_TRUE(combo->isVisible()) << list.toStdString() << " is hidden";
+    const int index = combo->findText(item);
+    ASSERT_GE(index, 0) << item.toStdString() << " is not in " << list.toStdString();
+    mouseClick(combo, {combo->width() - 8, combo->height() / 2}); // on the arrow
+    QAbstractItemView* view = combo->view();
+    ASSERT_TRUE(view->isVisible()) << list.toStdString() << " did not drop down";
+    // The drop-down ignores a release that comes right after it opened, so the item is picked
+    // with the arrow keys and Enter.
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(combo->currentText(), item) << list.toStdString();
+}
+
+void WalkTest::type(const QString& textBox, const QString& keys)
+{
+    auto* box = control<QLineEdit>(textBox);
+    if (!box) return;
+    ASSERT_TRUE(box->isVisible()) << textBox.toStdString() << " is hidden";
+    mouseClick(box, box->rect().center());
+    QTest::keyClick(box, Qt::Key_End);
+    for (qsizetype n = box->text().size(); n > 0; --n)
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, keys);
+    settle();
+}
+
+void WalkTest::menu(const QString& item)
+{
+    QAction* action = g_frmMain ? g_frmMain->findChild<QAction*>(item) : nullptr;
+    ASSERT_NE(action, nullptr) << item.toStdString();
+    action->trigger();
+    settle();
+}
+
+void WalkTest::jump(const QString& section)
+{
+    click(u"cmdNavigation"_s);
+    auto* navigation = qobject_cast<frmNavigation*>(forms::Forms::instance(u"frmNavigation"_s));
+    ASSERT_TRUE(navigation && navigation->isVisible()) << "quick navigation did not open";
+    for (QWidget* b : navigation->cmdSection()) {
+        if (!b->isVisible() || b->property("Caption").toString() != section) continue;
+        mouseClick(b, b->rect().center());
+        return;
+    }
+    FAIL() << "no section " << section.toStdString() << " in quick navigation";
+}
+
+QStringList WalkTest::unbuiltPages()
+{
+    QStringList missing;
+    for (const char* name : PlanPages) {
+        const QString className = QString::fromLatin1(name);
+        const bool shown = forms::Forms::isLoaded(className);
+        QWidget* page = forms::Forms::instance(className);
+        if (page->metaObject() == &pages::InterviewPage::staticMetaObject) missing << className;
+        if (!shown) forms::Forms::unload(page);
+    }
+    settle();
+    return missing;
+}
+
+QList<int> WalkTest::rows(int which)
+{
+    ado::Recordset* rs = which == 0 ? g_rsFormStack.get() : g_rsVisitedForms.get();
+    QList<int> ids;
+    if (!rs || !rs->isOpen() || (rs->BOF() && rs->EOF())) return ids;
+    rs->MoveFirst();
+    while (!rs->EOF()) {
+        ids << rs->Field(u"Form_ID"_s).toInt();
+        rs->MoveNext();
+    }
+    return ids;
+}
+
+double WalkTest::money(const QString& text)
+{
+    QString digits = text;
+    digits.remove(u'$').remove(u',');
+    return digits.toDouble();
+}
+
+QStringList WalkTest::prompts() const
+{
+    QStringList list;
+    for (const auto& call : boxes->calls())
+        list << call.prompt;
+    return list;
+}
+
+} // namespace walk

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "runtime/forms/CommonDialog.h"
+#include "runtime/forms/Modal.h"
+#include "runtime/forms/MsgBox.h"
+#include "runtime/help/HelpService.h"
+#include "shell/basGlobalVariables.h"
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <ostream>
+
+#include <memory>
+
+class QWidget;
+
+// Readable texts and values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QVariant& value, std::ostream* os)
+{
+    *os << value.toString().toStdString();
+}
+
+namespace walk
+{
+
+// The real program with its button library over a scratch program folder, driven the way a
+// user drives it: mouse clicks on buttons, options and list items, typed keys. Message boxes,
+// file dialogs, modal windows and help are scripted.
+class WalkTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Main with the command line (empty: a fresh untitled estimate).
+    void startProgram(const QString& commandLine = QString());
+    // Closes the main window answering No to the save question, and forgets every window.
+    void stopProgram();
+    static QString folder();
+
+    // The page now shown; fails when it is not the page expected.
+    QWidget* on(int formId);
+    int currentFormId() const;
+    template <typename T = QWidget> T* control(const QString& name) const
+    {
+        T* found = findControl<T>(name);
+        if (!found) ADD_FAILURE() << "page " << currentFormId() << " has no " << name.toStdString();
+        return found;
+    }
+
+    // Whether a control of the page now shown is on show (fails when there is none).
+    bool shown(const QString& name) const
+    {
+        QWidget* w = control(name);
+        return w && w->isVisible();
+    }
+
+    // User actions on the page now shown.
+    void click(const QString& button);
+    void option(const QString& group, int index);
+    void tick(const QString& checkBox, bool ticked);
+    void choose(const QString& list, const QString& item);
+    void type(const QString& textBox, const QString& keys);
+    void menu(const QString& item);
+    // Opens quick navigation from the page and clicks the section of a caption there.
+    void jump(const QString& section);
+
+    // The page classes of the plan that still show only their frame.
+    static QStringList unbuiltPages();
+
+    // Form_IDs of a navigation recordset in memory (0 stack, 1 visited), first to last.
+    static QList<int> rows(int which);
+    // A number from a money text ("$1,234.50").
+    static double money(const QString& text);
+    QStringList prompts() const;
+
+    std::unique_ptr<forms::ScriptedMessageBoxes> boxes;
+    std::unique_ptr<forms::ScriptedFileDialogs> dialogs;
+    std::unique_ptr<forms::ScriptedModals> modals;
+    std::unique_ptr<help::ScriptedHelp> helpLog;
+
+private:
+    template <typename T> T* findControl(const QString& name) const
+    {
+        return g_CurrentForm ? g_CurrentForm->findChild<T*>(name) : nullptr;
+    }
+};
+
+void settle();
+
+} // namespace walk
