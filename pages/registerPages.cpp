@@ -1,6 +1,16 @@
 #include "pages/registerPages.h"
 
+#include "pages/foundation/frm01Basement.h"
+#include "pages/foundation/frm01Basement02.h"
+#include "pages/foundation/frm01BasementHeight.h"
+#include "pages/foundation/frm01Foundation.h"
 #include "pages/frame/InterviewPage.h"
+#include "pages/house/frm01DefaultGrade.h"
+#include "pages/house/frm01Garage.h"
+#include "pages/house/frm01MainFloorCeiling.h"
+#include "pages/roof/frm01RoofPitch.h"
+#include "pages/roof/frm01RoofStyle.h"
+#include "pages/systems/frm01HeatType.h"
 #include "pages/start/frm01Disclaimer.h"
 #include "pages/house/frm01HouseType.h"
 #include "pages/rooms/frm01NumberBathrooms.h"
@@ -28,16 +38,6 @@ constexpr FramePage kFramePages[] = {
     {u"frm01Driveway", u"Driveway Treatment"},
     {u"frm10Summary", u"Summary"},
     {u"frm10Payments", u"Payment Options (30 Year Fixed)"},
-    {u"frm01Basement", u"Basement"},
-    {u"frm01Basement02", u"Size of Basement"},
-    {u"frm01DefaultGrade", u"Quality of House"},
-    {u"frm01Foundation", u"Foundation"},
-    {u"frm01Garage", u"Garage"},
-    {u"frm01MainFloorCeiling", u"Main Floor Ceiling Height"},
-    {u"frm01BasementHeight", u"Basement Ceiling Height"},
-    {u"frm01RoofStyle", u"Roof Style"},
-    {u"frm01RoofPitch", u"Roof Pitch"},
-    {u"frm01HeatType", u"HVAC"},
     {u"frm01HouseLocation", u"Location of House"},
     {u"frm01LotCondition", u"Lot Condition"},
     {u"frm01LotSize", u"Lot Size"},
@@ -64,9 +64,7 @@ struct RowPlace {
 };
 
 constexpr RowPlace kRowPlaces[] = {
-    {u"frm01Basement", 3960, 6000, 975, 7200},
     {u"frm01Fireplace", 3840, 6000, 975, 7200},
-    {u"frm01RoofStyle", 7200, 4080, 1335, 5640},
 };
 
 void placeRow(InterviewPage* page)
@@ -94,15 +92,25 @@ void registerPages()
         // house
         {u"frm01HouseType", &makePage<frm01HouseType>},
         {u"frm01SquareFootage", &makePage<frm01SquareFootage>},
+        {u"frm01DefaultGrade", &makePage<frm01DefaultGrade>},
+        {u"frm01Garage", &makePage<frm01Garage>},
+        {u"frm01MainFloorCeiling", &makePage<frm01MainFloorCeiling>},
         // rooms
         {u"frm01NumberBedrooms", &makePage<frm01NumberBedrooms>},
         {u"frm01NumberBathrooms", &makePage<frm01NumberBathrooms>},
         {u"frm01OtherRooms", &makePage<frm01OtherRooms>},
         // foundation
+        {u"frm01Basement", &makePage<frm01Basement>},
+        {u"frm01Basement02", &makePage<frm01Basement02>},
+        {u"frm01Foundation", &makePage<frm01Foundation>},
+        {u"frm01BasementHeight", &makePage<frm01BasementHeight>},
 
         // roof
+        {u"frm01RoofStyle", &makePage<frm01RoofStyle>},
+        {u"frm01RoofPitch", &makePage<frm01RoofPitch>},
 
         // systems
+        {u"frm01HeatType", &makePage<frm01HeatType>},
 
         // site
 
