@@ -11,7 +11,7 @@ frm01Basement::frm01Basement() : InterviewPage(QStringLiteral("frm01Basement"), 
 {
     lbStatement = addLabel(QStringLiteral("lbStatement"), QString(), 1440, 960, 7440, 1200);
     lbStatement2 = addLabel(QStringLiteral("lbStatement2"),
-                            QStringLiteral("Will your house have a basement?"), 1440, 2400, 7440, 400);
+                            QStringLiteral("Will your house have a basement?"), 1440, 2160, 7440, 400);
     // The page asks Yes or No itself: Continue sits left of the answers.
     placeButton(cmdContinue, 3960, 1695);
     placeButton(cmdYes, 6000, 975);

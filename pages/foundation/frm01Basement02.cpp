@@ -30,8 +30,8 @@ frm01Basement02::frm01Basement02()
                              {QStringLiteral("Full Basement"), QStringLiteral("Partial Basement")}, nullptr,
                              2160, 2880, 3000, 375, 0, 480);
     lbData1 =
-        addLabel(QStringLiteral("lbData1"), QStringLiteral("Square Footage"), 2160, 4080, 1800, 375, false);
-    txtData1 = addTextBox(QStringLiteral("txtData1"), 4080, 4080, 1095, 4);
+        addLabel(QStringLiteral("lbData1"), QStringLiteral("Square Footage"), 2160, 4080, 2400, 375, false);
+    txtData1 = addTextBox(QStringLiteral("txtData1"), 4680, 4080, 1095, 4);
     txtData1->setText(QStringLiteral("500"));
     selectOnFocus(txtData1);
     for (int i = 0; i < optBasement.size(); ++i)

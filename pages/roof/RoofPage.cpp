@@ -21,7 +21,7 @@ RoofPage::RoofPage(const QString& className, const QString& title, const QString
         captions << choice.caption;
     fraRoof = addFrame(QStringLiteral("fraRoof"), 1440, 1680, 2160, int(captions.size()) * 480);
     optRoof = addOptions(QStringLiteral("optRoof"), captions, fraRoof, 0, 0, 2040, 375, 0, 480);
-    imgRoof = addImage(QStringLiteral("imgRoof"), 4080, 1680, 3600, 2700);
+    imgRoof = addImage(QStringLiteral("imgRoof"), 4320, 1680, 3000, 2250);
     for (int i = 0; i < optRoof.size(); ++i)
         onClick(optRoof[i], [this, i] { optRoof_Click(i); });
 }
