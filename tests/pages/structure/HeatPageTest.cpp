@@ -1,4 +1,4 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/pages/structure/PageControls.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"
@@ -50,8 +50,7 @@ TEST(HeatPage, StoredHeatAndAirConditioningAreShown)
         EXPECT_TRUE(control(QStringLiteral("fraHeat"))->isVisible());
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(heat(i)->isChecked(), i == c.heatType) << i;
-        if (c.heatType >= 0 && c.heatType <= 2)
-            EXPECT_EQ(currentPage()->window()->focusWidget(), heat(c.heatType));
+        if (c.heatType >= 0 && c.heatType <= 2) EXPECT_EQ(focused(), heat(c.heatType));
         EXPECT_EQ(acQuestionShown(), c.shown);
         EXPECT_TRUE(ac(c.acMarked)->isChecked());
         EXPECT_EQ(g_HomeData->AC(), c.storedAc);

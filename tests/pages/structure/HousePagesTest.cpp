@@ -1,4 +1,4 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/pages/structure/PageControls.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"
@@ -13,16 +13,6 @@ using namespace pagetest;
 
 namespace
 {
-
-QRadioButton* option(const QString& name, int index)
-{
-    return control<QRadioButton>(name + QString::number(index));
-}
-
-QWidget* focused()
-{
-    return currentPage()->window()->focusWidget();
-}
 
 QString description()
 {

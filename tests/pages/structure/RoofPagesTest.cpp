@@ -1,4 +1,4 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/pages/structure/PageControls.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"
@@ -69,7 +69,7 @@ TEST(RoofPages, StoredValueSelectsItsOptionAndPicture)
         for (int i = 0; i < options; ++i)
             EXPECT_EQ(option(i)->isChecked(), i == c.selected) << i;
         if (c.picture) {
-            EXPECT_EQ(currentPage()->window()->focusWidget(), option(c.selected));
+            EXPECT_EQ(focused(), option(c.selected));
             EXPECT_FALSE(shownPicture().isNull());
             EXPECT_EQ(shownPicture(), listPicture(QString::fromLatin1(c.picture)));
         } else {
