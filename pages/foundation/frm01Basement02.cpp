@@ -32,7 +32,7 @@ frm01Basement02::frm01Basement02()
     lbData1 =
         addLabel(QStringLiteral("lbData1"), QStringLiteral("Square Footage"), 2160, 4080, 2400, 375, false);
     txtData1 = addTextBox(QStringLiteral("txtData1"), 4680, 4080, 1095, 4);
-    txtData1->setText(QStringLiteral("500"));
+    setEntry(QStringLiteral("500"));
     selectOnFocus(txtData1);
     for (int i = 0; i < optBasement.size(); ++i)
         onClick(optBasement[i], [this, i] { optBasement_Click(i); });
@@ -60,7 +60,7 @@ void frm01Basement02::Form_Activate()
     clsHomeData& home = *g_HomeData;
     if (home.FoundationType() == kPartial) {
         // The stored area goes into the box before the option's Click saves it.
-        txtData1->setText(QString::number(home.BasementSqFt()));
+        setEntry(QString::number(home.BasementSqFt()));
         optBasement[1]->setChecked(true);
         optBasement[1]->setFocus();
         return;
@@ -68,6 +68,13 @@ void frm01Basement02::Form_Activate()
     // A full basement, and anything else still stored, opens as full (and so stores it).
     optBasement[0]->setChecked(true);
     optBasement[0]->setFocus();
+}
+
+void frm01Basement02::setEntry(const QString& text)
+{
+    // Text set in code starts the selection at the first character, so focus selects it all.
+    txtData1->setText(text);
+    txtData1->setCursorPosition(0);
 }
 
 void frm01Basement02::optBasement_Click(int Index)

@@ -27,6 +27,7 @@ protected:
 
 private:
     void optBasement_Click(int Index);
+    void setEntry(const QString& text);
 };
 
 } // namespace pages

@@ -158,6 +158,22 @@ TEST(BasementSizePage, SwitchingToFullHidesTheAreaAndStoresTheMainFloorAtOnce)
     EXPECT_EQ(g_HomeData->BasementSqFt(), 1500);
 }
 
+TEST(BasementSizePage, ChoosingPartialFocusesTheAreaWithTheWholeEntrySelected)
+{
+    for (int stored : {3, 4}) {
+        SCOPED_TRACE(stored);
+        g_HomeData->setMainFloorSqFt(1500);
+        g_HomeData->setFoundationType(stored);
+        g_HomeData->setBasementSqFt(stored == 4 ? 640 : 1500);
+        showPage(17);
+        if (stored == 4) option(QStringLiteral("optBasement"), 0)->click();
+        option(QStringLiteral("optBasement"), 1)->click();
+        processEvents();
+        EXPECT_EQ(focused(), areaBox());
+        EXPECT_EQ(areaBox()->selectedText(), stored == 4 ? QStringLiteral("640") : QStringLiteral("500"));
+    }
+}
+
 TEST(BasementSizePage, AreaTakesDigitsOnly)
 {
     g_HomeData->setFoundationType(3);
