@@ -110,6 +110,52 @@ TEST(StructurePageDesign, AnswersAreHiddenAtLoadWithTheirCaptions)
     }
 }
 
+TEST(StructurePageDesign, StatementsReadAsDesignedWithTheirDoubleBlanks)
+{
+    struct Caption {
+        QWidget* (*make)();
+        const char* label;
+        const char* text;
+    };
+    using namespace pages;
+    const Caption captions[] = {
+        {&makePage<frm01Basement>, "lbStatement",
+         "You can not always put a basement in your house.  Some factors that could prevent you from being "
+         "able "
+         "to put in a basement are water table levels and rock formations."},
+        {&makePage<frm01Basement>, "lbStatement2", "Will your house have a basement?"},
+        {&makePage<frm01Basement02>, "lbStatement", "What type of basement do you want?"},
+        {&makePage<frm01Basement02>, "lbStatement1",
+         "Full basements are under ALL the living area on the main floor.  If any rooms are built over a "
+         "crawl "
+         "foundation, then it would be considered a partial basement."},
+        {&makePage<frm01Basement02>, "lbData1", "Square Footage"},
+        {&makePage<frm01Foundation>, "lbStatement", "What type of foundation do you want?"},
+        {&makePage<frm01BasementHeight>, "lbStatement", "How high are the ceilings in the basement?"},
+        {&makePage<frm01DefaultGrade>, "lbStatement", "What is the quality you want to use for this house?"},
+        {&makePage<frm01DefaultGrade>, "lbStatement1",
+         "Quality choices here will effect construction costs of the entire house.  Some of the costs that "
+         "are "
+         "adjusted based on quality selection are floor coverings, cabinets, and appliances."},
+        {&makePage<frm01DefaultGrade>, "lbDescription", "General Description"},
+        {&makePage<frm01Garage>, "lbStatement", "How many bays do you want in your garage?"},
+        {&makePage<frm01Garage>, "lbData1", "Garage Bays"},
+        {&makePage<frm01Garage>, "Label1", "Do you want to install garage door openers?"},
+        {&makePage<frm01MainFloorCeiling>, "lbStatement", "How high are the ceilings on the main floor?"},
+        {&makePage<frm01RoofStyle>, "lbStatement", "What style of roof do you want?"},
+        {&makePage<frm01RoofPitch>, "lbStatement", "What is the pitch of your roof?"},
+        {&makePage<frm01HeatType>, "lbStatement", "What type of heat do you want?"},
+        {&makePage<frm01HeatType>, "Label1", "Do you want Central Air Conditioning?"},
+    };
+    for (const Caption& c : captions) {
+        SCOPED_TRACE(c.text);
+        std::unique_ptr<QWidget> page(c.make());
+        auto* label = page->findChild<QLabel*>(QString::fromLatin1(c.label));
+        ASSERT_TRUE(label);
+        EXPECT_EQ(label->text(), QString::fromLatin1(c.text));
+    }
+}
+
 TEST(StructurePageDesign, SizePageStartsWithFiveHundredInAFourDigitBox)
 {
     std::unique_ptr<QWidget> page(pages::makePage<pages::frm01Basement02>());
