@@ -165,14 +165,10 @@ float clsHomeData::DBVersion() const
 
 void clsHomeData::CheckData() const
 {
-    auto oneRow = [](const ado::Recordset& rs, const QString& table) {
-        if (rs.RecordCount() != 1)
-            throw vb::VbError(vb::ErrNoCurrentRecord, QStringLiteral("[%1] holds %2 rows").arg(table).arg(rs.RecordCount()));
-    };
-    oneRow(*m_rsHouseData, QStringLiteral("HouseData"));
-    oneRow(*m_rsDatabase, QStringLiteral("Database"));
+    if (m_rsHouseData->RecordCount() != 1)
+        throw vb::VbError(vb::ErrNoCurrentRecord,
+                          QStringLiteral("[HouseData] holds %1 rows").arg(m_rsHouseData->RecordCount()));
     m_rsHouseData->MoveFirst();
-    m_rsDatabase->MoveFirst();
     // The property type of each field, in the order of Field.
     static constexpr char16_t kinds[] = u"iiiiiiiiiiiiiiiiiiittiiiibbbbbbbbsisiibiibissbbbbbbbbbbbbbbbbbbbii";
     static_assert(std::size(kinds) - 1 == static_cast<size_t>(Field::Count));
@@ -192,7 +188,6 @@ void clsHomeData::CheckData() const
             readText(f);
         }
     }
-    DBVersion();
 }
 
 clsHomeData::ComputeScope::ComputeScope(const clsHomeData& r) : m_r(r)

@@ -205,8 +205,8 @@ public:
     void InitializeData();
     void SaveData();
     float DBVersion() const;
-    // After InitializeData: throws unless [HouseData] and [Database] hold one row each and every
-    // field and the version read as their properties' types. Checks a file before it is adopted.
+    // After InitializeData: throws unless [HouseData] holds one row whose every field reads as
+    // its property's type. Checks a file before it is adopted.
     void CheckData() const;
 
     vb::Integer Style() const;
