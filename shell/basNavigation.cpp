@@ -199,7 +199,8 @@ FileCheck CheckHouseFile(const QString& path)
     FileCheck check;
     ado::Connection cn;
     try {
-        cn.Open(path, ado::OpenMode::ReadOnly);
+        // Not read-only: a journal left by a save that failed is rolled back, as on any open.
+        cn.Open(path);
     } catch (const vb::VbError& e) {
         const QFileInfo info(path);
         if (!info.isFile() || !info.isReadable()) {
@@ -326,31 +327,65 @@ bool SaveOpenFile()
     }
 }
 
+// Writes the estimate as it is in memory into a copy of the open file, on its own connection;
+// the record and page lists in memory stay as they are, pending changes included.
+void WriteEstimateInto(ado::Connection& cn)
+{
+    const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
+    ado::Recordset row;
+    row.setCursorLocation(ado::adUseClient);
+    row.Open(u"Select * from [HouseData]"_s, cn);
+    row.MoveFirst();
+    for (const QString& name : record->fieldNames())
+        row.setField(name, record->Field(name));
+    row.UpdateBatch(ado::adAffectAll);
+
+    const std::pair<const std::unique_ptr<ado::Recordset>*, QString> lists[] = {
+        {&g_rsFormStack, u"Select * from [Form Stack]"_s},
+        {&g_rsVisitedForms, u"Select * from [Visited Forms]"_s},
+    };
+    for (const auto& [list, sql] : lists) {
+        const std::unique_ptr<ado::Recordset> rows = Need(*list).Clone();
+        ado::Recordset copy;
+        copy.setCursorLocation(ado::adUseClient);
+        copy.Open(sql, cn);
+        while (!(copy.BOF() && copy.EOF())) {
+            copy.MoveFirst();
+            copy.Delete();
+        }
+        for (; !rows->EOF(); rows->MoveNext()) {
+            copy.AddNew();
+            copy.setField(u"Form_ID"_s, rows->Field(u"Form_ID"_s));
+            copy.Update();
+        }
+        copy.UpdateBatch(ado::adAffectAll);
+    }
+}
+
 // Saves the estimate under a new name. The open file is copied to a temporary file beside the
-// target, the answers and page lists are written into that copy, and only the complete copy
-// replaces the target. On failure (one message) the old file is open again, the target is as
-// it was and no temporary file is left.
+// target, the estimate is written into that copy, and only the complete copy replaces the
+// target; then the estimate is loaded from it. On failure (one message) the open file and the
+// estimate in memory are untouched, the target is as it was and no temporary file is left.
 bool SaveCopyAs(const QString& target)
 {
-    const QString source = g_HouseFilePath;
     const QString temporary = vb::TemporaryPathBeside(target);
     try {
-        if (!vb::IsWritableFile(target)) throw vb::VbError(75, u"Path/File access error"_s);
-        vb::CopyToNewFile(source, temporary);
-        Need(g_cnHouse).Close();
-        Need(g_cnHouse).Open(temporary);
-        WriteOpenFile();
-        Need(g_cnHouse).Close();
+        if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
+            throw vb::VbError(75, u"Path/File access error"_s);
+        vb::CopyToNewFile(g_HouseFilePath, temporary);
+        {
+            ado::Connection copy;
+            copy.Open(temporary);
+            WriteEstimateInto(copy);
+        }
         vb::ReplaceFile(temporary, target);
     } catch (const vb::VbError&) {
-        if (g_cnHouse) g_cnHouse->Close();
         QFile::remove(temporary);
         QFile::remove(temporary + u"-journal"_s);
         ReportFailedSave(target);
-        OpenHomeDatabaseFile(source, false);
         return false;
     }
-    return OpenHomeDatabaseFile(target, false);
+    return OpenHomeDatabaseFile(target, true);
 }
 
 // A page the plan knows and the program can show; the resumed page of a file falls back to 1.
@@ -826,7 +861,6 @@ void FileSave()
         if (IsWorkingCopy()) {
             const QString name = ShowSaveDialog(u"Save"_s);
             if (name.isEmpty()) return;
-            UnloadCurrentForm();
             SaveCopyAs(name);
             return;
         }
@@ -840,11 +874,12 @@ void FileSaveAs()
         g_CurrentStep = u"File Save As"_s;
         const QString name = ShowSaveDialog(u"Save As"_s);
         if (name.isEmpty()) return;
-        UnloadCurrentForm();
+        // A new name: the copy replaces the page once it is saved.
         if (name != g_HouseFilePath) {
             SaveCopyAs(name);
             return;
         }
+        UnloadCurrentForm();
         Need(g_cnHouse).Close();
         if (OpenHomeDatabaseFile(name, false)) SaveHomeDatabaseFile(true);
     });

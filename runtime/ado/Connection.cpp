@@ -1,5 +1,6 @@
 #include "runtime/ado/Connection.h"
 
+#include "runtime/ado/FaultVfs.h"
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
 
@@ -32,8 +33,10 @@ void Connection::Open(const QString& path, OpenMode mode)
     // A file the seam marks read-only opens as SQLite opens a write-protected file.
     const bool readOnly = mode == OpenMode::ReadOnly || !vb::IsWritableFile(file);
     const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // Writes that a test makes fail go through the file system that fails them.
+    const char* vfs = vb::FileWriteFault::at(file) ? faultVfsName() : nullptr;
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, vfs);
     auto fail = [&](const QString& what) {
         const QString message =
             QStringLiteral("%1 '%2': %3").arg(what, path, QString::fromUtf8(sqlite3_errmsg(db)));
