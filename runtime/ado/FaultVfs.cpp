@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace ado
@@ -31,10 +32,9 @@ sqlite3_file* real(sqlite3_file* f)
     return reinterpret_cast<FaultFile*>(f)->real;
 }
 
-bool refuses(sqlite3_file* f, sqlite3_int64 bytes)
+vb::FileWriteFault* faultOf(sqlite3_file* f)
 {
-    vb::FileWriteFault* fault = vb::FileWriteFault::at(QString::fromUtf8(reinterpret_cast<FaultFile*>(f)->path));
-    return fault && !fault->take(bytes);
+    return vb::FileWriteFault::at(QString::fromUtf8(reinterpret_cast<FaultFile*>(f)->path));
 }
 
 int xClose(sqlite3_file* f)
@@ -50,7 +50,15 @@ int xRead(sqlite3_file* f, void* buf, int n, sqlite3_int64 off)
 }
 int xWrite(sqlite3_file* f, const void* buf, int n, sqlite3_int64 off)
 {
-    if (refuses(f, n)) return SQLITE_FULL;
+    vb::FileWriteFault* fault = faultOf(f);
+    if (fault) {
+        const int room = int(std::min<int64_t>(fault->room(), n));
+        if (!fault->take(n)) {
+            // A full disk takes what fits.
+            if (room > 0) real(f)->pMethods->xWrite(real(f), buf, room, off);
+            return SQLITE_FULL;
+        }
+    }
     return real(f)->pMethods->xWrite(real(f), buf, n, off);
 }
 int xTruncate(sqlite3_file* f, sqlite3_int64 size)

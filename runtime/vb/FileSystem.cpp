@@ -43,7 +43,12 @@ void writeAll(QFile& out, const QByteArray& data)
 {
     if (FileWriteFault* fault = FileWriteFault::at(out.fileName())) {
         if (fault->kind() == FileWriteFault::ReadOnly) accessError();
-        if (!fault->take(data.size())) diskFull();
+        const int64_t room = fault->room();
+        if (!fault->take(data.size())) {
+            // A full disk takes what fits.
+            out.write(data.left(qsizetype(room)));
+            diskFull();
+        }
     }
     if (out.write(data) != data.size()) {
         if (out.error() == QFileDevice::ResourceError) diskFull();

@@ -37,9 +37,11 @@ public:
 
     // The fault for a file path, or nullptr.
     static FileWriteFault* at(const QString& filePath);
-    // Takes room for `bytes` more bytes; false when the write must fail.
+    // Takes room for `bytes` more bytes; false when the write must fail (a full disk has then
+    // taken what room was left, so a writer may write that much first).
     bool take(int64_t bytes);
     Kind kind() const { return m_kind; }
+    int64_t room() const { return m_kind == ReadOnly ? 0 : m_room; }
 
 private:
     QString m_path;

@@ -313,6 +313,28 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
     }
 }
 
+TEST_F(FailedSaves, SaveAsThatFailsWhileWritingTheCopyKeepsEveryChangeForTheNextSave)
+{
+    openGoodEstimate();
+    const QString target = folder() + u"/Target.tvm"_s;
+    const QStringList files = folderFiles();
+    {
+        // Room for the copy, not for what is then written into it.
+        vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, QFileInfo(goodFile()).size() + 100);
+        dialogs->choose(target);
+        FileSaveAs();
+    }
+    EXPECT_EQ(prompts(), QStringList({saveFailure(target)}));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(folderFiles(), files);
+    expectEstimateKept(goodFile());
+
+    FileSave();
+    EXPECT_EQ(prompts().size(), 1);
+    EXPECT_EQ(column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+    EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1, 10}));
+}
+
 TEST_F(FailedSaves, ReadOnlyFileStopsExitNewAndOpen)
 {
     makeHouseFile(u"Good.tvm"_s);
