@@ -100,10 +100,25 @@ int xDeviceCharacteristics(sqlite3_file* f)
 
 // Version 1 of the file methods: no shared memory, so journals stay in rollback mode.
 const sqlite3_io_methods FaultMethods = {
-    1,     xClose,        xRead,        xWrite,     xTruncate,
-    xSync, xFileSize,     xLock,        xUnlock,    xCheckReservedLock,
-    xFileControl, xSectorSize, xDeviceCharacteristics, nullptr, nullptr,
-    nullptr, nullptr, nullptr, nullptr,
+    1,
+    xClose,
+    xRead,
+    xWrite,
+    xTruncate,
+    xSync,
+    xFileSize,
+    xLock,
+    xUnlock,
+    xCheckReservedLock,
+    xFileControl,
+    xSectorSize,
+    xDeviceCharacteristics,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 
 int xOpen(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, int* outFlags)

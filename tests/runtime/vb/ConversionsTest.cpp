@@ -66,7 +66,8 @@ TEST(Conversions, NonFiniteSingleAndDoubleAreOverflow)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    for (const QVariant& v : {QVariant(nan), QVariant(inf), QVariant(-inf), QVariant(float(nan)), QVariant(float(inf))}) {
+    for (const QVariant& v :
+         {QVariant(nan), QVariant(inf), QVariant(-inf), QVariant(float(nan)), QVariant(float(inf))}) {
         EXPECT_EQ(errorOf([&] { CSng(v); }), ErrOverflow) << v.toString().toStdString();
         EXPECT_EQ(errorOf([&] { CDbl(v); }), ErrOverflow) << v.toString().toStdString();
     }

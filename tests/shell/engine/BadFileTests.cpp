@@ -94,7 +94,9 @@ std::vector<BadFile> badFiles()
     return {
         {"empty", [](const QString& path, BadHouseFiles&) { writeBytes(path, {}); }, NotHouseFile},
         {"text",
-         [](const QString& path, BadHouseFiles&) { writeBytes(path, QByteArray("Lake house\nthree bedrooms\n").repeated(200)); },
+         [](const QString& path, BadHouseFiles&) {
+             writeBytes(path, QByteArray("Lake house\nthree bedrooms\n").repeated(200));
+         },
          NotHouseFile},
         {"truncated",
          [](const QString& path, BadHouseFiles& t) {
@@ -276,7 +278,8 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
     };
     const Case cases[] = {
         {"disk full in the middle of the copy over a file", true, vb::FileWriteFault::DiskFull, 8192, true},
-        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192, true},
+        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192,
+         true},
         {"read-only target", true, vb::FileWriteFault::ReadOnly, 0, false},
         {"read-only folder", false, vb::FileWriteFault::ReadOnly, 0, true},
     };
@@ -367,7 +370,8 @@ TEST_F(FailedSaves, ReadOnlyFileStopsExitNewAndOpen)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
     boxes->answer(forms::vbYes);
     EXPECT_TRUE(FileClose());
-    EXPECT_EQ(column(folder() + u"/Elsewhere.tvm"_s, u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+    EXPECT_EQ(
+        column(folder() + u"/Elsewhere.tvm"_s, u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
 }
 
 TEST_F(FailedSaves, UntitledSaveThatFailsStopsExit)
@@ -398,7 +402,8 @@ TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
         TearDown();
         SetUp();
         makeHouseFile(u"Good.tvm"_s);
-        const int bedroomsBefore = column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt();
+        const int bedroomsBefore =
+            column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt();
         bool saved = false;
         {
             vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, room);
