@@ -20,12 +20,6 @@ using namespace enginetest;
 namespace
 {
 
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -56,13 +50,6 @@ public:
     QString house(const QString& name) { return makeHouseFile(name); }
 
 protected:
-    void go(int formId)
-    {
-        QWidget* b = button(g_CurrentForm, u"cmdContinue"_s);
-        ASSERT_NE(b, nullptr);
-        b->setProperty("Tag", QString::number(formId));
-        click(u"cmdContinue"_s);
-    }
     // The good estimate, open with an unsaved answer on page 10.
     void openGoodEstimate()
     {
@@ -77,19 +64,16 @@ protected:
 
 std::vector<BadFile> badFiles()
 {
-    auto fromTemplate = [](const char* statements) {
-        return [statements](const QString& path, BadHouseFiles& t) {
+    // A good house file changed by one statement.
+    auto fromTemplate = [](const QString& statement) {
+        return [statement](const QString& path, BadHouseFiles& t) {
             QFile::remove(path);
             QFile::copy(t.house(u"seed.tvm"_s), path);
-            if (*statements) t.sql(path, QString::fromLatin1(statements));
+            t.sql(path, statement);
         };
     };
-    auto version = [](const char* value) {
-        return [value](const QString& path, BadHouseFiles& t) {
-            QFile::remove(path);
-            QFile::copy(t.house(u"seed.tvm"_s), path);
-            t.sql(path, u"UPDATE [Database] SET Version = "_s + QString::fromLatin1(value));
-        };
+    auto version = [&](const char* value) {
+        return fromTemplate(u"UPDATE [Database] SET Version = "_s + QString::fromLatin1(value));
     };
     return {
         {"empty", [](const QString& path, BadHouseFiles&) { writeBytes(path, {}); }, NotHouseFile},
@@ -110,26 +94,26 @@ std::vector<BadFile> badFiles()
              t.sql(path, u"CREATE TABLE Customers (Name TEXT); INSERT INTO Customers VALUES ('Ann')"_s);
          },
          NotHouseFile},
-        {"missing table", fromTemplate("DROP TABLE [Visited Forms]"), Damaged},
-        {"missing row", fromTemplate("DELETE FROM [HouseData]"), Damaged},
-        {"two rows", fromTemplate("INSERT INTO [HouseData] SELECT * FROM [HouseData]"), Damaged},
-        {"NULL in a number field", fromTemplate("UPDATE [HouseData] SET NumBedrooms = NULL"), Damaged},
-        {"text in a number field", fromTemplate("UPDATE [HouseData] SET LotSize = 'large'"), Damaged},
-        {"number too large", fromTemplate("UPDATE [HouseData] SET MainFloorSqFt = 40000"), Damaged},
-        {"infinite amount", fromTemplate("UPDATE [HouseData] SET LotPrice = 1e999"), Damaged},
-        {"NULL page", fromTemplate("INSERT INTO [Form Stack] VALUES (NULL)"), Damaged},
+        {"missing table", fromTemplate(u"DROP TABLE [Visited Forms]"_s), Damaged},
+        {"missing row", fromTemplate(u"DELETE FROM [HouseData]"_s), Damaged},
+        {"two rows", fromTemplate(u"INSERT INTO [HouseData] SELECT * FROM [HouseData]"_s), Damaged},
+        {"NULL in a number field", fromTemplate(u"UPDATE [HouseData] SET NumBedrooms = NULL"_s), Damaged},
+        {"text in a number field", fromTemplate(u"UPDATE [HouseData] SET LotSize = 'large'"_s), Damaged},
+        {"number too large", fromTemplate(u"UPDATE [HouseData] SET MainFloorSqFt = 40000"_s), Damaged},
+        {"infinite amount", fromTemplate(u"UPDATE [HouseData] SET LotPrice = 1e999"_s), Damaged},
+        {"NULL page", fromTemplate(u"INSERT INTO [Form Stack] VALUES (NULL)"_s), Damaged},
         {"version NULL", version("NULL"), NoVersion},
         {"version text", version("'two'"), NoVersion},
         {"version too large", version("1e39"), NoVersion},
-        {"no version row", fromTemplate("DELETE FROM [Database]"), NoVersion},
+        {"no version row", fromTemplate(u"DELETE FROM [Database]"_s), NoVersion},
         {"version 1", version("1"), Outdated, false},
         {"version 3", version("3"),
          u"An error occured in the opening the file: <bad.tvm>.\r\nFile Database Version: 3\r\n"
          "Program Database Version: 2\r\n\r\nYou need to install the correct version of the program."_s,
          false},
-        {"resume page 0", fromTemplate("INSERT INTO [Form Stack] VALUES (0)"), {}},
-        {"resume page 30", fromTemplate("INSERT INTO [Form Stack] VALUES (30)"), {}},
-        {"resume page 32767", fromTemplate("INSERT INTO [Form Stack] VALUES (32767)"), {}},
+        {"resume page 0", fromTemplate(u"INSERT INTO [Form Stack] VALUES (0)"_s), {}},
+        {"resume page 30", fromTemplate(u"INSERT INTO [Form Stack] VALUES (30)"_s), {}},
+        {"resume page 32767", fromTemplate(u"INSERT INTO [Form Stack] VALUES (32767)"_s), {}},
     };
 }
 

@@ -19,13 +19,6 @@ namespace
 class HouseFiles : public EngineTest
 {
 protected:
-    void go(int formId)
-    {
-        QWidget* b = button(g_CurrentForm, u"cmdContinue"_s);
-        ASSERT_NE(b, nullptr);
-        b->setProperty("Tag", QString::number(formId));
-        click(u"cmdContinue"_s);
-    }
     int bedroomsIn(const QString& path) const
     {
         const auto values = column(path, u"SELECT NumBedrooms FROM [HouseData]"_s);
