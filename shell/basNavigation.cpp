@@ -192,7 +192,7 @@ void CheckPageList(ado::Connection& cn, const QString& sql)
         vb::CInt(rs.Field(u"Form_ID"_s));
 }
 
-// Reads a house file without changing it: the four tables, one readable [HouseData] row, the
+// Reads a house file without writing to it: the four tables, one readable [HouseData] row, the
 // page lists and the version.
 FileCheck CheckHouseFile(const QString& path)
 {
