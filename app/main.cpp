@@ -37,8 +37,7 @@ int main(int argc, char* argv[])
     auto& registry = com::ComponentRegistry::instance();
     if (!QFileInfo::exists(buttonLibrary) || !registry.loadLibrary(buttonLibrary) ||
         !registry.isRegistered(QStringLiteral("ombLustrel.Lustrel"))) {
-        forms::MsgBox(QStringLiteral("The button library could not be loaded:") + QStringLiteral("\r\n") +
-                          buttonLibrary,
+        forms::MsgBox(QStringLiteral("The button library could not be loaded:") + QStringLiteral("\r\n") + buttonLibrary,
                       16, QStringLiteral("Error"));
         return 1;
     }
@@ -58,3 +57,4 @@ int main(int argc, char* argv[])
     report::setPrintService(nullptr);
     return result;
 }
+

@@ -7,6 +7,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace report
 {
@@ -15,6 +18,7 @@ namespace
 {
 
 PrintService* g_service = nullptr;
+constexpr int MinPreviewWidth = 420;
 
 QtPrintService& qtService()
 {
@@ -27,6 +31,20 @@ void prepare(QPrinter& printer, const Report& report)
     printer.setDocName(report.caption);
     printer.setPageOrientation(report.orientation == Report::Landscape ? QPageLayout::Landscape
                                                                        : QPageLayout::Portrait);
+}
+
+// Beside the owner's window where the screen has room, so that both stay in view.
+void placeBeside(QWidget* window, QWidget* owner)
+{
+    if (!owner || !owner->isVisible() || !owner->screen()) return;
+    const QRect main = owner->window()->frameGeometry();
+    const QRect screen = owner->screen()->availableGeometry();
+    const int room = std::max(screen.right() - main.right(), main.left() - screen.left());
+    if (room < MinPreviewWidth) return;
+    const int width = std::min(window->width(), room);
+    const int height = std::min(window->height(), screen.height());
+    const int left = screen.right() - main.right() >= width ? main.right() + 1 : main.left() - width;
+    window->setGeometry(left, std::clamp(main.top(), screen.top(), screen.bottom() - height), width, height);
 }
 
 } // namespace
@@ -84,6 +102,7 @@ void QtPrintService::preview(const Report& report, QWidget* owner)
             if (auto r = shown.lock()) printReport(*r, *printer);
         });
         dialog->resize(820, 900);
+        placeBeside(dialog, owner);
         m_preview = dialog;
     }
     prepare(*m_preview->printer(), report);
