@@ -56,7 +56,8 @@ struct FigureRow {
 constexpr int FiguresLeft = 6336;
 constexpr int SqFtRight = 8928;
 constexpr FigureRow kFigures[] = {
-    {576, u"lblTotalCost", u"Total Cost:", u"lbTotalCost", 8928, ReportWidth - 8928, Qt::AlignRight, true},
+    {576, u"lblTotalCost", u"Total Cost:", u"lbTotalCost", 8928, ReportWidth - 8928 - 72, Qt::AlignRight,
+     true},
     {1152, u"lblSquareFootage", u"Square Footage", nullptr, 0, 0, Qt::AlignLeft, true},
     {1440, u"lblMainSqFt", u"Main Floor:", u"lbMainSqFt", 7632, SqFtRight - 7632, Qt::AlignRight, false},
     {1728, u"lbl2ndSqFt", u"2nd Floor:", u"lb2ndSqFt", 7632, SqFtRight - 7632, Qt::AlignRight, false},
