@@ -5,9 +5,13 @@
 #include "runtime/forms/MsgBox.h"
 #include "runtime/help/HelpService.h"
 #include "runtime/os/Browser.h"
+#include "runtime/report/PrintService.h"
+#include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
+#include "shell/frmMain.h"
 
 #include "pages/registerPages.h"
+#include "results/basReporting.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -25,6 +29,8 @@ int main(int argc, char* argv[])
     help::setHelpService(&helpWindow);
     os::DesktopBrowser browser;
     os::setBrowserService(&browser);
+    report::QtPrintService printing;
+    report::setPrintService(&printing);
 
     // Every button of the program comes from the control library beside it.
     const QString buttonLibrary = forms::App::Path() + QStringLiteral("/libombLustrel.so");
@@ -39,12 +45,16 @@ int main(int argc, char* argv[])
     pages::registerPages();
 
     Main();
+    // File > Print and Print Preview show the overview report.
+    if (g_frmMain)
+        g_frmMain->ShowOverviewReport = [](bool ToPrinter) { results::ShowOverviewReport(ToPrinter); };
     const int result = QApplication::exec();
 
     help::setHelpService(nullptr);
     forms::setFileDialogService(nullptr);
     forms::setMessageBoxService(nullptr);
     os::setBrowserService(nullptr);
+    report::setPrintService(nullptr);
     return result;
 }
 
