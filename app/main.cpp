@@ -1,16 +1,16 @@
 #include "pages/registerPages.h"
+#include "results/basReporting.h"
 #include "shell/ProgramServices.h"
-#include "shell/basNavigation.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ProgramServices services;
-    if (!services.loadButtonLibrary()) return 1;
+    ProgramServices program;
+    if (!program.loadButtonLibrary()) return 1;
     pages::registerPages();
 
-    Main();
+    program.start(&results::ShowOverviewReport);
     return QApplication::exec();
 }

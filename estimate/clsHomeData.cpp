@@ -3,6 +3,9 @@
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/VbError.h"
 
+#include <cmath>
+#include <iterator>
+
 namespace
 {
 
@@ -130,10 +133,11 @@ void clsHomeData::InitializeData()
 {
     step(QStringLiteral("Open Recordset for Initializing the House Class"));
     forget();
+    // Both close first: after a failed load nothing of the previous file is left to read.
     if (m_rsHouseData->State() != ado::adStateClosed) m_rsHouseData->Close();
+    if (m_rsDatabase->State() != ado::adStateClosed) m_rsDatabase->Close();
     m_rsHouseData->Open(QStringLiteral("Select * from [HouseData]"), m_houseCn);
     m_rsHouseData->SetActiveConnection(nullptr);
-    if (m_rsDatabase->State() != ado::adStateClosed) m_rsDatabase->Close();
     m_rsDatabase->Open(QStringLiteral("Select * from [Database]"), m_houseCn);
     m_rsDatabase->SetActiveConnection(nullptr);
 }
@@ -157,6 +161,33 @@ float clsHomeData::DBVersion() const
     const QVariant v = m_rsDatabase->Field(QStringLiteral("Version"));
     if (v.isNull()) throw vb::VbError::invalidNull(QStringLiteral("Version"));
     return vb::CSng(v);
+}
+
+void clsHomeData::CheckData() const
+{
+    if (m_rsHouseData->RecordCount() != 1)
+        throw vb::VbError(vb::ErrNoCurrentRecord,
+                          QStringLiteral("[HouseData] holds %1 rows").arg(m_rsHouseData->RecordCount()));
+    m_rsHouseData->MoveFirst();
+    // The property type of each field, in the order of Field.
+    static constexpr char16_t kinds[] = u"iiiiiiiiiiiiiiiiiiittiiiibbbbbbbbsisiibiibissbbbbbbbbbbbbbbbbbbbii";
+    static_assert(std::size(kinds) - 1 == static_cast<size_t>(Field::Count));
+    for (int i = 0; i < static_cast<int>(Field::Count); ++i) {
+        const auto f = static_cast<Field>(i);
+        switch (kinds[i]) {
+        case u'i':
+            readInteger(f);
+            break;
+        case u's':
+            readSingle(f);
+            break;
+        case u'b':
+            readBoolean(f);
+            break;
+        default:
+            readText(f);
+        }
+    }
 }
 
 clsHomeData::ComputeScope::ComputeScope(const clsHomeData& r) : m_r(r)
@@ -220,6 +251,8 @@ void clsHomeData::writeInteger(Field f, vb::Integer v)
 
 void clsHomeData::writeSingle(Field f, float v)
 {
+    // The file would hold NULL for it, and every later read would fail.
+    if (!std::isfinite(v)) throw vb::VbError::overflow();
     forget();
     m_rsHouseData->setField(fieldName(f), QVariant(double(v)));
 }

@@ -205,6 +205,9 @@ public:
     void InitializeData();
     void SaveData();
     float DBVersion() const;
+    // After InitializeData: throws unless [HouseData] holds one row whose every field reads as
+    // its property's type. Checks a file before it is adopted.
+    void CheckData() const;
 
     vb::Integer Style() const;
     // Also sets NumFloors: 1 -> 1, 2 or 3 -> 2, 4 or 5 -> 3, other values leave it.

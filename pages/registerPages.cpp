@@ -1,12 +1,16 @@
-#include "pages/registerPages.h"
-
 #include "pages/exterior/frm01Exterior.h"
 #include "pages/exterior/frm01Porches.h"
 #include "pages/fireplace/frm01Fireplace.h"
 #include "pages/fireplace/frm01Fireplace02.h"
 #include "pages/fireplace/frm01Fireplace03.h"
-#include "pages/frame/InterviewPage.h"
+#include "pages/foundation/frm01Basement.h"
+#include "pages/foundation/frm01Basement02.h"
+#include "pages/foundation/frm01BasementHeight.h"
+#include "pages/foundation/frm01Foundation.h"
+#include "pages/house/frm01DefaultGrade.h"
+#include "pages/house/frm01Garage.h"
 #include "pages/house/frm01HouseType.h"
+#include "pages/house/frm01MainFloorCeiling.h"
 #include "pages/house/frm01SquareFootage.h"
 #include "pages/interior/frm01FaucetFixtures.h"
 #include "pages/interior/frm01FinishRooms.h"
@@ -14,6 +18,8 @@
 #include "pages/interior/frm01KitchenExtras.h"
 #include "pages/prototypes/frmStep4.h"
 #include "pages/prototypes/frmTemplate.h"
+#include "pages/roof/frm01RoofPitch.h"
+#include "pages/roof/frm01RoofStyle.h"
 #include "pages/rooms/frm01NumberBathrooms.h"
 #include "pages/rooms/frm01NumberBedrooms.h"
 #include "pages/rooms/frm01OtherRooms.h"
@@ -26,6 +32,7 @@
 #include "pages/site/frm01StreetDistance.h"
 #include "pages/start/frm01Disclaimer.h"
 #include "pages/start/frm01Welcome.h"
+#include "pages/systems/frm01HeatType.h"
 #include "pages/systems/frm01SewerType.h"
 #include "pages/systems/frm01WaterType.h"
 
@@ -35,76 +42,38 @@
 namespace pages
 {
 
-namespace
-{
-
-struct FramePage {
-    const char16_t* className;
-    const char16_t* title;
-};
-
-// Pages shown as the bare frame with their title until their own window is built.
-constexpr FramePage kFramePages[] = {
-    {u"frm01Basement", u"Basement"},
-    {u"frm01Basement02", u"Size of Basement"},
-    {u"frm01DefaultGrade", u"Quality of House"},
-    {u"frm01Foundation", u"Foundation"},
-    {u"frm01Garage", u"Garage"},
-    {u"frm01MainFloorCeiling", u"Main Floor Ceiling Height"},
-    {u"frm01BasementHeight", u"Basement Ceiling Height"},
-    {u"frm01RoofStyle", u"Roof Style"},
-    {u"frm01RoofPitch", u"Roof Pitch"},
-    {u"frm01HeatType", u"HVAC"},
-};
-
-// Pages that ask Yes or No themselves put the buttons elsewhere in the row (left, width in twips).
-struct RowPlace {
-    const char16_t* className;
-    int continueLeft, yesLeft, yesWidth, noLeft;
-};
-
-constexpr RowPlace kRowPlaces[] = {
-    {u"frm01Basement", 3960, 6000, 975, 7200},
-    {u"frm01RoofStyle", 7200, 4080, 1335, 5640},
-};
-
-void placeRow(InterviewPage* page)
-{
-    for (const RowPlace& place : kRowPlaces) {
-        if (page->className() != QStringView(place.className)) continue;
-        page->placeButton(page->cmdContinue, place.continueLeft, 1695);
-        page->placeButton(page->cmdYes, place.yesLeft, place.yesWidth);
-        page->placeButton(page->cmdNo, place.noLeft, 855);
-    }
-}
-
-} // namespace
-
 void registerPages()
 {
     struct Page {
         const char16_t* className;
         QWidget* (*make)();
     };
-    const Page built[] = {
+    const Page pages[] = {
         // start
         {u"frm01Welcome", &makePage<frm01Welcome>},
         {u"frm01Disclaimer", &makePage<frm01Disclaimer>},
         // house
         {u"frm01HouseType", &makePage<frm01HouseType>},
         {u"frm01SquareFootage", &makePage<frm01SquareFootage>},
+        {u"frm01DefaultGrade", &makePage<frm01DefaultGrade>},
+        {u"frm01Garage", &makePage<frm01Garage>},
+        {u"frm01MainFloorCeiling", &makePage<frm01MainFloorCeiling>},
         // rooms
         {u"frm01NumberBedrooms", &makePage<frm01NumberBedrooms>},
         {u"frm01NumberBathrooms", &makePage<frm01NumberBathrooms>},
         {u"frm01OtherRooms", &makePage<frm01OtherRooms>},
         // foundation
-
+        {u"frm01Basement", &makePage<frm01Basement>},
+        {u"frm01Basement02", &makePage<frm01Basement02>},
+        {u"frm01Foundation", &makePage<frm01Foundation>},
+        {u"frm01BasementHeight", &makePage<frm01BasementHeight>},
         // roof
-
+        {u"frm01RoofStyle", &makePage<frm01RoofStyle>},
+        {u"frm01RoofPitch", &makePage<frm01RoofPitch>},
         // systems
         {u"frm01WaterType", &makePage<frm01WaterType>},
         {u"frm01SewerType", &makePage<frm01SewerType>},
-
+        {u"frm01HeatType", &makePage<frm01HeatType>},
         // site
         {u"frm01HouseLocation", &makePage<frm01HouseLocation>},
         {u"frm01LotCondition", &makePage<frm01LotCondition>},
@@ -129,20 +98,9 @@ void registerPages()
         {u"frmStep4", &makePage<frmStep4>},
         {u"frmTemplate", &makePage<frmTemplate>},
     };
-    for (const Page& page : built)
+    for (const Page& page : pages)
         forms::Forms::registerClass(QString::fromUtf16(page.className), page.make);
     results::registerResults();
-
-    for (const FramePage& page : kFramePages) {
-        const QString className = QString::fromUtf16(page.className);
-        const QString title = QString::fromUtf16(page.title);
-        forms::Forms::registerClass(className, [className, title] {
-            auto* frame = new InterviewPage(className, title);
-            placeRow(frame);
-            frame->load();
-            return static_cast<QWidget*>(frame);
-        });
-    }
 }
 
 } // namespace pages

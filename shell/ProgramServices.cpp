@@ -3,6 +3,9 @@
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/App.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
+#include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,6 +19,7 @@ ProgramServices::ProgramServices()
     forms::setFileDialogService(&m_fileDialogs);
     help::setHelpService(&m_helpWindow);
     os::setBrowserService(&m_browser);
+    report::setPrintService(&m_printing);
 }
 
 ProgramServices::~ProgramServices()
@@ -24,6 +28,19 @@ ProgramServices::~ProgramServices()
     forms::setFileDialogService(nullptr);
     forms::setMessageBoxService(nullptr);
     os::setBrowserService(nullptr);
+    report::setPrintService(nullptr);
+}
+
+void ProgramServices::start(const OverviewReport& report)
+{
+    Main();
+    if (g_frmMain) g_frmMain->ShowOverviewReport = report;
+}
+
+void ProgramServices::start(const OverviewReport& report, const QString& commandLine)
+{
+    Main(commandLine);
+    if (g_frmMain) g_frmMain->ShowOverviewReport = report;
 }
 
 bool ProgramServices::loadButtonLibrary()

@@ -4,10 +4,15 @@
 #include "runtime/forms/MsgBox.h"
 #include "runtime/help/HelpService.h"
 #include "runtime/os/Browser.h"
+#include "runtime/report/PrintService.h"
 
-// What the program needs around Main: the Qt message boxes, file dialogs, help window and
-// browser installed while it lives, and the button library loaded from the program folder.
-// Needs a QApplication.
+#include <QString>
+
+#include <functional>
+
+// What the program needs around Main: the Qt message boxes, file dialogs, help window, browser
+// and printing installed while it lives, the button library loaded from the program folder,
+// and the main window's Print and Print Preview handed the report. Needs a QApplication.
 class ProgramServices
 {
 public:
@@ -20,6 +25,12 @@ public:
     // and returns false.
     bool loadButtonLibrary();
 
+    // Main on the process command line (or on the one given), then File > Print and Print
+    // Preview show the overview report.
+    using OverviewReport = std::function<void(bool ToPrinter)>;
+    void start(const OverviewReport& report);
+    void start(const OverviewReport& report, const QString& commandLine);
+
     help::QtHelpWindow& helpWindow() { return m_helpWindow; }
 
 private:
@@ -27,4 +38,5 @@ private:
     forms::QtFileDialogs m_fileDialogs;
     help::QtHelpWindow m_helpWindow;
     os::DesktopBrowser m_browser;
+    report::QtPrintService m_printing;
 };

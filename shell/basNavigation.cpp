@@ -9,6 +9,7 @@
 #include "runtime/forms/MsgBox.h"
 #include "runtime/forms/Screen.h"
 #include "runtime/vb/Conversions.h"
+#include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basErrorHandling.h"
@@ -25,8 +26,6 @@
 #include <QWidget>
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -129,11 +128,6 @@ void EndNow()
 
 EndProgramHook g_endProgram = &EndNow;
 
-void EndProgram()
-{
-    g_endProgram();
-}
-
 QString CrLf()
 {
     return u"\r\n"_s;
@@ -163,17 +157,6 @@ bool IsMainWindow(const QWidget* window)
     return window && (window == MainWindowWidget() || window->objectName() == u"frmMain"_s);
 }
 
-// The file copy of the platform: replaces an existing target.
-void FileCopy(const QString& source, const QString& destination)
-{
-    if (!QFileInfo::exists(source)) throw vb::VbError(53, u"File not found"_s);
-    std::error_code ec;
-    std::filesystem::copy_file(QFile::encodeName(source).toStdString(),
-                               QFile::encodeName(destination).toStdString(),
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) throw vb::VbError(75, u"Path/File access error"_s);
-}
-
 bool IsWorkingCopy()
 {
     return g_HouseFilePath == WorkingCopyPath();
@@ -184,15 +167,243 @@ void UnloadCurrentForm()
     if (g_CurrentForm && !IsMainWindow(g_CurrentForm)) forms::Forms::unload(g_CurrentForm);
 }
 
-// Closes the house file and copies it to a new name. When the copy fails the error is
-// reported and the old file is opened again, so nothing in memory is lost.
-bool CopyHouseFile(const QString& from, const QString& to, const QString& procName)
+// What is wrong with a file offered for opening.
+enum class FileProblem { None, Unopenable, NotHouseFile, Damaged, UnreadableVersion, Outdated, Newer };
+
+struct FileCheck {
+    FileProblem problem = FileProblem::None;
+    float version = 0;
+    vb::VbError error{0, QString()}; // why an unopenable file did not open
+};
+
+bool HasDatabaseHeader(const QString& path)
 {
-    vb::Trap trap(procName);
-    trap([&] { Need(g_cnHouse).Close(); });
-    if (trap([&] { FileCopy(from, to); })) return true;
-    OpenHomeDatabaseFile(from, false);
-    return false;
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArrayLiteral("SQLite format 3\0");
+}
+
+// Every Form_ID of a page list reads as an Integer.
+void CheckPageList(ado::Connection& cn, const QString& sql)
+{
+    ado::Recordset rs;
+    rs.setCursorLocation(ado::adUseClient);
+    rs.Open(sql, cn);
+    for (; !rs.EOF(); rs.MoveNext())
+        vb::CInt(rs.Field(u"Form_ID"_s));
+}
+
+// Reads a house file without writing to it: the four tables, one readable [HouseData] row, the
+// page lists and the version.
+FileCheck CheckHouseFile(const QString& path)
+{
+    FileCheck check;
+    ado::Connection cn;
+    try {
+        // Not read-only: a journal left by a save that failed is rolled back, as on any open.
+        cn.Open(path);
+    } catch (const vb::VbError& e) {
+        const QFileInfo info(path);
+        if (!info.isFile() || !info.isReadable()) {
+            check.problem = FileProblem::Unopenable;
+            check.error = e;
+        } else {
+            check.problem = HasDatabaseHeader(path) ? FileProblem::Damaged : FileProblem::NotHouseFile;
+        }
+        return check;
+    }
+    try {
+        ado::Recordset tables;
+        tables.setCursorLocation(ado::adUseClient);
+        tables.Open(u"SELECT name FROM sqlite_master WHERE type = 'table'"_s, cn);
+        QStringList names;
+        for (; !tables.EOF(); tables.MoveNext())
+            names << vb::CStr(tables.Field(u"name"_s)).toLower();
+        int present = 0;
+        for (const char16_t* table : {u"housedata", u"database", u"form stack", u"visited forms"})
+            present += names.contains(QString::fromUtf16(table)) ? 1 : 0;
+        if (present < 4) {
+            check.problem = present == 0 ? FileProblem::NotHouseFile : FileProblem::Damaged;
+            return check;
+        }
+        clsHomeData probe(cn, cn);
+        probe.InitializeData();
+        probe.CheckData();
+        CheckPageList(cn, u"Select * from [Form Stack]"_s);
+        CheckPageList(cn, u"Select * from [Visited Forms]"_s);
+        try {
+            check.version = probe.DBVersion();
+        } catch (const vb::VbError&) {
+            check.problem = FileProblem::UnreadableVersion;
+            return check;
+        }
+    } catch (const vb::VbError&) {
+        check.problem = FileProblem::Damaged;
+        return check;
+    }
+    if (check.version < ProgramDatabaseVersion)
+        check.problem = FileProblem::Outdated;
+    else if (check.version > ProgramDatabaseVersion)
+        check.problem = FileProblem::Newer;
+    return check;
+}
+
+QString FileErrorTitle()
+{
+    return u"File Error"_s;
+}
+
+// The one message for a file that is not opened.
+void ReportRefusedFile(const FileCheck& check, const QString& path, const QString& procName)
+{
+    const QString program = forms::App::Title();
+    QString text;
+    switch (check.problem) {
+    case FileProblem::None:
+        return;
+    case FileProblem::Unopenable:
+        vb::reportError(procName, check.error.number(), check.error.description());
+        return;
+    case FileProblem::Outdated:
+        OutdatedVersion();
+        return;
+    case FileProblem::Newer:
+        forms::MsgBox(u"An error occured in the opening the file: <"_s + GetFileName(path) + u">."_s +
+                          CrLf() + u"File Database Version: "_s + vb::CStr(check.version) + CrLf() +
+                          u"Program Database Version: "_s + u"2"_s + CrLf() + CrLf() +
+                          u"You need to install the correct version of the program."_s,
+                      forms::vbCritical, FileErrorTitle());
+        return;
+    case FileProblem::NotHouseFile:
+        text = u"This file is not a "_s + program + u" house file, so it cannot be opened:"_s;
+        break;
+    case FileProblem::Damaged:
+        text = u"This house file is damaged and cannot be opened:"_s;
+        break;
+    case FileProblem::UnreadableVersion:
+        text = u"This house file does not say which version of "_s + program +
+               u" made it, so it cannot be opened:"_s;
+        break;
+    }
+    forms::MsgBox(text + CrLf() + path, forms::vbCritical, FileErrorTitle());
+}
+
+void ReportFailedSave(const QString& path)
+{
+    vb::Trap::silent()([&] {
+        forms::MsgBox(u"Your house could not be saved to this file:"_s + CrLf() + path + CrLf() + CrLf() +
+                          u"The disk may be full, or the file or its folder may not be written to. "
+                          "Your answers are still open; save them again, perhaps under another name."_s,
+                      forms::vbCritical, FileErrorTitle());
+    });
+}
+
+// Writes the record and both page lists into the open file; throws on the first failure (the
+// failed list stays detached and keeps its pending rows).
+void WriteOpenFile()
+{
+    Need(g_HomeData).SaveData();
+    for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
+        if (!rs) ObjectNotSet();
+        rs->SetActiveConnection(g_cnHouse.get());
+        try {
+            rs->UpdateBatch(ado::adAffectAll);
+        } catch (...) {
+            rs->SetActiveConnection(nullptr);
+            throw;
+        }
+        rs->SetActiveConnection(nullptr);
+    }
+}
+
+// Saves in place; false after one message when the save failed.
+bool SaveOpenFile()
+{
+    try {
+        WriteOpenFile();
+        return true;
+    } catch (const vb::VbError&) {
+        ReportFailedSave(g_HouseFilePath);
+        return false;
+    }
+}
+
+// Writes the estimate as it is in memory into a copy of the open file, on its own connection;
+// the record and page lists in memory stay as they are, pending changes included.
+void WriteEstimateInto(ado::Connection& cn)
+{
+    const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
+    ado::Recordset row;
+    row.setCursorLocation(ado::adUseClient);
+    row.Open(u"Select * from [HouseData]"_s, cn);
+    row.MoveFirst();
+    for (const QString& name : record->fieldNames())
+        row.setField(name, record->Field(name));
+    row.UpdateBatch(ado::adAffectAll);
+
+    const std::pair<const std::unique_ptr<ado::Recordset>*, QString> lists[] = {
+        {&g_rsFormStack, u"Select * from [Form Stack]"_s},
+        {&g_rsVisitedForms, u"Select * from [Visited Forms]"_s},
+    };
+    for (const auto& [list, sql] : lists) {
+        const std::unique_ptr<ado::Recordset> rows = Need(*list).Clone();
+        ado::Recordset copy;
+        copy.setCursorLocation(ado::adUseClient);
+        copy.Open(sql, cn);
+        while (!(copy.BOF() && copy.EOF())) {
+            copy.MoveFirst();
+            copy.Delete();
+        }
+        for (; !rows->EOF(); rows->MoveNext()) {
+            copy.AddNew();
+            copy.setField(u"Form_ID"_s, rows->Field(u"Form_ID"_s));
+            copy.Update();
+        }
+        copy.UpdateBatch(ado::adAffectAll);
+    }
+}
+
+// Saves the estimate under a new name. The open file is copied to a temporary file beside the
+// target, the estimate is written into that copy, and only the complete copy replaces the
+// target; then the estimate is loaded from it. On failure (one message) the open file and the
+// estimate in memory are untouched, the target is as it was and no temporary file is left.
+bool SaveCopyAs(const QString& target)
+{
+    const QString temporary = vb::TemporaryPathBeside(target);
+    try {
+        if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
+            throw vb::VbError(75, u"Path/File access error"_s);
+        vb::CopyToNewFile(g_HouseFilePath, temporary);
+        {
+            ado::Connection copy;
+            copy.Open(temporary);
+            WriteEstimateInto(copy);
+        }
+        vb::ReplaceFile(temporary, target);
+    } catch (const vb::VbError&) {
+        QFile::remove(temporary);
+        QFile::remove(temporary + u"-journal"_s);
+        ReportFailedSave(target);
+        return false;
+    }
+    return OpenHomeDatabaseFile(target, true);
+}
+
+// A page the plan knows and the program can show; the resumed page of a file falls back to 1.
+bool IsKnownPage(vb::Integer formId)
+{
+    if (WindowClassFor(formId).isEmpty() || !g_rsFormDefinition || !g_rsFormDefinition->isOpen())
+        return false;
+    ado::Recordset& definition = *g_rsFormDefinition;
+    if (definition.BOF() && definition.EOF()) return false;
+    definition.MoveFirst();
+    definition.Find(u"Form_ID="_s + QString::number(formId));
+    return !definition.EOF();
+}
+
+// New, Open and Exit go on only after Yes (saved) or No.
+bool SaveQuestionLetsGoOn(vb::Integer answer)
+{
+    return answer.value() == forms::vbYes || answer.value() == forms::vbNo;
 }
 
 // The Save dialog of the main window's common dialog; empty when cancelled. The name gets
@@ -417,10 +628,9 @@ void Main(const QString& commandLine)
         Need(g_rsVisitedForms).setCursorLocation(ado::adUseClient);
     });
 
-    if (!commandLine.isEmpty()) {
-        OpenHomeDatabaseFile(commandLine, true);
-    } else {
-        trap([&] { FileCopy(TemplatePath(), WorkingCopyPath()); });
+    // A command-line file that is refused gives way to a fresh untitled estimate.
+    if (commandLine.isEmpty() || !OpenHomeDatabaseFile(commandLine, true)) {
+        trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath()); });
         OpenHomeDatabaseFile(WorkingCopyPath(), true);
     }
 
@@ -502,16 +712,33 @@ void OpenControlDatabase()
     trap([&] { Need(g_rsFormDefinition).SetActiveConnection(nullptr); });
 }
 
-void OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
+bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
 {
-    vb::Trap trap(u"basNavigation.Open Home Database File"_s);
+    const QString procName = u"basNavigation.Open Home Database File"_s;
+    vb::Trap trap(procName);
     g_CurrentStep = u"Open House Database Connection"_s;
+    FilePath.remove(u'"');
+    if (CheckVersion) {
+        // A file is checked before anything of the open estimate changes.
+        const FileCheck check = CheckHouseFile(FilePath);
+        if (check.problem != FileProblem::None) {
+            trap([&] { ReportRefusedFile(check, FilePath, procName); });
+            return false;
+        }
+        trap([&] { UnloadCurrentForm(); });
+    }
+
+    const QString previous = g_HouseFilePath;
     trap([&] {
         if (Need(g_cnHouse).State() != ado::adStateClosed) Need(g_cnHouse).Close();
     });
-    FilePath.remove(u'"');
     trap([&] { Need(g_cnHouse).setProvider(Provider()); });
-    const bool opened = trap([&] { Need(g_cnHouse).Open(FilePath); });
+    if (!trap([&] { Need(g_cnHouse).Open(FilePath); })) {
+        // The estimate stays on the file it came from.
+        if (!previous.isEmpty() && previous != FilePath)
+            vb::Trap::silent()([&] { Need(g_cnHouse).Open(previous); });
+        return false;
+    }
     g_HouseFilePath = FilePath;
 
     if (FilePath == WorkingCopyPath()) {
@@ -522,25 +749,8 @@ void OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
         g_IsNewFile = 0;
     }
 
-    // A file that did not open has nothing to load; the record and stacks stay as they are.
-    if (CheckVersion && opened) {
+    if (CheckVersion) {
         trap([&] { Need(g_HomeData).InitializeData(); });
-        float version = 0;
-        if (trap([&] { version = Need(g_HomeData).DBVersion(); })) {
-            if (version < ProgramDatabaseVersion) {
-                OutdatedVersion();
-            } else if (version > ProgramDatabaseVersion) {
-                trap([&] {
-                    forms::MsgBox(u"An error occured in the opening the file: <"_s + GetFileName(FilePath) +
-                                      u">."_s + CrLf() + u"File Database Version: "_s + vb::CStr(version) +
-                                      CrLf() + u"Program Database Version: "_s + u"2"_s + CrLf() + CrLf() +
-                                      u"You need to install the correct version of the program."_s,
-                                  forms::vbCritical, u"File Error"_s);
-                });
-                EndProgram();
-            }
-        }
-
         trap([&] {
             if (Need(g_rsFormStack).State() != ado::adStateClosed) Need(g_rsFormStack).Close();
         });
@@ -567,13 +777,14 @@ void OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
             }))
             last = 1;
     }
+    if (!IsKnownPage(last)) last = 1;
     LoadForm(MainWindowWidget(), last);
+    return true;
 }
 
 vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
 {
-    const QString procName = u"basNavigation.Save Home Database File"_s;
-    vb::Trap trap(procName);
+    vb::Trap trap(u"basNavigation.Save Home Database File"_s);
     int answer = 0;
     if (NoPrompt)
         answer = forms::vbYes;
@@ -584,22 +795,15 @@ vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
         });
 
     if (answer == forms::vbYes) {
+        // A save that fails answers Cancel: whatever waited on it stops.
         if (IsWorkingCopy()) {
             QString newName;
             trap([&] { newName = ShowSaveDialog(u"Save"_s); });
             if (newName.isEmpty()) return 0;
-            // A failed copy keeps the untitled file open; the caller must not go on as if saved.
-            if (!CopyHouseFile(g_HouseFilePath, newName, procName)) return vb::Integer(int16_t(forms::vbCancel));
-            OpenHomeDatabaseFile(newName, false);
-            g_HouseFilePath = newName;
+            if (!SaveCopyAs(newName)) return static_cast<int16_t>(forms::vbCancel);
+        } else if (!SaveOpenFile()) {
+            return static_cast<int16_t>(forms::vbCancel);
         }
-        trap([&] { Need(g_HomeData).SaveData(); });
-        trap([&] { Need(g_rsFormStack).SetActiveConnection(g_cnHouse.get()); });
-        trap([&] { Need(g_rsFormStack).UpdateBatch(ado::adAffectAll); });
-        trap([&] { Need(g_rsFormStack).SetActiveConnection(nullptr); });
-        trap([&] { Need(g_rsVisitedForms).SetActiveConnection(g_cnHouse.get()); });
-        trap([&] { Need(g_rsVisitedForms).UpdateBatch(ado::adAffectAll); });
-        trap([&] { Need(g_rsVisitedForms).SetActiveConnection(nullptr); });
     }
     return static_cast<int16_t>(answer);
 }
@@ -607,7 +811,6 @@ vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
 void OutdatedVersion()
 {
     vb::Trap::silent()([] { forms::MsgBox(u"Outdated Version of File"_s, forms::vbCritical); });
-    EndProgram();
 }
 
 QString GetFileName(const QString& Path)
@@ -622,16 +825,12 @@ void FileNew()
 {
     vb::guard(u"frmMain.mnuFileNew_Click"_s, [] {
         g_CurrentStep = u"File New"_s;
-        if (SaveHomeDatabaseFile(false).value() == forms::vbCancel) return;
-        const QString previous = g_HouseFilePath;
-        UnloadCurrentForm();
-        Need(g_cnHouse).Close();
+        if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
         try {
-            FileCopy(TemplatePath(), WorkingCopyPath());
+            vb::FileCopy(TemplatePath(), WorkingCopyPath());
         } catch (const vb::VbError& e) {
-            // Without a fresh working copy the open file comes back as it was.
+            // Without a fresh working copy the open estimate stays as it is.
             ErrorHandler(u"frmMain.mnuFileNew_Click"_s, e.number(), e.description());
-            OpenHomeDatabaseFile(previous, false);
             return;
         }
         OpenHomeDatabaseFile(WorkingCopyPath(), true);
@@ -641,7 +840,7 @@ void FileNew()
 void FileOpen()
 {
     vb::guard(u"frmMain.mnuFileOpen_Click"_s, [] {
-        if (SaveHomeDatabaseFile(false).value() == forms::vbCancel) return;
+        if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
         forms::CommonDialog& dialog = HouseFileDialog();
         dialog.setDialogTitle(u"Open"_s);
         dialog.setCancelError(false);
@@ -650,7 +849,7 @@ void FileOpen()
         dialog.ShowOpen();
         const QString name = dialog.FileName();
         if (name.isEmpty()) return;
-        UnloadCurrentForm();
+        // The current page goes only once the file is accepted.
         OpenHomeDatabaseFile(name, true);
     });
 }
@@ -662,9 +861,8 @@ void FileSave()
         if (IsWorkingCopy()) {
             const QString name = ShowSaveDialog(u"Save"_s);
             if (name.isEmpty()) return;
-            UnloadCurrentForm();
-            if (!CopyHouseFile(g_HouseFilePath, name, u"frmMain.mnuFileSave_Click"_s)) return;
-            OpenHomeDatabaseFile(name, false);
+            SaveCopyAs(name);
+            return;
         }
         SaveHomeDatabaseFile(true);
     });
@@ -676,14 +874,14 @@ void FileSaveAs()
         g_CurrentStep = u"File Save As"_s;
         const QString name = ShowSaveDialog(u"Save As"_s);
         if (name.isEmpty()) return;
-        UnloadCurrentForm();
+        // A new name: the copy replaces the page once it is saved.
         if (name != g_HouseFilePath) {
-            if (!CopyHouseFile(g_HouseFilePath, name, u"frmMain.mnuFileSaveAs_Click"_s)) return;
-        } else {
-            Need(g_cnHouse).Close();
+            SaveCopyAs(name);
+            return;
         }
-        OpenHomeDatabaseFile(name, false);
-        SaveHomeDatabaseFile(true);
+        UnloadCurrentForm();
+        Need(g_cnHouse).Close();
+        if (OpenHomeDatabaseFile(name, false)) SaveHomeDatabaseFile(true);
     });
 }
 
@@ -692,7 +890,7 @@ bool FileClose()
     bool close = true;
     vb::guard(u"frmMain.MDIForm_QueryUnload"_s, [&] {
         if (!g_HomeData && !g_cnHouse) return; // already closed
-        if (SaveHomeDatabaseFile(false).value() == forms::vbCancel) {
+        if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) {
             close = false;
             return;
         }

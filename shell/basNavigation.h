@@ -26,14 +26,17 @@ vb::Integer PopForm();
 void OpenControlDatabase();
 
 // Opens a house file (double quotes stripped) and shows its last page. With CheckVersion the
-// estimate record and the page stacks are loaded from the file and its version is checked.
-void OpenHomeDatabaseFile(QString FilePath, bool CheckVersion);
+// file is checked first (tables, record, page lists, version): a file that fails gets one
+// message and is not opened, and the open estimate stays as it is. Otherwise the current page
+// is unloaded and the record and page stacks are loaded from the file. False when not opened.
+bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion);
 
 // Asks (unless NoPrompt) and saves the record and the page stacks. Returns the answer:
-// 6 Yes, 7 No, 2 Cancel, or 0 when the save dialog for an untitled file was cancelled.
+// 6 Yes, 7 No, 2 Cancel (also when the save failed, after one message), or 0 when the save
+// dialog for an untitled file was cancelled.
 vb::Integer SaveHomeDatabaseFile(bool NoPrompt);
 
-// Reports a file of an older version and ends the program.
+// Reports a file of an older version.
 void OutdatedVersion();
 
 // The file-name part of a path ("\" or "/" separated).
@@ -48,10 +51,11 @@ void FileNew();
 void FileOpen();
 void FileSave();
 void FileSaveAs();
-// Closing the main window: asks to save; false when the user cancelled (the window stays).
+// Closing the main window: asks to save; false unless the answer was No or a save that
+// worked (the window stays).
 // Otherwise closes the recordsets and connections and releases the estimate record.
 bool FileClose();
 
-// Ends the program at once (after the version messages). Tests replace it.
+// Ends the program at once. Tests replace it (and see that nothing ends the program).
 using EndProgramHook = void (*)();
 EndProgramHook setEndProgramHook(EndProgramHook hook);

@@ -145,8 +145,14 @@ TotalCostFigures ComputeTotalCost(double totalCost, float interestRate)
 void UpdateTotalCost()
 {
     if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
-    const TotalCostFigures f =
-        ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
+    TotalCostFigures f;
+    try {
+        f = ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
+    } catch (...) {
+        // No figure rather than an old one.
+        if (g_frmMain) g_frmMain->clearTotalCost();
+        throw;
+    }
     g_TotalCost = f.TotalCost;
     g_MonthlyPrincipalInterest = f.MonthlyPrincipalInterest;
     g_MonthlyMortgageInsurance = f.MonthlyMortgageInsurance;
@@ -184,7 +190,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
     m_pcTotal->setObjectName(u"pcTotal"_s);
     m_pcTotal->resize(TotalWidth, BandHeight);
 
-    m_lblTotalCost = new QLabel(u"$1,000,000"_s, m_pcTotal);
+    // Empty until there is an estimate to show.
+    m_lblTotalCost = new QLabel(m_pcTotal);
     m_lblTotalCost->setObjectName(u"lblTotalCost"_s);
     m_lblTotalCost->setFont(StyleFont(16, true));
     m_lblTotalCost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -347,6 +354,13 @@ void frmMain::showTotalCost(const TotalCostFigures& figures)
     m_lblTotalCost->setText(figures.TotalText());
     m_lblTotalCost->setToolTip(figures.PaymentText());
     m_lblPayment->setText(figures.PaymentText());
+}
+
+void frmMain::clearTotalCost()
+{
+    m_lblTotalCost->clear();
+    m_lblTotalCost->setToolTip(QString());
+    m_lblPayment->clear();
 }
 
 void frmMain::LaunchBrowser(const QString& URL)

@@ -61,6 +61,8 @@ public:
 
     // Writes the figures into the top band.
     void showTotalCost(const TotalCostFigures& figures);
+    // Empties the top band while there is no estimate to show.
+    void clearTotalCost();
 
     void LaunchBrowser(const QString& URL);
 

@@ -403,7 +403,9 @@ public:
             QMetaObject::invokeMethod(
                 box,
                 [box, fromStart] {
-                    const int start = fromStart ? 0 : box->cursorPosition();
+                    // The selection start stays where it is: a selection's own start, else the caret.
+                    int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+                    if (fromStart) start = 0;
                     box->setSelection(start, box->text().length() - start);
                 },
                 Qt::QueuedConnection);

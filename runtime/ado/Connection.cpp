@@ -1,5 +1,7 @@
 #include "runtime/ado/Connection.h"
 
+#include "runtime/ado/FaultVfs.h"
+#include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
 
 #include <QFile>
@@ -28,9 +30,13 @@ void Connection::Open(const QString& path, OpenMode mode)
         throw vb::VbError(vb::ErrFileNotFound, QStringLiteral("Could not find file '%1'.").arg(path),
                           QStringLiteral("ado.Connection"));
 
-    const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // A file the seam marks read-only opens as SQLite opens a write-protected file.
+    const bool readOnly = mode == OpenMode::ReadOnly || !vb::IsWritableFile(file);
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // Writes that a test makes fail go through the file system that fails them.
+    const char* vfs = vb::FileWriteFault::at(file) ? faultVfsName() : nullptr;
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, vfs);
     auto fail = [&](const QString& what) {
         const QString message =
             QStringLiteral("%1 '%2': %3").arg(what, path, QString::fromUtf8(sqlite3_errmsg(db)));
@@ -39,6 +45,13 @@ void Connection::Open(const QString& path, OpenMode mode)
     };
     if (rc != SQLITE_OK) fail(QStringLiteral("Cannot open database file"));
     sqlite3_extended_result_codes(db, 1);
+    // A file is untrusted: nothing stored in it (triggers, views, functions in its schema)
+    // runs, and it cannot be made to damage itself through the schema.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     // Touch the schema so that a file that is not a database fails here, not at the first query.
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("Cannot read database file"));

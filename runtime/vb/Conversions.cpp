@@ -194,14 +194,15 @@ int32_t CLng(const QVariant& value)
 
 double CDbl(const QVariant& value)
 {
-    return toDouble(value);
+    const double d = toDouble(value);
+    if (!std::isfinite(d)) throw VbError::overflow();
+    return d;
 }
 
 float CSng(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::Float) return value.toFloat();
     const double d = toDouble(value);
-    if (std::fabs(d) > double(FLT_MAX)) throw VbError::overflow();
+    if (!std::isfinite(d) || std::fabs(d) > double(FLT_MAX)) throw VbError::overflow();
     return static_cast<float>(d);
 }
 

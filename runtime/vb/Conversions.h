@@ -12,7 +12,7 @@ namespace vb
 
 // Fraction-to-integer conversions round halves to the even neighbour and raise error 6 when
 // the result does not fit. Conversions from a QVariant raise 94 for a null value and 13 for
-// text that is not a number.
+// text that is not a number. CSng and CDbl raise 6 for a value that is not finite.
 Integer CInt(double value);
 int32_t CLng(double value);
 Integer CInt(const QVariant& value);

@@ -4,6 +4,7 @@
 
 #include "estimate/clsHomeData.h"
 #include "pages/registerPages.h"
+#include "results/basReporting.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
@@ -174,7 +175,7 @@ int main(int argc, char* argv[])
     if (!services.loadButtonLibrary()) return 1;
     pages::registerPages();
 
-    Main(house);
+    services.start(&results::ShowOverviewReport, house);
     settle();
     if (!g_frmMain || !g_HomeData || !g_rsFormDefinition) {
         err() << "the program did not start" << Qt::endl;

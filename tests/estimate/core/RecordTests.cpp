@@ -365,3 +365,57 @@ TEST(HouseRecord, ProgramTemplateLoads)
     r.setLocation(r.Location());
     r.SaveData();
 }
+
+namespace
+{
+
+using namespace estimate_test;
+
+TEST_F(HouseTest, NonFiniteAmountIsNeverStored)
+{
+    const float before = hd->LotSize();
+    for (float v : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+        EXPECT_EQ(errorOf([&] { hd->setLotSize(v); }), vb::ErrOverflow);
+        EXPECT_EQ(errorOf([&] { hd->setInterestRate(-v); }), vb::ErrOverflow);
+    }
+    EXPECT_EQ(hd->LotSize(), before);
+    hd->SaveData();
+    ado::Connection other;
+    EXPECT_EQ(reopen(other)->LotSize(), before);
+}
+
+TEST_F(HouseTest, FailedLoadLeavesNoVersionOfTheFileBefore)
+{
+    EXPECT_EQ(hd->DBVersion(), 2.0f);
+    execute(housePath, "DROP TABLE [HouseData]");
+    EXPECT_NE(errorOf([&] { hd->InitializeData(); }), 0);
+    EXPECT_NE(errorOf([&] { hd->DBVersion(); }), 0);
+}
+
+TEST_F(HouseTest, CheckDataNeedsOneRowWithEveryFieldReadable)
+{
+    EXPECT_EQ(errorOf([&] { hd->CheckData(); }), 0);
+    struct Case {
+        const char* sql;
+        int32_t error;
+    };
+    const Case cases[] = {
+        {"UPDATE [HouseData] SET Kitchen = NULL", vb::ErrInvalidNull},
+        {"UPDATE [HouseData] SET LotPrice = 'cheap'", vb::ErrTypeMismatch},
+        {"UPDATE [HouseData] SET NumFloors = 70000", vb::ErrOverflow},
+        {"INSERT INTO [HouseData] SELECT * FROM [HouseData]", vb::ErrNoCurrentRecord},
+        {"DELETE FROM [HouseData]", vb::ErrNoCurrentRecord},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sql);
+        houseCn.Close();
+        QFile::remove(housePath);
+        buildDatabase(housePath, fixturePath(QStringLiteral("house.sql")));
+        houseCn.Open(housePath);
+        execute(housePath, c.sql);
+        hd->InitializeData();
+        EXPECT_EQ(errorOf([&] { hd->CheckData(); }), c.error);
+    }
+}
+
+} // namespace

@@ -485,3 +485,28 @@ TEST_F(RecordsetTest, BooleanTrueIsStoredAsMinusOne)
                      QStringLiteral("Visible")),
               (QList<qlonglong>{-1}));
 }
+
+namespace
+{
+
+TEST_F(RecordsetTest, CodeStoredInTheFileNeverRuns)
+{
+    execRaw(path, "CREATE TABLE Log (n INTEGER);"
+                  "CREATE TRIGGER Meddle AFTER UPDATE ON [HouseData] BEGIN "
+                  "  DELETE FROM [Form Stack]; INSERT INTO Log VALUES (1); END;"
+                  "CREATE VIEW Peek AS SELECT * FROM [HouseData];");
+    Connection cn;
+    cn.Open(path);
+    Recordset rs;
+    rs.Open(QStringLiteral("Select * from [HouseData]"), cn);
+    rs.setField(QStringLiteral("NumBedrooms"), 5);
+    rs.UpdateBatch();
+    EXPECT_EQ(stack(), (QList<qlonglong>{1, 5, 7, 5}));
+    Recordset log;
+    log.Open(QStringLiteral("Select * from Log"), cn);
+    EXPECT_EQ(log.RecordCount(), 0);
+    Recordset view;
+    EXPECT_NE(errorOf([&] { view.Open(QStringLiteral("Select * from Peek"), cn); }), 0);
+}
+
+} // namespace

@@ -62,6 +62,18 @@ TEST(Conversions, OutOfRangeIsOverflow)
     EXPECT_EQ(errorOf([] { CInt(QVariant(40000.0)); }), ErrOverflow);
 }
 
+TEST(Conversions, NonFiniteSingleAndDoubleAreOverflow)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const QVariant& v :
+         {QVariant(nan), QVariant(inf), QVariant(-inf), QVariant(float(nan)), QVariant(float(inf))}) {
+        EXPECT_EQ(errorOf([&] { CSng(v); }), ErrOverflow) << v.toString().toStdString();
+        EXPECT_EQ(errorOf([&] { CDbl(v); }), ErrOverflow) << v.toString().toStdString();
+    }
+    EXPECT_EQ(CDbl(QVariant(1e300)), 1e300);
+}
+
 TEST(Conversions, VariantsToNumbers)
 {
     EXPECT_EQ(CInt(QVariant(QStringLiteral("12"))).value(), 12);

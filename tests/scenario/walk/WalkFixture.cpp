@@ -1,7 +1,7 @@
 #include "tests/scenario/walk/WalkFixture.h"
 
-#include "pages/frame/InterviewPage.h"
 #include "pages/registerPages.h"
+#include "results/basReporting.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
@@ -32,19 +32,6 @@ namespace
 
 QTemporaryDir* g_programFolder = nullptr;
 ProgramServices* g_services = nullptr;
-
-const char* const PlanPages[] = {
-    "frm01Welcome",        "frm01Driveway",      "frm10Summary",          "frm10Payments",
-    "frm01Disclaimer",     "frm01HouseType",     "frm01NumberBedrooms",   "frm01NumberBathrooms",
-    "frm01OtherRooms",     "frm01Basement",      "frm01Basement02",       "frm01DefaultGrade",
-    "frm01Foundation",     "frm01Garage",        "frm01MainFloorCeiling", "frm01BasementHeight",
-    "frm01RoofStyle",      "frm01RoofPitch",     "frm01HeatType",         "frm01HouseLocation",
-    "frm01LotCondition",   "frm01LotSize",       "frm01StreetDistance",   "frm01SidewalksReq",
-    "frm01WaterType",      "frm01SewerType",     "frm10Totals",           "frm01SquareFootage",
-    "frm01FaucetFixtures", "frm01KitchenExtras", "frm01FinishRooms",      "frm01GardenTub",
-    "frm01Exterior",       "frm01Fireplace",     "frm01Fireplace02",      "frm01Fireplace03",
-    "frm01LotPrice",       "frm01Porches",
-};
 
 // A left click where a user would put the pointer.
 void mouseClick(QWidget* target, QPoint at)
@@ -106,11 +93,13 @@ void WalkTest::SetUp()
     dialogs = std::make_unique<forms::ScriptedFileDialogs>();
     modals = std::make_unique<forms::ScriptedModals>();
     helpLog = std::make_unique<help::ScriptedHelp>();
+    printing = std::make_unique<report::ScriptedPrintService>();
 }
 
 void WalkTest::TearDown()
 {
     stopProgram();
+    printing.reset();
     helpLog.reset();
     modals.reset();
     dialogs.reset();
@@ -119,7 +108,7 @@ void WalkTest::TearDown()
 
 void WalkTest::startProgram(const QString& commandLine)
 {
-    Main(commandLine);
+    g_services->start(&results::ShowOverviewReport, commandLine);
     settle();
     ASSERT_TRUE(g_frmMain && g_frmMain->isVisible()) << "the main window did not come up";
 }
@@ -234,20 +223,6 @@ void WalkTest::jump(const QString& section)
         return;
     }
     FAIL() << "no section " << section.toStdString() << " in quick navigation";
-}
-
-QStringList WalkTest::unbuiltPages()
-{
-    QStringList missing;
-    for (const char* name : PlanPages) {
-        const QString className = QString::fromLatin1(name);
-        const bool shown = forms::Forms::isLoaded(className);
-        QWidget* page = forms::Forms::instance(className);
-        if (page->metaObject() == &pages::InterviewPage::staticMetaObject) missing << className;
-        if (!shown) forms::Forms::unload(page);
-    }
-    settle();
-    return missing;
 }
 
 QList<int> WalkTest::rows(int which)

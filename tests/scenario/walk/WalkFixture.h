@@ -4,6 +4,7 @@
 #include "runtime/forms/Modal.h"
 #include "runtime/forms/MsgBox.h"
 #include "runtime/help/HelpService.h"
+#include "runtime/report/PrintService.h"
 #include "shell/basGlobalVariables.h"
 
 #include <gtest/gtest.h>
@@ -77,9 +78,6 @@ protected:
     // Opens quick navigation from the page and clicks the section of a caption there.
     void jump(const QString& section);
 
-    // The page classes of the plan that still show only their frame.
-    static QStringList unbuiltPages();
-
     // Form_IDs of a navigation recordset in memory (0 stack, 1 visited), first to last.
     static QList<int> rows(int which);
     // A number from a money text ("$1,234.50").
@@ -90,6 +88,7 @@ protected:
     std::unique_ptr<forms::ScriptedFileDialogs> dialogs;
     std::unique_ptr<forms::ScriptedModals> modals;
     std::unique_ptr<help::ScriptedHelp> helpLog;
+    std::unique_ptr<report::ScriptedPrintService> printing;
 
 private:
     template <typename T> T* findControl(const QString& name) const

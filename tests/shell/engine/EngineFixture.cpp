@@ -245,6 +245,20 @@ QList<int> EngineTest::rows(int which)
     return ids;
 }
 
+void EngineTest::go(int formId)
+{
+    QWidget* b = button(g_CurrentForm, u"cmdContinue"_s);
+    ASSERT_NE(b, nullptr);
+    b->setProperty("Tag", QString::number(formId));
+    click(u"cmdContinue"_s);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QStringList EngineTest::prompts() const
 {
     QStringList list;

@@ -11,6 +11,13 @@
 #include <QVariant>
 
 #include <memory>
+#include <ostream>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 class QWidget;
 
@@ -25,6 +32,8 @@ QWidget* button(QWidget* page, const QString& name);
 // Clicks a button of the page now shown and lets deferred deletes run.
 void click(const QString& name);
 void processDeferred();
+// The bytes of a file (empty when it cannot be read).
+QByteArray contents(const QString& path);
 
 // A running program over a scratch program folder holding copies of the two data files.
 class EngineTest : public ::testing::Test
@@ -50,6 +59,8 @@ protected:
 
     // Prompts of the boxes shown so far.
     QStringList prompts() const;
+    // Moves on to a page through the Continue button of the page now shown.
+    static void go(int formId);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<forms::ScriptedMessageBoxes> boxes;

@@ -18,12 +18,6 @@ using namespace enginetest;
 namespace
 {
 
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class Startup : public EngineTest
 {
 };

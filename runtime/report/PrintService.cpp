@@ -1,0 +1,161 @@
+#include "runtime/report/PrintService.h"
+
+#include "runtime/report/ReportRenderer.h"
+
+#include <QCoreApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace report
+{
+
+namespace
+{
+
+PrintService* g_service = nullptr;
+constexpr int MinPreviewWidth = 420;
+
+QtPrintService& qtService()
+{
+    static QtPrintService service;
+    return service;
+}
+
+void prepare(QPrinter& printer, const Report& report)
+{
+    printer.setDocName(report.caption);
+    printer.setPageOrientation(report.orientation == Report::Landscape ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
+}
+
+// Beside the owner's window where the screen has room, so that both stay in view.
+void placeBeside(QWidget* window, QWidget* owner)
+{
+    if (!owner || !owner->isVisible() || !owner->screen()) return;
+    const QRect main = owner->window()->frameGeometry();
+    const QRect screen = owner->screen()->availableGeometry();
+    const int room = std::max(screen.right() - main.right(), main.left() - screen.left());
+    if (room < MinPreviewWidth) return;
+    const int width = std::min(window->width(), room);
+    const int height = std::min(window->height(), screen.height());
+    const int left = screen.right() - main.right() >= width ? main.right() + 1 : main.left() - width;
+    window->setGeometry(left, std::clamp(main.top(), screen.top(), screen.bottom() - height), width, height);
+}
+
+} // namespace
+
+PrintService* setPrintService(PrintService* service)
+{
+    PrintService* previous = g_service;
+    g_service = service;
+    return previous;
+}
+
+PrintService* printService()
+{
+    return g_service ? g_service : &qtService();
+}
+
+QtPrintService::QtPrintService() = default;
+
+QtPrintService::~QtPrintService()
+{
+    if (QCoreApplication::instance()) delete m_preview.data();
+}
+
+QPrintPreviewDialog* QtPrintService::previewWindow() const
+{
+    return m_preview;
+}
+
+bool QtPrintService::print(const Report& report, QWidget* owner)
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageSize(QPageSize(QPageSize::Letter));
+    }
+    prepare(*m_printer, report);
+    m_printer->setPrintRange(QPrinter::AllPages);
+    QPrintDialog dialog(m_printer.get(), owner);
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    return printReport(report, *m_printer) > 0;
+}
+
+void QtPrintService::preview(const Report& report, QWidget* owner)
+{
+    if (!m_previewed) m_previewed = std::make_shared<Report>();
+    *m_previewed = report;
+    if (m_preview && m_preview->parentWidget() != owner) delete m_preview.data();
+    if (!m_preview) {
+        auto* dialog = new QPrintPreviewDialog(owner);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setWindowModality(Qt::NonModal);
+        dialog->printer()->setPageSize(QPageSize(QPageSize::Letter));
+        std::weak_ptr<Report> shown = m_previewed;
+        QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog, [shown](QPrinter* printer) {
+            if (auto r = shown.lock()) printReport(*r, *printer);
+        });
+        dialog->resize(820, 900);
+        placeBeside(dialog, owner);
+        m_preview = dialog;
+    }
+    prepare(*m_preview->printer(), report);
+    m_preview->setWindowTitle(report.caption);
+    if (m_preview->isVisible()) {
+        if (auto* pages = m_preview->findChild<QPrintPreviewWidget*>()) pages->updatePreview();
+    }
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+ScriptedPrintService::ScriptedPrintService() : m_previous(setPrintService(this)) {}
+
+ScriptedPrintService::~ScriptedPrintService()
+{
+    if (g_service == this) setPrintService(m_previous);
+}
+
+ScriptedPrintService& ScriptedPrintService::accept()
+{
+    m_answers.push_back(true);
+    return *this;
+}
+
+ScriptedPrintService& ScriptedPrintService::cancel()
+{
+    m_answers.push_back(false);
+    return *this;
+}
+
+void ScriptedPrintService::clear()
+{
+    m_answers.clear();
+    m_next = 0;
+    m_calls.clear();
+}
+
+bool ScriptedPrintService::print(const Report& report, QWidget*)
+{
+    Call call{Call::Kind::Print, report, false, false};
+    if (m_next < m_answers.size()) {
+        call.printed = m_answers[m_next++];
+        call.scripted = true;
+    }
+    if (call.printed && !m_pdfPath.isEmpty()) printToPdf(report, m_pdfPath);
+    m_calls.push_back(call);
+    return call.printed;
+}
+
+void ScriptedPrintService::preview(const Report& report, QWidget*)
+{
+    m_calls.push_back(Call{Call::Kind::Preview, report, false, false});
+}
+
+} // namespace report

@@ -1,0 +1,443 @@
+#include "tests/shell/engine/EngineFixture.h"
+
+#include "estimate/clsHomeData.h"
+#include "runtime/forms/Forms.h"
+#include "runtime/vb/FileSystem.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
+#include "shell/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace enginetest;
+
+namespace
+{
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+const QString NotHouseFile = u"This file is not a Tavimoor house file, so it cannot be opened:\r\n"_s;
+const QString Damaged = u"This house file is damaged and cannot be opened:\r\n"_s;
+const QString NoVersion =
+    u"This house file does not say which version of Tavimoor made it, so it cannot be opened:\r\n"_s;
+const QString Outdated = u"Outdated Version of File"_s;
+
+// One bad file: how the test makes it and what the program must say. A case without a
+// message opens, on page 1.
+struct BadFile {
+    const char* name;
+    std::function<void(const QString& path, class BadHouseFiles& t)> make;
+    QString message; // the refusal ahead of the path; the version messages have no path
+    bool withPath = true;
+};
+
+class BadHouseFiles : public EngineTest
+{
+public:
+    QString goodFile() const { return folder() + u"/Good.tvm"_s; }
+    void sql(const QString& path, const QString& statements) { exec(path, statements); }
+    QString house(const QString& name) { return makeHouseFile(name); }
+
+protected:
+    // The good estimate, open with an unsaved answer on page 10.
+    void openGoodEstimate()
+    {
+        makeHouseFile(u"Good.tvm"_s);
+        start(goodFile());
+        go(10);
+        g_HomeData->setNumBedrooms(6);
+        boxes->clear();
+    }
+    static QString totalText() { return g_frmMain->lblTotalCost()->text(); }
+};
+
+std::vector<BadFile> badFiles()
+{
+    // A good house file changed by one statement.
+    auto fromTemplate = [](const QString& statement) {
+        return [statement](const QString& path, BadHouseFiles& t) {
+            QFile::remove(path);
+            QFile::copy(t.house(u"seed.tvm"_s), path);
+            t.sql(path, statement);
+        };
+    };
+    auto version = [&](const char* value) {
+        return fromTemplate(u"UPDATE [Database] SET Version = "_s + QString::fromLatin1(value));
+    };
+    return {
+        {"empty", [](const QString& path, BadHouseFiles&) { writeBytes(path, {}); }, NotHouseFile},
+        {"text",
+         [](const QString& path, BadHouseFiles&) {
+             writeBytes(path, QByteArray("Lake house\nthree bedrooms\n").repeated(200));
+         },
+         NotHouseFile},
+        {"truncated",
+         [](const QString& path, BadHouseFiles& t) {
+             const QByteArray whole = contents(t.house(u"seed.tvm"_s));
+             writeBytes(path, whole.left(whole.size() / 3));
+         },
+         Damaged},
+        {"foreign database",
+         [](const QString& path, BadHouseFiles& t) {
+             writeBytes(path, {});
+             t.sql(path, u"CREATE TABLE Customers (Name TEXT); INSERT INTO Customers VALUES ('Ann')"_s);
+         },
+         NotHouseFile},
+        {"missing table", fromTemplate(u"DROP TABLE [Visited Forms]"_s), Damaged},
+        {"missing row", fromTemplate(u"DELETE FROM [HouseData]"_s), Damaged},
+        {"two rows", fromTemplate(u"INSERT INTO [HouseData] SELECT * FROM [HouseData]"_s), Damaged},
+        {"NULL in a number field", fromTemplate(u"UPDATE [HouseData] SET NumBedrooms = NULL"_s), Damaged},
+        {"text in a number field", fromTemplate(u"UPDATE [HouseData] SET LotSize = 'large'"_s), Damaged},
+        {"number too large", fromTemplate(u"UPDATE [HouseData] SET MainFloorSqFt = 40000"_s), Damaged},
+        {"infinite amount", fromTemplate(u"UPDATE [HouseData] SET LotPrice = 1e999"_s), Damaged},
+        {"NULL page", fromTemplate(u"INSERT INTO [Form Stack] VALUES (NULL)"_s), Damaged},
+        {"version NULL", version("NULL"), NoVersion},
+        {"version text", version("'two'"), NoVersion},
+        {"version too large", version("1e39"), NoVersion},
+        {"no version row", fromTemplate(u"DELETE FROM [Database]"_s), NoVersion},
+        {"version 1", version("1"), Outdated, false},
+        {"version 3", version("3"),
+         u"An error occured in the opening the file: <bad.tvm>.\r\nFile Database Version: 3\r\n"
+         "Program Database Version: 2\r\n\r\nYou need to install the correct version of the program."_s,
+         false},
+        {"resume page 0", fromTemplate(u"INSERT INTO [Form Stack] VALUES (0)"_s), {}},
+        {"resume page 30", fromTemplate(u"INSERT INTO [Form Stack] VALUES (30)"_s), {}},
+        {"resume page 32767", fromTemplate(u"INSERT INTO [Form Stack] VALUES (32767)"_s), {}},
+    };
+}
+
+QString expectedMessage(const BadFile& c, const QString& path)
+{
+    return c.withPath ? c.message + path : c.message;
+}
+
+TEST_F(BadHouseFiles, AtStartUpOneMessageThenAFreshEstimate)
+{
+    for (const BadFile& c : badFiles()) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        const QString path = folder() + u"/bad.tvm"_s;
+        c.make(path, *this);
+        const QByteArray before = contents(path);
+
+        start(path);
+
+        EXPECT_EQ(s_endCount, 0);
+        EXPECT_EQ(contents(path), before);
+        ASSERT_TRUE(g_frmMain);
+        EXPECT_TRUE(g_frmMain->isVisible());
+        EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
+        ASSERT_TRUE(g_CurrentForm);
+        EXPECT_EQ(g_CurrentForm->objectName(), u"frm01Welcome"_s);
+        EXPECT_TRUE(totalText().startsWith(u'$')) << totalText().toStdString();
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+            EXPECT_EQ(g_HouseFilePath, path);
+            EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor - bad.tvm"_s);
+            continue;
+        }
+        EXPECT_EQ(prompts(), QStringList({expectedMessage(c, path)}));
+        EXPECT_EQ(boxes->calls().front().buttons, forms::vbCritical);
+        EXPECT_EQ(g_HouseFilePath, WorkingCopyPath());
+        EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
+    }
+}
+
+TEST_F(BadHouseFiles, ThroughFileOpenTheOpenEstimateStays)
+{
+    for (const BadFile& c : badFiles()) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        openGoodEstimate();
+        const QString good = goodFile();
+        const QString total = totalText();
+        const QString path = folder() + u"/bad.tvm"_s;
+        c.make(path, *this);
+        const QByteArray before = contents(path);
+
+        boxes->answer(forms::vbNo);
+        dialogs->choose(path);
+        FileOpen();
+
+        EXPECT_EQ(s_endCount, 0);
+        EXPECT_EQ(contents(path), before);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(g_HouseFilePath, path);
+            EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
+            EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s}));
+            continue;
+        }
+        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, expectedMessage(c, path)}));
+        EXPECT_EQ(g_HouseFilePath, good);
+        EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor - Good.tvm"_s);
+        EXPECT_EQ(g_HomeData->NumBedrooms(), vb::Integer(6));
+        EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+        ASSERT_TRUE(g_CurrentForm);
+        EXPECT_TRUE(g_CurrentForm->isVisible());
+        EXPECT_EQ(totalText(), total);
+
+        // The estimate still saves where it came from.
+        boxes->clear();
+        FileSave();
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+        const auto saved = column(good, u"SELECT NumBedrooms FROM [HouseData]"_s);
+        ASSERT_EQ(saved.size(), 1);
+        EXPECT_EQ(saved.front().toInt(), 6);
+        EXPECT_EQ(formIds(good, u"Form Stack"_s), QList<int>({1, 10}));
+    }
+}
+
+TEST_F(BadHouseFiles, MissingFileOnTheCommandLineIsReportedThenAFreshEstimate)
+{
+    const QString path = folder() + u"/gone.tvm"_s;
+    start(path);
+    ASSERT_EQ(prompts().size(), 1) << prompts().join(u'\n').toStdString();
+    EXPECT_TRUE(prompts().front().contains(u"<basNavigation.Open Home Database File>"_s));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(g_HouseFilePath, WorkingCopyPath());
+    EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
+}
+
+TEST_F(BadHouseFiles, TheTopBandShowsTheRealTotalOrNothing)
+{
+    {
+        frmMain fresh;
+        EXPECT_TRUE(fresh.lblTotalCost()->text().isEmpty());
+    }
+    start();
+    EXPECT_EQ(totalText(), TotalCostFigures{double(g_HomeData->CalculateTotal())}.TotalText());
+    // A record that cannot be priced leaves no figure behind.
+    g_HomeData->rsHouseData().setField(u"NumBedrooms"_s, QVariant());
+    EXPECT_THROW(UpdateTotalCost(), vb::VbError);
+    EXPECT_TRUE(totalText().isEmpty());
+}
+
+// Saves that fail, through the file layer's write-fault seam.
+class FailedSaves : public BadHouseFiles
+{
+protected:
+    QStringList folderFiles() const
+    {
+        return QDir(folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    static QString saveFailure(const QString& path)
+    {
+        return u"Your house could not be saved to this file:\r\n"_s + path +
+               u"\r\n\r\nThe disk may be full, or the file or its folder may not be written to. Your "
+               "answers are still open; save them again, perhaps under another name."_s;
+    }
+    void expectEstimateKept(const QString& path)
+    {
+        EXPECT_EQ(g_HouseFilePath, path);
+        EXPECT_EQ(g_HomeData->NumBedrooms(), vb::Integer(6));
+        EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+        ASSERT_TRUE(g_CurrentForm);
+        EXPECT_TRUE(g_CurrentForm->isVisible());
+        ASSERT_TRUE(g_cnHouse);
+        EXPECT_TRUE(g_cnHouse->isOpen());
+    }
+};
+
+TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
+{
+    struct Case {
+        const char* name;
+        bool targetExists;
+        vb::FileWriteFault::Kind kind;
+        int64_t room;
+        bool onFolder;
+    };
+    const Case cases[] = {
+        {"disk full in the middle of the copy over a file", true, vb::FileWriteFault::DiskFull, 8192, true},
+        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192,
+         true},
+        {"read-only target", true, vb::FileWriteFault::ReadOnly, 0, false},
+        {"read-only folder", false, vb::FileWriteFault::ReadOnly, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        openGoodEstimate();
+        const QString target = folder() + u"/Target.tvm"_s;
+        if (c.targetExists) {
+            makeHouseFile(u"Target.tvm"_s);
+            exec(target, u"UPDATE [HouseData] SET NumBedrooms = 9"_s);
+        }
+        const QByteArray before = contents(target);
+        const QStringList files = folderFiles();
+
+        {
+            vb::FileWriteFault fault(c.onFolder ? folder() : target, c.kind, c.room);
+            dialogs->choose(target);
+            FileSaveAs();
+        }
+        EXPECT_EQ(prompts(), QStringList({saveFailure(target)}));
+        EXPECT_EQ(contents(target), before);
+        EXPECT_EQ(folderFiles(), files);
+        expectEstimateKept(goodFile());
+
+        // With room again the same Save As works.
+        boxes->clear();
+        dialogs->choose(target);
+        FileSaveAs();
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+        EXPECT_EQ(g_HouseFilePath, target);
+        EXPECT_EQ(column(target, u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+    }
+}
+
+TEST_F(FailedSaves, SaveAsThatFailsWhileWritingTheCopyKeepsEveryChangeForTheNextSave)
+{
+    openGoodEstimate();
+    const QString target = folder() + u"/Target.tvm"_s;
+    const QStringList files = folderFiles();
+    {
+        // Room for the copy, not for what is then written into it.
+        vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, QFileInfo(goodFile()).size() + 100);
+        dialogs->choose(target);
+        FileSaveAs();
+    }
+    EXPECT_EQ(prompts(), QStringList({saveFailure(target)}));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(folderFiles(), files);
+    expectEstimateKept(goodFile());
+
+    FileSave();
+    EXPECT_EQ(prompts().size(), 1);
+    EXPECT_EQ(column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+    EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1, 10}));
+}
+
+TEST_F(FailedSaves, ReadOnlyFileStopsExitNewAndOpen)
+{
+    makeHouseFile(u"Good.tvm"_s);
+    vb::FileWriteFault fault(goodFile(), vb::FileWriteFault::ReadOnly);
+    start(goodFile());
+    go(10);
+    g_HomeData->setNumBedrooms(6);
+    boxes->clear();
+    const QByteArray before = contents(goodFile());
+
+    boxes->answer(forms::vbYes);
+    EXPECT_FALSE(FileClose());
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailure(goodFile())}));
+    expectEstimateKept(goodFile());
+
+    boxes->clear();
+    boxes->answer(forms::vbYes);
+    FileNew();
+    boxes->answer(forms::vbYes);
+    FileOpen();
+    EXPECT_TRUE(dialogs->calls().empty());
+    EXPECT_EQ(prompts().size(), 4);
+    expectEstimateKept(goodFile());
+    EXPECT_EQ(contents(goodFile()), before);
+
+    // Saved elsewhere, the estimate can go.
+    boxes->clear();
+    dialogs->choose(folder() + u"/Elsewhere.tvm"_s);
+    FileSaveAs();
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+    boxes->answer(forms::vbYes);
+    EXPECT_TRUE(FileClose());
+    EXPECT_EQ(
+        column(folder() + u"/Elsewhere.tvm"_s, u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+}
+
+TEST_F(FailedSaves, UntitledSaveThatFailsStopsExit)
+{
+    start();
+    go(10);
+    g_HomeData->setNumBedrooms(6);
+    boxes->clear();
+    const QString target = folder() + u"/New House.tvm"_s;
+    {
+        vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, 4096);
+        boxes->answer(forms::vbYes);
+        dialogs->choose(target);
+        EXPECT_FALSE(FileClose());
+    }
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailure(target)}));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    expectEstimateKept(WorkingCopyPath());
+    EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
+}
+
+TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
+{
+    const int64_t rooms[] = {0, 600, 4700, 9000, 13000, 1 << 20};
+    int failed = 0;
+    for (int64_t room : rooms) {
+        SCOPED_TRACE(room);
+        TearDown();
+        SetUp();
+        makeHouseFile(u"Good.tvm"_s);
+        const int bedroomsBefore =
+            column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt();
+        bool saved = false;
+        {
+            vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, room);
+            start(goodFile());
+            go(10);
+            g_HomeData->setNumBedrooms(6);
+            boxes->clear();
+            boxes->answer(forms::vbYes);
+            saved = FileClose();
+        }
+        // The file is whole: the old answers or the new ones, never a mix or a damaged file. A
+        // journal left by the failure is rolled back by the next connection that writes.
+        exec(goodFile(), u"SELECT count(*) FROM sqlite_master"_s);
+        const auto bedrooms = column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s);
+        ASSERT_EQ(bedrooms.size(), 1);
+        if (saved) {
+            EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s}));
+            EXPECT_EQ(bedrooms.front().toInt(), 6);
+            EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1, 10}));
+            continue;
+        }
+        ++failed;
+        EXPECT_EQ(bedrooms.front().toInt(), bedroomsBefore);
+        EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1}));
+        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailure(goodFile())}));
+        expectEstimateKept(goodFile());
+        // The next save, with room again, writes everything.
+        boxes->clear();
+        FileSave();
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+        EXPECT_EQ(column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+        EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1, 10}));
+    }
+    EXPECT_GE(failed, 3);
+    EXPECT_LT(failed, int(std::size(rooms)));
+}
+
+TEST_F(FailedSaves, TriggerInTheFileDoesNotRunOnSave)
+{
+    makeHouseFile(u"Good.tvm"_s);
+    exec(goodFile(), u"CREATE TRIGGER Meddle AFTER UPDATE ON [HouseData] BEGIN "
+                     "UPDATE [Database] SET Version = 7; DELETE FROM [Form Stack]; END"_s);
+    start(goodFile());
+    go(10);
+    g_HomeData->setNumBedrooms(6);
+    FileSave();
+    EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+    EXPECT_EQ(column(goodFile(), u"SELECT Version FROM [Database]"_s).value(0).toDouble(), 2.0);
+    EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1, 10}));
+    EXPECT_EQ(column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt(), 6);
+}
+
+} // namespace
