@@ -150,12 +150,12 @@ QSet<QWidget*> visibleWindows()
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        err() << "usage: " << QFileInfo(args.value(0)).fileName() << " <house.tvm> <out-folder>" << Qt::endl;
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tavimoor_screenshots <house.tvm> <out-folder>\n");
         return 2;
     }
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
     const QString house = QFileInfo(args[1]).absoluteFilePath();
     const QString folder = QFileInfo(args[2]).absoluteFilePath();
     if (!QFileInfo(house).isFile()) {
