@@ -77,27 +77,21 @@ TEST_F(WalkTest, BrickTwoStoreyHouseFromWelcomeToPaymentsAndBackFromTheFile)
     startProgram();
 
     on(1);
-    click(u"cmdContinue"_s);
-    on(10);
-    click(u"cmdContinue"_s);
-    on(28);
+    next(10);
+    next(28);
     choose(u"cmbState"_s, u"Idaho"_s);
     choose(u"cmbCity"_s, u"Coeur d'Alene"_s);
-    click(u"cmdContinue"_s);
-    on(11);
+    next(11);
     option(u"optStyle"_s, 2);
     // The style presets the second floor from the main floor already stored.
     EXPECT_EQ(home().SecondFloorSqFt().value(), home().MainFloorSqFt().value());
-    click(u"cmdContinue"_s);
-    on(22);
+    next(22);
     choose(u"cmbGarageBays"_s, u"3"_s);
     option(u"optOpeners"_s, 0);
-    click(u"cmdContinue"_s);
-    on(47);
+    next(47);
     type(u"txtData1"_s, u"120"_s);
     type(u"txtData2"_s, u"80"_s);
-    click(u"cmdContinue"_s);
-    on(37);
+    next(37);
     // Two storeys: the second floor and the total rows show, the third does not.
     EXPECT_TRUE(shown(u"txtData2"_s));
     EXPECT_FALSE(shown(u"txtData3"_s));
@@ -106,129 +100,116 @@ TEST_F(WalkTest, BrickTwoStoreyHouseFromWelcomeToPaymentsAndBackFromTheFile)
     option(u"optBonus"_s, 0);
     type(u"txtData4"_s, u"300"_s);
     EXPECT_EQ(control<QLineEdit>(u"txtTotal"_s)->text(), u"2,700"_s);
-    click(u"cmdContinue"_s);
-    on(12);
+    next(12);
     choose(u"cmbBedrooms"_s, u"4"_s);
-    click(u"cmdContinue"_s);
-    on(14);
+    next(14);
     choose(u"cmbFullBath"_s, u"3"_s);
     choose(u"cmbHalfBath"_s, u"1"_s);
-    click(u"cmdContinue"_s);
-    on(15);
+    next(15);
     tick(u"chkFoyer"_s, false);
     tick(u"chkOffice"_s, true);
     tick(u"chkSunroom"_s, true);
-    click(u"cmdContinue"_s);
-    on(16);
-    click(u"cmdYes"_s);
-    on(17);
+    next(16);
+    yes(17);
     option(u"optBasement"_s, 1);
     type(u"txtData1"_s, u"700"_s);
-    click(u"cmdContinue"_s);
-    on(24);
+    next(24);
     option(u"optHeight"_s, 1);
-    click(u"cmdContinue"_s);
-    on(23);
+    next(23);
     option(u"optHeight"_s, 2);
-    click(u"cmdContinue"_s);
-    on(20);
+    next(20);
     option(u"optGrade"_s, 2);
     EXPECT_TRUE(labelText(u"lbDescription"_s).startsWith(u"This selection will provide a custom class"_s));
-    click(u"cmdContinue"_s);
-    on(25);
+    next(25);
     option(u"optRoof"_s, 1);
-    click(u"cmdContinue"_s);
-    on(26);
+    next(26);
     option(u"optRoof"_s, 1);
-    click(u"cmdContinue"_s);
-    on(42);
+    next(42);
     choose(u"cmbPrimary"_s, u"Brick"_s);
     choose(u"cmbBrick"_s, u"Front & Sides"_s);
     EXPECT_TRUE(shown(u"fraSecondary"_s));
     choose(u"cmbSecondary"_s, u"Vinyl"_s);
-    click(u"cmdContinue"_s);
-    on(27);
+    next(27);
     option(u"optHVAC"_s, 0);
     option(u"optAC"_s, 0);
-    click(u"cmdContinue"_s);
-    on(38);
+    next(38);
     option(u"optGrade"_s, 2);
-    click(u"cmdContinue"_s);
-    on(41);
+    next(41);
     option(u"optTub"_s, 0);
-    click(u"cmdContinue"_s);
-    on(39);
+    next(39);
     option(u"optIsland"_s, 0);
     option(u"optBar"_s, 1);
-    click(u"cmdContinue"_s);
-    on(40);
+    next(40);
     // A basement and a bonus room bring their finishing questions.
     EXPECT_TRUE(shown(u"fraBasement"_s));
     EXPECT_TRUE(shown(u"fraBonusRoom"_s));
     option(u"optGarage"_s, 1);
     option(u"optBasement"_s, 0);
     option(u"optBonusRoom"_s, 0);
-    click(u"cmdContinue"_s);
-    on(43);
-    click(u"cmdYes"_s);
-    on(44);
+    next(43);
+    yes(44);
     option(u"optStyle"_s, 1);
     EXPECT_FALSE(shown(u"fraChase"_s));
-    click(u"cmdContinue"_s);
-    on(45);
+    next(45);
     option(u"optStyle"_s, 1);
-    click(u"cmdContinue"_s);
-    on(29);
+    next(29);
     option(u"optGrade"_s, 1);
-    click(u"cmdContinue"_s);
-    on(31);
+    next(31);
     type(u"txtData1"_s, u"0.75"_s);
-    click(u"cmdContinue"_s);
-    on(32);
+    next(32);
     type(u"txtData1"_s, u"45"_s);
-    click(u"cmdContinue"_s);
-    on(33);
+    next(33);
     option(u"optSidewalk"_s, 0);
     type(u"txtData1"_s, u"90"_s);
     option(u"optCorner"_s, 0);
-    click(u"cmdContinue"_s);
-    on(2);
+    next(2);
     option(u"optDriveway"_s, 1);
-    click(u"cmdContinue"_s);
-    on(34);
+    next(34);
     option(u"optWater"_s, 1);
-    click(u"cmdContinue"_s);
-    on(35);
+    next(35);
     option(u"optSewer"_s, 1);
-    click(u"cmdContinue"_s);
-    on(46);
+    next(46);
     type(u"txtData1"_s, u"45000"_s);
-    click(u"cmdContinue"_s);
 
-    on(36);
+    next(36);
     const int32_t total = home().CalculateTotal();
     EXPECT_EQ(bandTotal(), vb::Format(total, u"$###,###"_s));
     double groups = 0;
     for (const results::CostGroup& group : results::costGroups())
         groups += money(labelText(QString::fromUtf16(group.valueLabel)));
     EXPECT_NEAR(groups, total, 1.0);
-    click(u"cmdContinue"_s);
 
-    on(3);
+    next(3);
     const QString CRLF = u"\r\n"_s;
     const QString summary =
-        u"4 Bedroom, Two Story"_s + CRLF + u"3 Full Bath(s), 1 Half Bath(s)"_s + CRLF + u"3 Car Garage"_s +
-        CRLF + u"Number of Rooms: "_s + vb::CStr(home().NumRooms()) + CRLF +
-        u"Location: Coeur d'Alene , Idaho"_s + CRLF + CRLF + u"----- Square Footage -----"_s + CRLF +
-        u"Main Floor: \t1,400"_s + CRLF + u"Second Floor: \t1,300"_s + CRLF + u"Total: \t\t2,700"_s + CRLF +
-        u"Bonus Room: \t300"_s + CRLF + u"Basement: \t700"_s + CRLF + CRLF + u"----- Other Rooms -----"_s +
-        CRLF + home().ListRooms() + CRLF + CRLF + u"Construction Quality: Premium"_s + CRLF +
-        u"Roof Style: Hip (8/12 Pitch)"_s + CRLF + u"Exterior: Brick"_s + CRLF +
-        u"Brick Configuration: Front & Sides with Vinyl Siding "_s + CRLF + u"Heat: Gas "_s + CRLF;
+        QStringList{
+            u"4 Bedroom, Two Story"_s,
+            u"3 Full Bath(s), 1 Half Bath(s)"_s,
+            u"3 Car Garage"_s,
+            u"Number of Rooms: "_s + vb::CStr(home().NumRooms()),
+            u"Location: Coeur d'Alene , Idaho"_s,
+            QString(),
+            u"----- Square Footage -----"_s,
+            u"Main Floor: \t1,400"_s,
+            u"Second Floor: \t1,300"_s,
+            u"Total: \t\t2,700"_s,
+            u"Bonus Room: \t300"_s,
+            u"Basement: \t700"_s,
+            QString(),
+            u"----- Other Rooms -----"_s,
+            home().ListRooms(),
+            QString(),
+            u"Construction Quality: Premium"_s,
+            u"Roof Style: Hip (8/12 Pitch)"_s,
+            u"Exterior: Brick"_s,
+            u"Brick Configuration: Front & Sides with Vinyl Siding "_s,
+            u"Heat: Gas "_s,
+            QString(),
+        }
+            .join(CRLF);
     EXPECT_EQ(control<QPlainTextEdit>(u"txtSummary"_s)->toPlainText().replace(u'\n', CRLF), summary);
-    click(u"cmdContinue"_s);
 
-    on(4);
+    next(4);
     choose(u"cmbInterest"_s, u"6.5"_s);
     EXPECT_FLOAT_EQ(home().InterestRate(), 6.5f);
     const double price = total;
@@ -378,109 +359,76 @@ TEST_F(WalkTest, SlabRanchWithoutFireplaceKeepsEveryAnswerThroughBackAndQuickNav
     startProgram();
 
     on(1);
-    click(u"cmdContinue"_s);
-    on(10);
-    click(u"cmdContinue"_s);
-    on(28);
-    click(u"cmdContinue"_s);
-    on(11);
+    next(10);
+    next(28);
+    next(11);
     option(u"optStyle"_s, 0);
-    click(u"cmdContinue"_s);
-    on(22);
+    next(22);
     choose(u"cmbGarageBays"_s, u"2"_s);
     option(u"optOpeners"_s, 1);
-    click(u"cmdContinue"_s);
-    on(47);
-    click(u"cmdContinue"_s);
-    on(37);
+    next(47);
+    next(37);
     // A ranch shows the main floor only.
     EXPECT_FALSE(shown(u"txtData2"_s));
     type(u"txtData1"_s, u"1600"_s);
     option(u"optBonus"_s, 1);
-    click(u"cmdContinue"_s);
-    on(12);
-    click(u"cmdContinue"_s);
-    on(14);
+    next(12);
+    next(14);
     choose(u"cmbHalfBath"_s, u"1"_s);
-    click(u"cmdContinue"_s);
-    on(15);
+    next(15);
     tick(u"chkLivingRoom"_s, true);
-    click(u"cmdContinue"_s);
-    on(16);
-    click(u"cmdNo"_s);
-    on(21);
+    next(16);
+    no(21);
     option(u"optFoundation"_s, 0);
-    click(u"cmdContinue"_s);
-    on(23);
+    next(23);
     option(u"optHeight"_s, 1);
-    click(u"cmdContinue"_s);
-    on(20);
+    next(20);
     option(u"optGrade"_s, 0);
-    click(u"cmdContinue"_s);
-    on(25);
-    click(u"cmdContinue"_s);
-    on(26);
+    next(25);
+    next(26);
     option(u"optRoof"_s, 0);
-    click(u"cmdContinue"_s);
-    on(42);
+    next(42);
     choose(u"cmbPrimary"_s, u"Stucco"_s);
     EXPECT_FALSE(shown(u"fraConfiguration"_s));
-    click(u"cmdContinue"_s);
-    on(27);
+    next(27);
     option(u"optHVAC"_s, 1);
     EXPECT_FALSE(shown(u"fraAC"_s));
-    click(u"cmdContinue"_s);
-    on(38);
-    click(u"cmdContinue"_s);
-    on(41);
+    next(38);
+    next(41);
     option(u"optTub"_s, 1);
-    click(u"cmdContinue"_s);
-    on(39);
-    click(u"cmdContinue"_s);
-    on(40);
+    next(39);
+    next(40);
     // Without basement or bonus room only the garage question is asked.
     EXPECT_FALSE(shown(u"fraBasement"_s));
     EXPECT_FALSE(shown(u"fraBonusRoom"_s));
     option(u"optGarage"_s, 0);
-    click(u"cmdContinue"_s);
-    on(43);
-    click(u"cmdNo"_s);
-    on(29);
+    next(43);
+    no(29);
     option(u"optGrade"_s, 2);
-    click(u"cmdContinue"_s);
-    on(31);
+    next(31);
     type(u"txtData1"_s, u"1.5"_s);
-    click(u"cmdContinue"_s);
-    on(32);
+    next(32);
     type(u"txtData1"_s, u"60"_s);
-    click(u"cmdContinue"_s);
-    on(33);
+    next(33);
     option(u"optSidewalk"_s, 1);
     EXPECT_FALSE(shown(u"fraWidth"_s));
-    click(u"cmdContinue"_s);
-    on(2);
+    next(2);
     option(u"optDriveway"_s, 2);
-    click(u"cmdContinue"_s);
-    on(34);
-    click(u"cmdContinue"_s);
-    on(35);
+    next(34);
+    next(35);
 
     const QVariantMap answered = recordRow();
     for (int page : {34, 2, 33, 32, 31}) {
-        click(u"cmdBack"_s);
-        on(page);
+        back(page);
     }
     EXPECT_EQ(recordRow(), answered);
     jump(u"Lot Price"_s);
     on(46);
     EXPECT_EQ(recordRow(), answered);
     type(u"txtData1"_s, u"30000"_s);
-    click(u"cmdContinue"_s);
-    on(36);
-    click(u"cmdContinue"_s);
-    on(3);
-    click(u"cmdContinue"_s);
-    on(4);
+    next(36);
+    next(3);
+    next(4);
 
     const clsHomeData& h = home();
     expectAnswers({

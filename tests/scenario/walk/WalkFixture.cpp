@@ -10,6 +10,7 @@
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
+#include "tests/support/NavigationRows.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -227,15 +228,7 @@ void WalkTest::jump(const QString& section)
 
 QList<int> WalkTest::rows(int which)
 {
-    ado::Recordset* rs = which == 0 ? g_rsFormStack.get() : g_rsVisitedForms.get();
-    QList<int> ids;
-    if (!rs || !rs->isOpen() || (rs->BOF() && rs->EOF())) return ids;
-    rs->MoveFirst();
-    while (!rs->EOF()) {
-        ids << rs->Field(u"Form_ID"_s).toInt();
-        rs->MoveNext();
-    }
-    return ids;
+    return testsupport::formIdRows(which == 0 ? g_rsFormStack.get() : g_rsVisitedForms.get());
 }
 
 double WalkTest::money(const QString& text)

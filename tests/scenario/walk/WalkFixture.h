@@ -69,7 +69,17 @@ protected:
     }
 
     // User actions on the page now shown.
+    // Continue, Yes, No or Back, and the page that should follow.
+    void next(int formId) { move(QStringLiteral("cmdContinue"), formId); }
+    void yes(int formId) { move(QStringLiteral("cmdYes"), formId); }
+    void no(int formId) { move(QStringLiteral("cmdNo"), formId); }
+    void back(int formId) { move(QStringLiteral("cmdBack"), formId); }
     void click(const QString& button);
+    void move(const QString& button, int formId)
+    {
+        click(button);
+        on(formId);
+    }
     void option(const QString& group, int index);
     void tick(const QString& checkBox, bool ticked);
     void choose(const QString& list, const QString& item);

@@ -10,6 +10,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
+#include "tests/support/NavigationRows.h"
 
 #include <QApplication>
 #include <QFile>
@@ -234,15 +235,7 @@ QList<int> EngineTest::formIds(const QString& dbPath, const QString& table)
 
 QList<int> EngineTest::rows(int which)
 {
-    ado::Recordset* rs = which == 0 ? g_rsFormStack.get() : g_rsVisitedForms.get();
-    QList<int> ids;
-    if (!rs || !rs->isOpen() || (rs->BOF() && rs->EOF())) return ids;
-    rs->MoveFirst();
-    while (!rs->EOF()) {
-        ids << rs->Field(u"Form_ID"_s).toInt();
-        rs->MoveNext();
-    }
-    return ids;
+    return testsupport::formIdRows(which == 0 ? g_rsFormStack.get() : g_rsVisitedForms.get());
 }
 
 void EngineTest::go(int formId)
