@@ -10,6 +10,7 @@
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
+#include "tests/support/CloseProgram.h"
 #include "tests/support/NavigationRows.h"
 
 #include <QAbstractItemView>
@@ -116,22 +117,8 @@ void WalkTest::startProgram(const QString& commandLine)
 
 void WalkTest::stopProgram()
 {
-    {
-        forms::ScriptedMessageBoxes closing;
-        closing.answer(forms::vbNo);
-        if (g_frmMain) g_frmMain->close();
-        settle();
-        if (g_cnHouse && g_cnHouse->State() != ado::adStateClosed) FileClose();
-    }
-    delete g_frmMain.data();
-    for (const QString& name : forms::Forms::loadedClasses())
-        forms::Forms::unload(forms::Forms::instance(name));
+    testsupport::closeProgram();
     settle();
-    g_CurrentForm = nullptr;
-    g_CurrentFormID = 0;
-    g_HouseFilePath.clear();
-    g_CurrentStep.clear();
-    forms::Screen::setMousePointer(forms::vbDefault);
 }
 
 int WalkTest::currentFormId() const

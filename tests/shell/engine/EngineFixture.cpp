@@ -10,6 +10,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
+#include "tests/support/CloseProgram.h"
 #include "tests/support/NavigationRows.h"
 
 #include <QApplication>
@@ -146,20 +147,7 @@ void EngineTest::SetUp()
 
 void EngineTest::TearDown()
 {
-    {
-        forms::ScriptedMessageBoxes closing;
-        closing.answer(forms::vbNo);
-        if (g_cnHouse) FileClose();
-    }
-    delete g_frmMain.data();
-    for (const QString& name : forms::Forms::loadedClasses())
-        forms::Forms::unload(forms::Forms::instance(name));
-    processDeferred();
-    g_CurrentForm = nullptr;
-    g_CurrentFormID = 0;
-    g_HouseFilePath.clear();
-    g_CurrentStep.clear();
-    forms::Screen::setMousePointer(forms::vbDefault);
+    testsupport::closeProgram();
     dialogs.reset();
     boxes.reset();
     setEndProgramHook(nullptr);

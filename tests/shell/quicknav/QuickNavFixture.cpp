@@ -12,6 +12,7 @@
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
+#include "tests/support/CloseProgram.h"
 
 #include <QApplication>
 #include <QFile>
@@ -170,21 +171,9 @@ void QuickNavTest::SetUp()
 
 void QuickNavTest::TearDown()
 {
-    {
-        forms::ScriptedMessageBoxes closing;
-        closing.answer(forms::vbNo);
-        if (g_cnHouse) FileClose();
-    }
-    delete g_frmMain.data();
-    for (const QString& name : forms::Forms::loadedClasses())
-        forms::Forms::unload(forms::Forms::instance(name));
-    processDeferred();
+    testsupport::closeProgram();
     g_rsFormDefinition.reset();
     g_rsVisitedForms.reset();
-    g_CurrentForm = nullptr;
-    g_CurrentFormID = 0;
-    g_CurrentStep.clear();
-    forms::Screen::setMousePointer(0);
     m_planCn.reset();
     boxes.reset();
     setEndProgramHook(nullptr);
