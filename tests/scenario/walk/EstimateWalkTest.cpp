@@ -95,7 +95,9 @@ TEST_F(WalkTest, BrickTwoStoreyHouseFromWelcomeToPaymentsAndBackFromTheFile)
     // Two storeys: the second floor and the total rows show, the third does not.
     EXPECT_TRUE(shown(u"txtData2"_s));
     EXPECT_FALSE(shown(u"txtData3"_s));
-    type(u"txtData1"_s, u"1400"_s);
+    // The key filter lets only the digits through.
+    type(u"txtData1"_s, u"1,400 sq"_s);
+    EXPECT_EQ(control<QLineEdit>(u"txtData1"_s)->text(), u"1400"_s);
     type(u"txtData2"_s, u"1300"_s);
     option(u"optBonus"_s, 0);
     type(u"txtData4"_s, u"300"_s);
@@ -169,7 +171,7 @@ TEST_F(WalkTest, BrickTwoStoreyHouseFromWelcomeToPaymentsAndBackFromTheFile)
     next(35);
     option(u"optSewer"_s, 1);
     next(46);
-    type(u"txtData1"_s, u"45000"_s);
+    type(u"txtData1"_s, u"$45,000"_s);
 
     next(36);
     const int32_t total = home().CalculateTotal();
