@@ -79,19 +79,6 @@ const QString& columnName(int index)
     return names[static_cast<size_t>(index)];
 }
 
-// The same names in lower case: the recordset looks names up case-insensitively, and a name
-// already in lower case costs it no conversion.
-const QString& lookupName(int index)
-{
-    static const std::array<QString, 66> names = [] {
-        std::array<QString, 66> lower;
-        for (int i = 0; i < 66; ++i)
-            lower[static_cast<size_t>(i)] = columnName(i).toLower();
-        return lower;
-    }();
-    return names[static_cast<size_t>(index)];
-}
-
 } // namespace
 
 QString clsHomeData::fieldName(Field f)
@@ -174,13 +161,26 @@ void clsHomeData::forget() const
     ++m_generation;
 }
 
+// The field's ordinal in the loaded row, looked up by name once per load.
+int clsHomeData::column(Field f) const
+{
+    const quint64 layout = m_rsHouseData->layout();
+    if (layout == 0 || layout != m_columnsLayout) {
+        m_columns.fill(-1);
+        m_columnsLayout = layout;
+    }
+    int& index = m_columns[static_cast<size_t>(f)];
+    if (index < 0) index = m_rsHouseData->FieldIndex(fieldName(f));
+    return index;
+}
+
 // Reads one field of the current row; inside a computation each field is fetched once.
 template <typename T, typename Convert>
 T clsHomeData::readField(Field f, T Slot::*member, Convert convert) const
 {
     Slot& slot = m_memo[static_cast<size_t>(f)];
     if (m_scopeDepth > 0 && slot.generation == m_generation) return slot.*member;
-    const QVariant v = m_rsHouseData->Field(lookupName(static_cast<int>(f)));
+    const QVariant v = m_rsHouseData->Field(column(f));
     if (v.isNull()) throw vb::VbError::invalidNull(fieldName(f));
     const T value = convert(v);
     if (m_scopeDepth > 0) {
@@ -207,7 +207,7 @@ bool clsHomeData::readBoolean(Field f) const
 
 QString clsHomeData::readText(Field f) const
 {
-    const QVariant v = m_rsHouseData->Field(fieldName(f));
+    const QVariant v = m_rsHouseData->Field(column(f));
     if (v.isNull()) throw vb::VbError::invalidNull(fieldName(f));
     return vb::CStr(v);
 }
@@ -215,25 +215,25 @@ QString clsHomeData::readText(Field f) const
 void clsHomeData::writeInteger(Field f, vb::Integer v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(qlonglong(v.value())));
+    m_rsHouseData->setField(column(f), QVariant(qlonglong(v.value())));
 }
 
 void clsHomeData::writeSingle(Field f, float v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(double(v)));
+    m_rsHouseData->setField(column(f), QVariant(double(v)));
 }
 
 void clsHomeData::writeBoolean(Field f, bool v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(qlonglong(v ? -1 : 0)));
+    m_rsHouseData->setField(column(f), QVariant(qlonglong(v ? -1 : 0)));
 }
 
 void clsHomeData::writeText(Field f, const QString& v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(v));
+    m_rsHouseData->setField(column(f), QVariant(v));
 }
 
 void clsHomeData::setFoundationType(vb::Integer vData)

@@ -352,6 +352,7 @@ private:
     void writeSingle(Field f, float v);
     void writeBoolean(Field f, bool v);
     void writeText(Field f, const QString& v);
+    int column(Field f) const;
     void forget() const;
     void step(const QString& text) const;
     std::unique_ptr<ado::Recordset> lookUpLocation(vb::Integer id) const;
@@ -362,6 +363,9 @@ private:
     std::unique_ptr<ado::Recordset> m_rsHouseData;
     std::unique_ptr<ado::Recordset> m_rsDatabase;
 
+    // Ordinals of the fields in the loaded [HouseData] row, -1 until first used.
+    mutable quint64 m_columnsLayout = 0;
+    mutable std::array<int, static_cast<size_t>(Field::Count)> m_columns{};
     mutable int m_scopeDepth = 0;
     mutable uint32_t m_generation = 1;
     mutable std::array<Slot, static_cast<size_t>(Field::Count)> m_memo{};
