@@ -146,19 +146,22 @@ float clsHomeData::DBVersion() const
     return vb::CSng(v);
 }
 
-clsHomeData::ComputeScope::ComputeScope(const clsHomeData& r) : m_r(r)
+// A new outermost computation: derived values start afresh, field values only when the row
+// reads differently now.
+void clsHomeData::beginComputation() const
 {
-    ++m_r.m_scopeDepth;
-}
-
-clsHomeData::ComputeScope::~ComputeScope()
-{
-    if (--m_r.m_scopeDepth == 0) m_r.forget();
+    ++m_generation;
+    const ado::Recordset::RowStamp stamp = m_rsHouseData->rowStamp();
+    if (!(stamp == m_rowStamp)) {
+        m_rowStamp = stamp;
+        ++m_rowGeneration;
+    }
 }
 
 void clsHomeData::forget() const
 {
     ++m_generation;
+    ++m_rowGeneration;
 }
 
 // The field's ordinal in the loaded row, looked up by name once per load.
@@ -174,42 +177,40 @@ int clsHomeData::column(Field f) const
     return index;
 }
 
-// Reads one field of the current row; inside a computation each field is fetched once.
+// Reads one field of the current row; inside a computation the typed value is kept.
 template <typename T, typename Convert>
-T clsHomeData::readField(Field f, T Slot::*member, Convert convert) const
+T clsHomeData::fetchField(Field f, T Slot::*member, Convert convert) const
 {
-    Slot& slot = m_memo[static_cast<size_t>(f)];
-    if (m_scopeDepth > 0 && slot.generation == m_generation) return slot.*member;
     const QVariant v = m_rsHouseData->Field(column(f));
     if (v.isNull()) throw vb::VbError::invalidNull(fieldName(f));
     const T value = convert(v);
     if (m_scopeDepth > 0) {
+        Slot& slot = m_memo[static_cast<size_t>(f)];
         slot.*member = value;
-        slot.generation = m_generation;
+        slot.generation = m_rowGeneration;
     }
     return value;
 }
 
-vb::Integer clsHomeData::readInteger(Field f) const
+vb::Integer clsHomeData::fetchInteger(Field f) const
 {
-    return readField<int16_t>(f, &Slot::i, [](const QVariant& v) { return vb::CInt(v).value(); });
+    return fetchField<int16_t>(f, &Slot::i, [](const QVariant& v) { return vb::CInt(v).value(); });
 }
 
-float clsHomeData::readSingle(Field f) const
+float clsHomeData::fetchSingle(Field f) const
 {
-    return readField<float>(f, &Slot::f, [](const QVariant& v) { return vb::CSng(v); });
+    return fetchField<float>(f, &Slot::f, [](const QVariant& v) { return vb::CSng(v); });
 }
 
-bool clsHomeData::readBoolean(Field f) const
+bool clsHomeData::fetchBoolean(Field f) const
 {
-    return readField<bool>(f, &Slot::b, [](const QVariant& v) { return vb::CBool(v); });
+    return fetchField<bool>(f, &Slot::b, [](const QVariant& v) { return vb::CBool(v); });
 }
 
 QString clsHomeData::readText(Field f) const
 {
-    const QVariant v = m_rsHouseData->Field(column(f));
-    if (v.isNull()) throw vb::VbError::invalidNull(fieldName(f));
-    return vb::CStr(v);
+    const Slot* slot = kept(f);
+    return slot ? slot->t : fetchField<QString>(f, &Slot::t, [](const QVariant& v) { return vb::CStr(v); });
 }
 
 void clsHomeData::writeInteger(Field f, vb::Integer v)
@@ -314,13 +315,14 @@ QString clsHomeData::LocationName() const
 
 vb::Integer clsHomeData::HouseConfiguration() const
 {
-    const ComputeScope scope(*this);
-    const int16_t area = CalculateSquareFt(2).value();
-    if (area > 5000) return 5;
-    if (area > 4000) return 4;
-    if (area > 3000) return 3;
-    if (area > 2000) return 2;
-    return 1;
+    return derived<vb::Integer>(Derived::HouseConfiguration, [&]() -> vb::Integer {
+        const int16_t area = CalculateSquareFt(2).value();
+        if (area > 5000) return 5;
+        if (area > 4000) return 4;
+        if (area > 3000) return 3;
+        if (area > 2000) return 2;
+        return 1;
+    });
 }
 
 int32_t clsHomeData::CalculateTotal() const

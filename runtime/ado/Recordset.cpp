@@ -428,6 +428,7 @@ struct Recordset::Data {
     QString table; // source table, empty when the rows cannot be written back
     bool open = false;
     quint64 layout = 0; // one number per load, see Recordset::layout
+    quint64 writes = 0; // field writes, new and deleted rows since the load
 
     int column(const QString& name) const
     {
@@ -667,6 +668,7 @@ void Recordset::AddNew()
     row.values = QVariantList(m_data->columns.size());
     row.dirty.assign(size_t(m_data->columns.size()), false);
     m_data->rows.push_back(std::move(row));
+    ++m_data->writes;
     m_pos = m_data->size() - 1;
 }
 
@@ -682,6 +684,7 @@ void Recordset::Delete()
     if (!isOpen()) objectClosed();
     if (m_pos < 0 || m_pos >= m_data->size() || m_data->rows[size_t(m_pos)].deleted) noCurrentRecord();
     m_data->rows[size_t(m_pos)].deleted = true;
+    ++m_data->writes;
 }
 
 void Recordset::UpdateBatch(int affect)
@@ -803,6 +806,12 @@ quint64 Recordset::layout() const
     return isOpen() ? m_data->layout : 0;
 }
 
+Recordset::RowStamp Recordset::rowStamp() const
+{
+    if (!isOpen()) return {};
+    return {m_data->layout, m_data->writes, m_pos};
+}
+
 int Recordset::FieldIndex(const QString& name) const
 {
     if (!isOpen()) objectClosed();
@@ -834,6 +843,7 @@ void Recordset::setField(int col, const QVariant& value)
     if (m_pos < 0 || m_pos >= m_data->size() || m_data->rows[size_t(m_pos)].deleted) noCurrentRecord();
     Data::Row& row = m_data->rows[size_t(m_pos)];
     row.values[col] = normalize(value, m_data->columns[col].cls);
+    ++m_data->writes;
     row.dirty[size_t(col)] = true;
     if (!row.isNew) row.modified = true;
 }

@@ -79,6 +79,16 @@ public:
     void setField(int index, const QVariant& value);
     quint64 layout() const; // 0 while closed
 
+    // Names the current row as it now reads: equal stamps mean every field reads the same value
+    // (the same load, the same row, no write to the rows in between, through any clone).
+    struct RowStamp {
+        quint64 layout = 0;
+        quint64 writes = 0;
+        int position = -1;
+        bool operator==(const RowStamp&) const = default;
+    };
+    RowStamp rowStamp() const;
+
     std::unique_ptr<Recordset> Clone() const;
 
 private:
