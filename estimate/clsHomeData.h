@@ -405,14 +405,14 @@ private:
     };
     template <typename T, typename Compute> T derived(Derived which, Compute compute) const
     {
-        const ComputeScope scope(*this);
         DerivedSlot& slot = m_derived[static_cast<size_t>(which)];
-        if (slot.generation == m_generation) {
+        if (m_scopeDepth > 0 && slot.generation == m_generation) {
             if constexpr (std::is_same_v<T, vb::Integer>)
                 return vb::Integer(static_cast<int16_t>(slot.value));
             else
                 return static_cast<T>(slot.value);
         }
+        const ComputeScope scope(*this);
         const T value = compute();
         if constexpr (std::is_same_v<T, vb::Integer>)
             slot.value = value.value();
