@@ -2,7 +2,8 @@
 // interleaved pairs (the order alternating from pair to pair), each ending on its first page
 // painted, and prints the median time from the start of the process to that paint, the median
 // peak resident memory and their ratios to the floor.
-//   startup_bench [pairs]   (default 30; the Qt platform is offscreen unless QT_QPA_PLATFORM is set)
+//   startup_bench [pairs] [program folder]   (default 30 and this build's program folder; the Qt
+//   platform is offscreen unless QT_QPA_PLATFORM is set)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -103,7 +104,7 @@ int main(int argc, char* argv[])
     onAlarm.sa_handler = killChild;
     sigaction(SIGALRM, &onAlarm, nullptr);
 
-    const std::string program = std::string(TAVIMOOR_BIN_DIR) + "/Tavimoor";
+    const std::string program = std::string(argc > 2 ? argv[2] : TAVIMOOR_BIN_DIR) + "/Tavimoor";
     struct Side {
         const char* name;
         std::string path;
