@@ -19,39 +19,39 @@ vb::Integer countPresent(std::initializer_list<bool> flags, vb::Integer each = 1
 
 vb::Integer clsHomeData::NumRooms() const
 {
-    const ComputeScope scope(*this);
-    Slot& memo = m_derived[0];
-    if (memo.generation == m_generation) return memo.i;
-    vb::Integer rooms = NumBedrooms() + NumFullBath() + NumHalfBath();
-    const bool bonusRoom = rmBonusRoom();
-    const bool finished = FinishBonusRoom();
-    rooms += countPresent({rmKitchen(), bonusRoom && finished, rmBreakfastNook(), rmDen(), rmDiningRoom(),
-                           rmFamilyRoom(), rmFoyer(), rmGameRoom(), rmGatheringRoom(), rmGreatRoom(),
-                           rmLivingRoom(), rmLoft(), rmOffice(), rmPantry(), rmSittingRoom(), rmStudy(),
-                           rmSunRoom(), rmUtilityRoom()});
-    memo.i = rooms;
-    memo.generation = m_generation;
-    return rooms;
+    return derived<vb::Integer>(Derived::NumRooms, [&] {
+        vb::Integer rooms = NumBedrooms() + NumFullBath() + NumHalfBath();
+        const bool bonusRoom = rmBonusRoom();
+        const bool finished = FinishBonusRoom();
+        rooms += countPresent({rmKitchen(), bonusRoom && finished, rmBreakfastNook(), rmDen(), rmDiningRoom(),
+                               rmFamilyRoom(), rmFoyer(), rmGameRoom(), rmGatheringRoom(), rmGreatRoom(),
+                               rmLivingRoom(), rmLoft(), rmOffice(), rmPantry(), rmSittingRoom(), rmStudy(),
+                               rmSunRoom(), rmUtilityRoom()});
+        return rooms;
+    });
 }
 
 vb::Integer clsHomeData::CountWindows() const
 {
-    const ComputeScope scope(*this);
-    vb::Integer windows = vb::Integer(2) * (NumBedrooms() + NumFullBath() + NumHalfBath());
-    windows += countPresent({rmKitchen(), rmBonusRoom(), rmBreakfastNook(), rmDen(), rmDiningRoom(),
-                             rmFamilyRoom(), rmGameRoom(), rmGatheringRoom(), rmGreatRoom(), rmLivingRoom(),
-                             rmLoft(), rmOffice(), rmSittingRoom(), rmStudy(), rmSunRoom(), rmUtilityRoom()},
-                            2);
-    return windows;
+    return derived<vb::Integer>(Derived::CountWindows, [&]() -> vb::Integer {
+        vb::Integer windows = vb::Integer(2) * (NumBedrooms() + NumFullBath() + NumHalfBath());
+        windows +=
+            countPresent({rmKitchen(), rmBonusRoom(), rmBreakfastNook(), rmDen(), rmDiningRoom(),
+                          rmFamilyRoom(), rmGameRoom(), rmGatheringRoom(), rmGreatRoom(), rmLivingRoom(),
+                          rmLoft(), rmOffice(), rmSittingRoom(), rmStudy(), rmSunRoom(), rmUtilityRoom()},
+                         2);
+        return windows;
+    });
 }
 
 vb::Integer clsHomeData::CountInteriorDoors() const
 {
-    const ComputeScope scope(*this);
-    vb::Integer doors = NumBedrooms() + NumFullBath() + NumHalfBath();
-    doors += countPresent({rmBonusRoom(), rmDen(), rmGameRoom(), rmOffice(), rmPantry(), rmSittingRoom(),
-                           rmStudy(), rmSunRoom(), rmUtilityRoom()});
-    return doors;
+    return derived<vb::Integer>(Derived::CountInteriorDoors, [&]() -> vb::Integer {
+        vb::Integer doors = NumBedrooms() + NumFullBath() + NumHalfBath();
+        doors += countPresent({rmBonusRoom(), rmDen(), rmGameRoom(), rmOffice(), rmPantry(), rmSittingRoom(),
+                               rmStudy(), rmSunRoom(), rmUtilityRoom()});
+        return doors;
+    });
 }
 
 vb::Integer clsHomeData::CountBedroomDoors() const
@@ -61,9 +61,10 @@ vb::Integer clsHomeData::CountBedroomDoors() const
 
 vb::Integer clsHomeData::CountOpenRooms() const
 {
-    const ComputeScope scope(*this);
-    return countPresent({rmKitchen(), rmBreakfastNook(), rmDiningRoom(), rmFamilyRoom(), rmGatheringRoom(),
-                         rmGreatRoom(), rmLivingRoom()});
+    return derived<vb::Integer>(Derived::CountOpenRooms, [&]() -> vb::Integer {
+        return countPresent({rmKitchen(), rmBreakfastNook(), rmDiningRoom(), rmFamilyRoom(),
+                             rmGatheringRoom(), rmGreatRoom(), rmLivingRoom()});
+    });
 }
 
 QString clsHomeData::ListRooms() const

@@ -82,19 +82,6 @@ const QString& columnName(int index)
     return names[static_cast<size_t>(index)];
 }
 
-// The same names in lower case: the recordset looks names up case-insensitively, and a name
-// already in lower case costs it no conversion.
-const QString& lookupName(int index)
-{
-    static const std::array<QString, 66> names = [] {
-        std::array<QString, 66> lower;
-        for (int i = 0; i < 66; ++i)
-            lower[static_cast<size_t>(i)] = columnName(i).toLower();
-        return lower;
-    }();
-    return names[static_cast<size_t>(index)];
-}
-
 } // namespace
 
 QString clsHomeData::fieldName(Field f)
@@ -190,63 +177,77 @@ void clsHomeData::CheckData() const
     }
 }
 
-clsHomeData::ComputeScope::ComputeScope(const clsHomeData& r) : m_r(r)
+// A new outermost computation: derived values start afresh, field values only when the row
+// reads differently now.
+void clsHomeData::beginComputation() const
 {
-    ++m_r.m_scopeDepth;
-}
-
-clsHomeData::ComputeScope::~ComputeScope()
-{
-    if (--m_r.m_scopeDepth == 0) m_r.forget();
+    ++m_generation;
+    const ado::Recordset::RowStamp stamp = m_rsHouseData->rowStamp();
+    if (!(stamp == m_rowStamp)) {
+        m_rowStamp = stamp;
+        ++m_rowGeneration;
+    }
 }
 
 void clsHomeData::forget() const
 {
     ++m_generation;
+    ++m_rowGeneration;
 }
 
-// Reads one field of the current row; inside a computation each field is fetched once.
-template <typename T, typename Convert>
-T clsHomeData::readField(Field f, T Slot::*member, Convert convert) const
+// The field's ordinal in the loaded row, looked up by name once per load.
+int clsHomeData::column(Field f) const
 {
-    Slot& slot = m_memo[static_cast<size_t>(f)];
-    if (m_scopeDepth > 0 && slot.generation == m_generation) return slot.*member;
-    const QVariant v = m_rsHouseData->Field(lookupName(static_cast<int>(f)));
+    const quint64 layout = m_rsHouseData->layout();
+    if (layout == 0 || layout != m_columnsLayout) {
+        m_columns.fill(-1);
+        m_columnsLayout = layout;
+    }
+    int& index = m_columns[static_cast<size_t>(f)];
+    if (index < 0) index = m_rsHouseData->FieldIndex(fieldName(f));
+    return index;
+}
+
+// Reads one field of the current row; inside a computation the typed value is kept.
+template <typename T, typename Convert>
+T clsHomeData::fetchField(Field f, T Slot::*member, Convert convert) const
+{
+    const QVariant v = m_rsHouseData->Field(column(f));
     if (v.isNull()) throw vb::VbError::invalidNull(fieldName(f));
     const T value = convert(v);
     if (m_scopeDepth > 0) {
+        Slot& slot = m_memo[static_cast<size_t>(f)];
         slot.*member = value;
-        slot.generation = m_generation;
+        slot.generation = m_rowGeneration;
     }
     return value;
 }
 
-vb::Integer clsHomeData::readInteger(Field f) const
+vb::Integer clsHomeData::fetchInteger(Field f) const
 {
-    return readField<int16_t>(f, &Slot::i, [](const QVariant& v) { return vb::CInt(v).value(); });
+    return fetchField<int16_t>(f, &Slot::i, [](const QVariant& v) { return vb::CInt(v).value(); });
 }
 
-float clsHomeData::readSingle(Field f) const
+float clsHomeData::fetchSingle(Field f) const
 {
-    return readField<float>(f, &Slot::f, [](const QVariant& v) { return vb::CSng(v); });
+    return fetchField<float>(f, &Slot::f, [](const QVariant& v) { return vb::CSng(v); });
 }
 
-bool clsHomeData::readBoolean(Field f) const
+bool clsHomeData::fetchBoolean(Field f) const
 {
-    return readField<bool>(f, &Slot::b, [](const QVariant& v) { return vb::CBool(v); });
+    return fetchField<bool>(f, &Slot::b, [](const QVariant& v) { return vb::CBool(v); });
 }
 
 QString clsHomeData::readText(Field f) const
 {
-    const QVariant v = m_rsHouseData->Field(fieldName(f));
-    if (v.isNull()) throw vb::VbError::invalidNull(fieldName(f));
-    return vb::CStr(v);
+    const Slot* slot = kept(f);
+    return slot ? slot->t : fetchField<QString>(f, &Slot::t, [](const QVariant& v) { return vb::CStr(v); });
 }
 
 void clsHomeData::writeInteger(Field f, vb::Integer v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(qlonglong(v.value())));
+    m_rsHouseData->setField(column(f), QVariant(qlonglong(v.value())));
 }
 
 void clsHomeData::writeSingle(Field f, float v)
@@ -254,19 +255,19 @@ void clsHomeData::writeSingle(Field f, float v)
     // The file would hold NULL for it, and every later read would fail.
     if (!std::isfinite(v)) throw vb::VbError::overflow();
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(double(v)));
+    m_rsHouseData->setField(column(f), QVariant(double(v)));
 }
 
 void clsHomeData::writeBoolean(Field f, bool v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(qlonglong(v ? -1 : 0)));
+    m_rsHouseData->setField(column(f), QVariant(qlonglong(v ? -1 : 0)));
 }
 
 void clsHomeData::writeText(Field f, const QString& v)
 {
     forget();
-    m_rsHouseData->setField(fieldName(f), QVariant(v));
+    m_rsHouseData->setField(column(f), QVariant(v));
 }
 
 void clsHomeData::setFoundationType(vb::Integer vData)
@@ -347,13 +348,14 @@ QString clsHomeData::LocationName() const
 
 vb::Integer clsHomeData::HouseConfiguration() const
 {
-    const ComputeScope scope(*this);
-    const int16_t area = CalculateSquareFt(2).value();
-    if (area > 5000) return 5;
-    if (area > 4000) return 4;
-    if (area > 3000) return 3;
-    if (area > 2000) return 2;
-    return 1;
+    return derived<vb::Integer>(Derived::HouseConfiguration, [&]() -> vb::Integer {
+        const int16_t area = CalculateSquareFt(2).value();
+        if (area > 5000) return 5;
+        if (area > 4000) return 4;
+        if (area > 3000) return 3;
+        if (area > 2000) return 2;
+        return 1;
+    });
 }
 
 int32_t clsHomeData::CalculateTotal() const

@@ -10,10 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <type_traits>
 
 // The estimate record: the answers of one house, held in the single row of [HouseData] of the
 // open house file, the house model derived from them and the 37 cost categories.
-// Writes change the row in memory only; SaveData writes it back. Every read goes to the row.
+// Writes change the row in memory only; SaveData writes it back. Every read sees the row as it
+// is now.
 class clsHomeData
 {
 public:
@@ -326,13 +329,18 @@ private:
     static QString fieldName(Field f);
 
     // While a computation runs (a cost method, the total, the house model) each field is read
-    // from the row at most once; the memory ends with the outermost computation and any write
-    // clears it, so nothing outlives the call. A cost method opens one as its first statement.
+    // from the row once and kept as its typed value for as long as the row reads the same (its
+    // recordset's row stamp, or any write through the record, ends it). Derived values (room
+    // count, square feet) last one outermost computation. A cost method opens one as its first
+    // statement; reads outside a computation go to the row every time.
     class ComputeScope
     {
     public:
-        explicit ComputeScope(const clsHomeData& r);
-        ~ComputeScope();
+        explicit ComputeScope(const clsHomeData& r) : m_r(r)
+        {
+            if (m_r.m_scopeDepth++ == 0) m_r.beginComputation();
+        }
+        ~ComputeScope() { --m_r.m_scopeDepth; }
         ComputeScope(const ComputeScope&) = delete;
         ComputeScope& operator=(const ComputeScope&) = delete;
 
@@ -340,21 +348,99 @@ private:
         const clsHomeData& m_r;
     };
     struct Slot {
-        uint32_t generation = 0;
+        uint64_t generation = 0;
         int16_t i = 0;
         float f = 0;
         bool b = false;
+        QString t;
     };
-    template <typename T, typename Convert> T readField(Field f, T Slot::*member, Convert convert) const;
+    template <typename T, typename Convert> T fetchField(Field f, T Slot::*member, Convert convert) const;
+    void beginComputation() const;
 
-    vb::Integer readInteger(Field f) const;
-    float readSingle(Field f) const;
-    bool readBoolean(Field f) const;
+    const Slot* kept(Field f) const
+    {
+        const Slot& slot = m_memo[static_cast<size_t>(f)];
+        return m_scopeDepth > 0 && slot.generation == m_rowGeneration ? &slot : nullptr;
+    }
+    vb::Integer readInteger(Field f) const
+    {
+        const Slot* slot = kept(f);
+        return slot ? vb::Integer(slot->i) : fetchInteger(f);
+    }
+    float readSingle(Field f) const
+    {
+        const Slot* slot = kept(f);
+        return slot ? slot->f : fetchSingle(f);
+    }
+    bool readBoolean(Field f) const
+    {
+        const Slot* slot = kept(f);
+        return slot ? slot->b : fetchBoolean(f);
+    }
+    // The house model and the room counts, each worked out once per outermost computation.
+    enum class Derived : size_t {
+        NumRooms,
+        SquareFt1,
+        SquareFt2,
+        SquareFt3,
+        HouseConfiguration,
+        HouseDepth,
+        BasementLength,
+        WingDepth,
+        WingLength,
+        HousePerimeter,
+        FoundationPerimeter,
+        BasementPerimeter,
+        FootingLength,
+        SlabExcavationYards,
+        CrawlExcavationYards,
+        BasementExcavationYards,
+        CountWindows,
+        CountInteriorDoors,
+        CountOpenRooms,
+        FootprintLength,                              // one per trial depth 24, 26, ..., 36
+        BasementLengthForDepth = FootprintLength + 7, // the same
+        Count = BasementLengthForDepth + 7
+    };
+    struct DerivedSlot {
+        uint64_t generation = 0;
+        double value = 0;
+    };
+    template <typename T, typename Compute> T derived(Derived which, Compute compute) const
+    {
+        DerivedSlot& slot = m_derived[static_cast<size_t>(which)];
+        if (m_scopeDepth > 0 && slot.generation == m_generation) {
+            if constexpr (std::is_same_v<T, vb::Integer>)
+                return vb::Integer(static_cast<int16_t>(slot.value));
+            else
+                return static_cast<T>(slot.value);
+        }
+        const ComputeScope scope(*this);
+        const T value = compute();
+        if constexpr (std::is_same_v<T, vb::Integer>)
+            slot.value = value.value();
+        else
+            slot.value = value;
+        slot.generation = m_generation;
+        return value;
+    }
+    // The slot of a procedure of the trial depth d, or none for a depth outside 24, 26, ..., 36.
+    static std::optional<Derived> depthSlot(Derived first, vb::Integer d)
+    {
+        const unsigned offset = static_cast<unsigned>(d.value() - 24);
+        if (offset > 12 || offset % 2 != 0) return std::nullopt;
+        return static_cast<Derived>(static_cast<size_t>(first) + offset / 2);
+    }
+
+    vb::Integer fetchInteger(Field f) const;
+    float fetchSingle(Field f) const;
+    bool fetchBoolean(Field f) const;
     QString readText(Field f) const;
     void writeInteger(Field f, vb::Integer v);
     void writeSingle(Field f, float v);
     void writeBoolean(Field f, bool v);
     void writeText(Field f, const QString& v);
+    int column(Field f) const;
     void forget() const;
     void step(const QString& text) const;
     std::unique_ptr<ado::Recordset> lookUpLocation(vb::Integer id) const;
@@ -365,9 +451,15 @@ private:
     std::unique_ptr<ado::Recordset> m_rsHouseData;
     std::unique_ptr<ado::Recordset> m_rsDatabase;
 
+    // Ordinals of the fields in the loaded [HouseData] row, -1 until first used.
+    mutable quint64 m_columnsLayout = 0;
+    mutable std::array<int, static_cast<size_t>(Field::Count)> m_columns{};
     mutable int m_scopeDepth = 0;
-    mutable uint32_t m_generation = 1;
+    // The typed field values of the row under m_rowStamp.
+    mutable ado::Recordset::RowStamp m_rowStamp;
+    mutable uint64_t m_rowGeneration = 1;
     mutable std::array<Slot, static_cast<size_t>(Field::Count)> m_memo{};
-    // NumRooms and CalculateSquareFt modes 1..3 within one computation.
-    mutable std::array<Slot, 4> m_derived{};
+    // The derived values of one outermost computation.
+    mutable uint64_t m_generation = 1;
+    mutable std::array<DerivedSlot, static_cast<size_t>(Derived::Count)> m_derived{};
 };

@@ -55,7 +55,7 @@ protected:
         g.setColorAt(1, BandLight);
         p.fillRect(rect(), g);
         p.setPen(Qt::white);
-        p.setFont(StyleFont(17, true));
+        p.setFont(StyleFont(18, true)); // the page titles' font: no font engine of its own
         const QRect text = rect().adjusted(16, 0, 0, -14);
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, forms::App::Title());
         p.setPen(QColor(0xc8, 0xd6, 0xea));
@@ -193,7 +193,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
     // Empty until there is an estimate to show.
     m_lblTotalCost = new QLabel(m_pcTotal);
     m_lblTotalCost->setObjectName(u"lblTotalCost"_s);
-    m_lblTotalCost->setFont(StyleFont(16, true));
+    m_lblTotalCost->setFont(StyleFont(18, true));
     m_lblTotalCost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblTotalCost->setStyleSheet(u"color: #0b1f4d;"_s);
     m_lblTotalCost->setGeometry(8, 4, TotalWidth - 22, 30);

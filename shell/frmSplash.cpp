@@ -35,10 +35,12 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
         l->setStyleSheet(u"color: #0b1f4d;"_s);
         return l;
     };
-    m_lblCompanyProduct = label(u"lblCompanyProduct"_s, 11, false, QRect(20, 18, 460, 24), Qt::AlignLeft);
-    m_lblProductName = label(u"lblProductName"_s, 28, true, QRect(236, 88, 250, 50), Qt::AlignRight);
+    // Only sizes that the main window and the first page use as well: each size of a font costs
+    // the start-up a font engine of its own.
+    m_lblCompanyProduct = label(u"lblCompanyProduct"_s, 12, false, QRect(20, 18, 460, 24), Qt::AlignLeft);
+    m_lblProductName = label(u"lblProductName"_s, 18, true, QRect(236, 88, 250, 50), Qt::AlignRight);
     m_lblVersion = label(u"lblVersion"_s, 12, false, QRect(236, 140, 250, 24), Qt::AlignRight);
-    m_lblCopyright = label(u"lblCopyright"_s, 8, false, QRect(20, 262, 460, 20), Qt::AlignLeft);
+    m_lblCopyright = label(u"lblCopyright"_s, 9, false, QRect(20, 262, 460, 20), Qt::AlignLeft);
 
     Form_Load();
 }

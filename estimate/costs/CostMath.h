@@ -37,9 +37,9 @@ inline vb::Integer notNegative(vb::Integer v)
     return v.value() < 0 ? vb::Integer() : v;
 }
 
-inline float notNegative(float v)
+inline double notNegative(double v)
 {
-    return v < 0.0f ? 0.0f : v;
+    return v < 0.0 ? 0.0 : v;
 }
 
 inline constexpr vb::Integer kGarageSqFtPerCar{250};

@@ -194,6 +194,6 @@ double clsHomeData::Roofing() const
     for (const RoofingRates& row : kRoofingRates) {
         if (row.hip == hip && row.pitch == pitch) rate = byGrade(row.byGrade, grade);
     }
-    const float amount = footprint * rate;
-    return static_cast<double>(amount) * LocationFactor();
+    // Not a single-precision amount: the product of the two Single values is kept in double.
+    return static_cast<double>(footprint) * rate * LocationFactor();
 }

@@ -62,8 +62,10 @@ double clsHomeData::Footings() const
 double clsHomeData::BlockWalls() const
 {
     ComputeScope scope(*this);
-    const float wallLength = notNegative(FootingLength() - BasementPerimeter());
-    return static_cast<double>(wallLength) * 3.0 * kBlockWallRate * LocationFactor();
+    // The difference of the two single-precision lengths is formed in double precision.
+    const double wallLength =
+        notNegative(static_cast<double>(FootingLength()) - static_cast<double>(BasementPerimeter()));
+    return wallLength * 3.0 * kBlockWallRate * LocationFactor();
 }
 
 double clsHomeData::BasementWalls() const

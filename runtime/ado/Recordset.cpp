@@ -7,12 +7,14 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
-#include <QRegularExpression>
+#include <QStringView>
 
 #include <sqlite3.h>
 #undef EOF
 
+#include <atomic>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace ado
@@ -58,6 +60,15 @@ ColumnClass classify(const char* declared)
     throw vb::VbError(vb::ErrNoCurrentRecord,
                       QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
                                      "Requested operation requires a current record."),
+                      kSource);
+}
+
+[[noreturn]] void outOfRange(int index)
+{
+    throw vb::VbError(vb::ErrItemNotFound,
+                      QStringLiteral("Item cannot be found in the collection corresponding to the requested "
+                                     "name or ordinal: %1.")
+                          .arg(index),
                       kSource);
 }
 
@@ -215,6 +226,93 @@ QVariant normalize(const QVariant& v, ColumnClass cls)
     return base;
 }
 
+// The words of an SQL text (runs of ASCII letters, digits and "_"), for the few key words
+// that decide whether a select is a plain one on a single table.
+class SqlWords
+{
+public:
+    explicit SqlWords(QStringView sql) : m_sql(sql)
+    {
+        qsizetype i = 0;
+        while (i < sql.size()) {
+            if (!isWordChar(sql[i])) {
+                ++i;
+                continue;
+            }
+            const qsizetype begin = i;
+            while (i < sql.size() && isWordChar(sql[i]))
+                ++i;
+            m_words.push_back({begin, i});
+        }
+    }
+
+    bool hasAny(std::initializer_list<const char*> keys) const
+    {
+        for (size_t w = 0; w < m_words.size(); ++w) {
+            for (const char* key : keys) {
+                if (is(w, key)) return true;
+            }
+        }
+        return false;
+    }
+
+    // "first" and "second" one after the other, with blanks only between them.
+    bool hasPair(const char* first, const char* second) const
+    {
+        for (size_t w = 0; w + 1 < m_words.size(); ++w) {
+            if (is(w, first) && is(w + 1, second) && blanksBetween(m_words[w].end, m_words[w + 1].begin))
+                return true;
+        }
+        return false;
+    }
+
+    // Where the column list starts after a leading "select" or "select all"; 0 when the text
+    // does not start so.
+    qsizetype selectHeadEnd() const
+    {
+        if (m_words.empty() || m_words[0].begin != 0 || !is(0, "select")) return 0;
+        qsizetype end = skipBlanks(m_words[0].end);
+        if (end == m_words[0].end) return 0;
+        if (m_words.size() > 1 && m_words[1].begin == end && is(1, "all")) {
+            const qsizetype afterAll = skipBlanks(m_words[1].end);
+            if (afterAll > m_words[1].end) end = afterAll;
+        }
+        return end;
+    }
+
+private:
+    struct Word {
+        qsizetype begin;
+        qsizetype end;
+    };
+    static bool isWordChar(QChar c)
+    {
+        const char16_t u = c.unicode();
+        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
+    }
+    static bool isBlank(QChar c)
+    {
+        const char16_t u = c.unicode();
+        return u == u' ' || (u >= u'\t' && u <= u'\r');
+    }
+    bool is(size_t w, const char* key) const
+    {
+        const Word& word = m_words[w];
+        return m_sql.mid(word.begin, word.end - word.begin)
+                   .compare(QLatin1String(key), Qt::CaseInsensitive) == 0;
+    }
+    qsizetype skipBlanks(qsizetype i) const
+    {
+        while (i < m_sql.size() && isBlank(m_sql[i]))
+            ++i;
+        return i;
+    }
+    bool blanksBetween(qsizetype from, qsizetype to) const { return to > from && skipBlanks(from) >= to; }
+
+    QStringView m_sql;
+    std::vector<Word> m_words;
+};
+
 // Text and number comparison of Find.
 struct Criterion {
     QString field;
@@ -223,20 +321,53 @@ struct Criterion {
     QString text;
 };
 
+[[noreturn]] void notFieldEqualsValue(const QString& criterion)
+{
+    throw vb::VbError(vb::ErrBadArguments,
+                      QStringLiteral("Find criterion '%1' is not of the form Field=value.").arg(criterion),
+                      kSource);
+}
+
+// Splits "Field=value" or "[Field name]=value" (blanks allowed around "="); false when it is
+// neither. A bracket that does not close a name before "=" is read as part of a plain name.
+bool splitCriterion(QStringView text, QString& field, QStringView& value)
+{
+    auto skipBlanks = [&](qsizetype i) {
+        while (i < text.size() && text[i].isSpace())
+            ++i;
+        return i;
+    };
+    // The value after "=" at i, blanks around it dropped.
+    auto valueFrom = [&](qsizetype i) {
+        i = skipBlanks(i);
+        if (i >= text.size() || text[i] != u'=') return false;
+        value = text.mid(i + 1).trimmed();
+        return true;
+    };
+    const qsizetype start = skipBlanks(0);
+    if (start < text.size() && text[start] == u'[') {
+        const qsizetype close = text.indexOf(u']', start + 1);
+        if (close > start + 1 && valueFrom(close + 1)) {
+            field = text.mid(start + 1, close - start - 1).toString();
+            return true;
+        }
+    }
+    qsizetype end = start;
+    while (end < text.size() && text[end] != u'=' && !text[end].isSpace())
+        ++end;
+    if (end == start || !valueFrom(end)) return false;
+    field = text.mid(start, end - start).toString();
+    return true;
+}
+
 Criterion parseCriterion(const QString& criterion)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*(?:\[([^\]]+)\]|([^=\s]+))\s*=\s*(.*?)\s*$)"));
-    const auto m = re.match(criterion);
-    if (!m.hasMatch())
-        throw vb::VbError(
-            vb::ErrBadArguments,
-            QStringLiteral("Find criterion '%1' is not of the form Field=value.").arg(criterion), kSource);
     Criterion c;
-    c.field = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
-    const QString value = m.captured(3);
+    QStringView value;
+    if (!splitCriterion(criterion, c.field, value)) notFieldEqualsValue(criterion);
     if (value.size() >= 2 && ((value.startsWith(u'\'') && value.endsWith(u'\'')) ||
                               (value.startsWith(u'#') && value.endsWith(u'#')))) {
-        c.text = value.mid(1, value.size() - 2);
+        c.text = value.mid(1, value.size() - 2).toString();
         c.text.replace(QStringLiteral("''"), QStringLiteral("'"));
         return c;
     }
@@ -296,6 +427,8 @@ struct Recordset::Data {
     std::vector<Row> rows;
     QString table; // source table, empty when the rows cannot be written back
     bool open = false;
+    quint64 layout = 0; // one number per load, see Recordset::layout
+    quint64 writes = 0; // field writes, new and deleted rows since the load
 
     int column(const QString& name) const
     {
@@ -345,13 +478,7 @@ void Recordset::Open(const QString& sqlText, Connection& cn, const QVariantList&
 
     // A plain single-table select is loaded with each row's rowid, so that UpdateBatch can
     // find exactly that row again, and in rowid (insertion) order unless the text orders it.
-    static const QRegularExpression notPlain(
-        QStringLiteral(R"(\b(distinct|group\s+by|union|intersect|except|having|join)\b)"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression selectHead(QStringLiteral(R"(^\s*select\s+(all\s+)?)"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression ordered(QStringLiteral(R"(\b(order\s+by|limit)\b)"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    const SqlWords words(sql);
 
     auto data = std::make_shared<Data>();
     // Reads the column descriptions from `offset` on; returns the one source table or "".
@@ -385,12 +512,13 @@ void Recordset::Open(const QString& sqlText, Connection& cn, const QVariantList&
     Statement statement;
     QString table;
     bool hasRowid = false;
-    if (!sql.contains(notPlain)) {
-        const auto head = selectHead.match(sql);
-        if (head.hasMatch()) {
-            QString rewritten =
-                sql.left(head.capturedEnd()) + QStringLiteral("_rowid_, ") + sql.mid(head.capturedEnd());
-            if (!sql.contains(ordered)) rewritten += QStringLiteral(" ORDER BY _rowid_");
+    if (!words.hasAny({"distinct", "union", "intersect", "except", "having", "join"}) &&
+        !words.hasPair("group", "by")) {
+        const qsizetype head = words.selectHeadEnd();
+        if (head > 0) {
+            QString rewritten = sql.left(head) + QStringLiteral("_rowid_, ") + sql.mid(head);
+            if (!words.hasAny({"limit"}) && !words.hasPair("order", "by"))
+                rewritten += QStringLiteral(" ORDER BY _rowid_");
             if (statement.prepare(db, rewritten) == SQLITE_OK) {
                 table = describe(statement.stmt, 1);
                 hasRowid = !table.isEmpty();
@@ -427,8 +555,10 @@ void Recordset::Open(const QString& sqlText, Connection& cn, const QVariantList&
     }
     if (count == 0) return; // a statement without result rows leaves the recordset closed
 
+    static std::atomic<quint64> loads{0};
     data->table = hasRowid ? table : QString();
     data->open = true;
+    data->layout = ++loads;
     m_data = std::move(data);
     m_cn = &cn;
     m_pos = m_data->firstVisible();
@@ -538,6 +668,7 @@ void Recordset::AddNew()
     row.values = QVariantList(m_data->columns.size());
     row.dirty.assign(size_t(m_data->columns.size()), false);
     m_data->rows.push_back(std::move(row));
+    ++m_data->writes;
     m_pos = m_data->size() - 1;
 }
 
@@ -553,6 +684,7 @@ void Recordset::Delete()
     if (!isOpen()) objectClosed();
     if (m_pos < 0 || m_pos >= m_data->size() || m_data->rows[size_t(m_pos)].deleted) noCurrentRecord();
     m_data->rows[size_t(m_pos)].deleted = true;
+    ++m_data->writes;
 }
 
 void Recordset::UpdateBatch(int affect)
@@ -669,21 +801,49 @@ bool Recordset::hasField(const QString& name) const
     return m_data && m_data->index.contains(name.toLower());
 }
 
-QVariant Recordset::Field(const QString& name) const
+quint64 Recordset::layout() const
+{
+    return isOpen() ? m_data->layout : 0;
+}
+
+Recordset::RowStamp Recordset::rowStamp() const
+{
+    if (!isOpen()) return {};
+    return {m_data->layout, m_data->writes, m_pos};
+}
+
+int Recordset::FieldIndex(const QString& name) const
 {
     if (!isOpen()) objectClosed();
-    const int col = m_data->column(name);
+    return m_data->column(name);
+}
+
+QVariant Recordset::Field(const QString& name) const
+{
+    return Field(FieldIndex(name));
+}
+
+QVariant Recordset::Field(int index) const
+{
+    if (!isOpen()) objectClosed();
+    if (index < 0 || index >= m_data->columns.size()) outOfRange(index);
     if (m_pos < 0 || m_pos >= m_data->size() || m_data->rows[size_t(m_pos)].deleted) noCurrentRecord();
-    return m_data->rows[size_t(m_pos)].values[col];
+    return m_data->rows[size_t(m_pos)].values[index];
 }
 
 void Recordset::setField(const QString& name, const QVariant& value)
 {
+    setField(FieldIndex(name), value);
+}
+
+void Recordset::setField(int col, const QVariant& value)
+{
     if (!isOpen()) objectClosed();
-    const int col = m_data->column(name);
+    if (col < 0 || col >= m_data->columns.size()) outOfRange(col);
     if (m_pos < 0 || m_pos >= m_data->size() || m_data->rows[size_t(m_pos)].deleted) noCurrentRecord();
     Data::Row& row = m_data->rows[size_t(m_pos)];
     row.values[col] = normalize(value, m_data->columns[col].cls);
+    ++m_data->writes;
     row.dirty[size_t(col)] = true;
     if (!row.isNew) row.modified = true;
 }

@@ -72,6 +72,22 @@ public:
     bool hasField(const QString& name) const;
     QVariant Field(const QString& name) const; // error 3021 at BOF/EOF, 3265 unknown name
     void setField(const QString& name, const QVariant& value);
+    // The same by ordinal: FieldIndex resolves a name once (3265 when unknown); an ordinal stays
+    // valid for as long as layout() returns the same number (it changes with every load).
+    int FieldIndex(const QString& name) const;
+    QVariant Field(int index) const;
+    void setField(int index, const QVariant& value);
+    quint64 layout() const; // 0 while closed
+
+    // Names the current row as it now reads: equal stamps mean every field reads the same value
+    // (the same load, the same row, no write to the rows in between, through any clone).
+    struct RowStamp {
+        quint64 layout = 0;
+        quint64 writes = 0;
+        int position = -1;
+        bool operator==(const RowStamp&) const = default;
+    };
+    RowStamp rowStamp() const;
 
     std::unique_ptr<Recordset> Clone() const;
 

@@ -202,3 +202,29 @@ TEST_F(HouseTest, CompleteHousesSiteCosts)
         EXPECT_EQ(hd->CalculateTotal(), vb::CLng(sumInOrder(*hd))) << "house " << i;
     }
 }
+
+// The figures follow the row wherever it changes: a write through the recordset itself or a
+// clone of it, a move off the row, a reload from the file.
+TEST_F(HouseTest, FiguresFollowTheRowAtOnce)
+{
+    furnish(*hd);
+    const int32_t before = hd->CalculateTotal();
+    ado::Recordset& rs = hd->rsHouseData();
+    rs.setField(QStringLiteral("MainFloorSqFt"), 2400);
+    const int32_t larger = hd->CalculateTotal();
+    EXPECT_GT(larger, before);
+    EXPECT_EQ(larger, vb::CLng(sumInOrder(*hd)));
+
+    const auto clone = rs.Clone();
+    clone->setField(QStringLiteral("MainFloorSqFt"), 1800);
+    EXPECT_EQ(hd->CalculateTotal(), before);
+
+    rs.MoveNext(); // past the only row
+    EXPECT_EQ(errorOf([&] { hd->CalculateTotal(); }), vb::ErrNoCurrentRecord);
+    rs.MoveFirst();
+    EXPECT_EQ(hd->CalculateTotal(), before);
+
+    hd->InitializeData(); // the file still holds the fresh house
+    EXPECT_EQ(hd->CalculateTotal(), vb::CLng(sumInOrder(*hd)));
+    EXPECT_NE(hd->CalculateTotal(), before);
+}

@@ -15,6 +15,18 @@
 #include <functional>
 #include <memory>
 
+// The two lengths of the house model that the block walls are priced from.
+class clsHomeDataProbe
+{
+public:
+    explicit clsHomeDataProbe(const clsHomeData& r) : m_r(r) {}
+    float FootingLength() const { return m_r.FootingLength(); }
+    float BasementPerimeter() const { return m_r.BasementPerimeter(); }
+
+private:
+    const clsHomeData& m_r;
+};
+
 namespace costs_test
 {
 

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 using costs_test::CostTest;
@@ -431,6 +432,69 @@ std::vector<House> houses()
 }
 // clang-format on
 
+// Worked figures of the six houses, to the last bit: the roof covering and the block walls,
+// whose products are kept in double precision from single-precision factors, and the total.
+//   Single values used: 2.66 = 2.6600000858306884765625, 4.06 = 4.0599999427795410156250,
+//   3.57 = 3.5699999332427978515625, 4.83 = 4.8299999237060546875, 3.05 = 3.0499999523162841796875,
+//   3.5 exactly; 8.05 = 8.05000019073486328125; LF 1.1 = 1.10000002384185791015625,
+//   0.95 = 0.949999988079071044921875, 1.25 exactly, 1.05 = 1.0499999523162841796875.
+// Roofing = F x rate (exact in double: 11 by 24 bits) x LF. Where single precision would round
+// F x rate (to 4256, 5887, 7068.6000976..., 8452.5, 5795) the figure differs in the fourth
+// decimal or beyond.
+// BlockWalls = (FL - BP) x 3 x 8.05 x LF with FL and BP the house model's Single lengths. Their
+// closed forms (above) give the lengths to a few units in the sixth digit; the model sums Single
+// terms depth by depth, and its Singles are given here. FL - BP is exact in double; in single
+// precision it is exact too unless FL is more than twice BP with BP > 0: in the partial basement
+// it would round 143.11598968505859375 to 143.115997314453125.
+// Total: the hand sum of the categories of the house (per-category formulas above, plain site,
+// lot 30000.5) is far enough from a half dollar to give the whole dollars exactly.
+struct Worked {
+    const char* name;
+    float footingLength;
+    float basementPerimeter;
+    double roofing;
+    double blockWalls;
+    int32_t total;
+};
+// clang-format off
+const Worked kWorked[] = {
+    // F 1600, gable 4, grade 1: 1600 x 2.66 = 4256.0001373291015625. FL = crawl perimeter
+    // 250.77005 (closed form 250.770052), no basement: 250.77005004882812 x 3 x 8.05.
+    // Hand total 128741.27.
+    {"crawl ranch", 250.77005004882812f, 0.0f, 4256.0001373291015625, 6056.0968521709729, 128741},
+    // F 1450, hip 8, grade 2: 1450 x 4.06 = 5886.99991703033447265625, x 1.1 = 6475.70004909038.
+    // FL = slab perimeter 224.885345 (closed form 224.885359). Hand total 196470.12.
+    {"slab story and a half", 224.88534545898438f, 0.0f, 6475.7000490903838, 5974.0794731510723, 196470},
+    // F 1980, gable 12, grade 3: 1980 x 3.57 = 7068.599867820739746, x 0.95 = 6715.16979016543.
+    // FL = house perimeter 194.422409, BP = 155.046143 (B 1400): 39.3762664794921875 feet.
+    // Hand total 255248.26.
+    {"two storey over a finished basement", 194.4224090576172f, 155.046142578125f,
+     6715.1697901654261, 903.39000377441516, 255248},
+    // F 1750, hip 10, grade 4: 1750 x 4.83 = 8452.49986648559570, x 1.25 = 10565.6248331069946.
+    // FL = partial-basement perimeter 243.850052 (closed form 243.850037), BP = 100.734062 (B 600):
+    // 143.11598968505859375 feet, x 3 x 8.05 x 1.25 = 4320.31404098224 (4320.31427129459 from
+    // the single-precision difference). Hand total 337853.92.
+    {"two and a half storey over a partial basement", 243.8500518798828f, 100.73406219482422f,
+     10565.624833106995, 4320.314040982239, 337854},
+    // F 1900, gable 8, grade 2: 1900 x 3.05 = 5794.99990940093994140625. FL = crawl perimeter
+    // 254.539429 (closed form 254.539436), four cars. Hand total 190775.35.
+    {"two storey with a bonus room", 254.5394287109375f, 0.0f, 5794.9999094009399, 6147.12734901777, 190775},
+    // F 1950, gable 10, grade 3: 1950 x 3.5 = 6825 exactly, x 1.05 = 7166.24967455864.
+    // FL = house perimeter 192.385712, BP = 148.257141 (B 1300): 44.128570556640625 feet.
+    // Hand total 190084.27.
+    {"ranch over a basement with a bonus room", 192.38571166992188f, 148.25714111328125f,
+     7166.2496745586395, 1118.9902035863392, 190084},
+};
+// clang-format on
+
+const Worked& workedFigures(const std::string& name)
+{
+    for (const Worked& w : kWorked) {
+        if (name == w.name) return w;
+    }
+    throw std::out_of_range(name);
+}
+
 class HouseCosts : public CostTest
 {
 };
@@ -446,6 +510,21 @@ TEST_F(HouseCosts, EveryCategoryOfEveryHouse)
             const double expected = house.expected.at(cost.name) * double(house.locationFactor);
             EXPECT_TRUE(samePrice((hd.get()->*cost.method)(), expected)) << house.name << ": " << cost.name;
         }
+    }
+}
+
+TEST_F(HouseCosts, RoofingAndBlockWallsToTheLastBit)
+{
+    for (const House& house : houses()) {
+        freshHouse();
+        house.answers(*hd);
+        hd->setLocationFactor(house.locationFactor);
+        const Worked& w = workedFigures(house.name);
+        const clsHomeDataProbe model(*hd);
+        EXPECT_EQ(model.FootingLength(), w.footingLength) << house.name;
+        EXPECT_EQ(model.BasementPerimeter(), w.basementPerimeter) << house.name;
+        EXPECT_EQ(hd->Roofing(), w.roofing) << house.name;
+        EXPECT_EQ(hd->BlockWalls(), w.blockWalls) << house.name;
     }
 }
 
@@ -484,6 +563,7 @@ TEST_F(HouseCosts, TotalOfEveryHouse)
             sum += amount;
         const double expected = sum * double(house.locationFactor) + 30000.5;
         EXPECT_NEAR(hd->CalculateTotal(), expected, 0.6) << house.name;
+        EXPECT_EQ(hd->CalculateTotal(), workedFigures(house.name).total) << house.name;
     }
 }
 

@@ -344,6 +344,43 @@ TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRow)
     EXPECT_EQ(errorOf([&] { defs->Find(QStringLiteral("Form_ID")); }), vb::ErrBadArguments);
 }
 
+// The forms of a criterion: a plain or bracketed name, blanks around "=" and the value, quoted
+// text with a doubled quote, a number; anything else is refused.
+TEST_F(RecordsetTest, FindCriterionForms)
+{
+    auto places = detached(QStringLiteral("Select * from [Locations] Order By LocationID"));
+    const struct {
+        const char* criterion;
+        int row; // -1: no match (EOF)
+    } found[] = {
+        {"LocationID=2", 1},
+        {"  LocationID  =  2  ", 1},
+        {"locationid=1", 0},
+        {"[Location Factor]=1.05", 1},
+        {" [Location Factor] = 0.95 ", 0},
+        {"City='O''Fallon'", 1},
+        {"City = 'akron'", 0},
+        {"State='Ohio'", 0},
+        {"City='Dayton'", -1},
+        {"LocationID=3", -1},
+    };
+    for (const auto& c : found) {
+        places->MoveFirst();
+        places->Find(QString::fromLatin1(c.criterion));
+        if (c.row < 0)
+            EXPECT_TRUE(places->EOF()) << c.criterion;
+        else
+            EXPECT_EQ(places->AbsolutePosition(), c.row) << c.criterion;
+    }
+    for (const char* bad :
+         {"LocationID", "=2", "LocationID=", "LocationID=two", "[Location Factor]", "", "City=Akron"}) {
+        places->MoveFirst();
+        EXPECT_EQ(errorOf([&] { places->Find(QString::fromLatin1(bad)); }), vb::ErrBadArguments) << bad;
+    }
+    places->MoveFirst();
+    EXPECT_EQ(errorOf([&] { places->Find(QStringLiteral("[Location=1")); }), vb::ErrItemNotFound);
+}
+
 TEST_F(RecordsetTest, NoCurrentRecordAndUnknownField)
 {
     Recordset rs;

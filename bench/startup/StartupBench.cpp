@@ -1,0 +1,153 @@
+// Start-up beside its floor. Runs the program and a bare Qt window of the same build in
+// interleaved pairs (the order alternating from pair to pair), each ending on its first page
+// painted, and prints the median time from the start of the process to that paint, the median
+// peak resident memory and their ratios to the floor.
+//   startup_bench [pairs] [program folder]   (default 30 and this build's program folder; the Qt
+//   platform is offscreen unless QT_QPA_PLATFORM is set)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace
+{
+
+struct Run {
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+pid_t g_child = 0;
+
+void killChild(int)
+{
+    if (g_child > 0) kill(g_child, SIGKILL);
+}
+
+// One start of program, ended by the preloaded first-paint watch on a widget of class paintOf.
+bool runOnce(const std::string& program, const std::string& paintOf, Run& run)
+{
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("LD_PRELOAD=", 0) == 0 || entry.rfind("STARTUP_FIRST_PAINT_OF=", 0) == 0) continue;
+        env.push_back(entry);
+    }
+    if (!std::getenv("QT_QPA_PLATFORM")) env.emplace_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back(std::string("LD_PRELOAD=") + FIRST_PAINT_MODULE);
+    if (!paintOf.empty()) env.push_back("STARTUP_FIRST_PAINT_OF=" + paintOf);
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return false;
+    g_child = pid;
+    alarm(20);
+    int status = 0;
+    rusage usage{};
+    const pid_t done = wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    alarm(0);
+    g_child = 0;
+    if (done != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
+    run.ms = std::chrono::duration<double, std::milli>(end - start).count();
+    run.peakMiB = double(usage.ru_maxrss) / 1024.0;
+    return true;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::string loadAverage()
+{
+    std::ifstream f("/proc/loadavg");
+    std::string a, b, c;
+    f >> a >> b >> c;
+    return a + " " + b + " " + c;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    struct sigaction onAlarm {
+    };
+    onAlarm.sa_handler = killChild;
+    sigaction(SIGALRM, &onAlarm, nullptr);
+
+    const std::string program = std::string(argc > 2 ? argv[2] : TAVIMOOR_BIN_DIR) + "/Tavimoor";
+    struct Side {
+        const char* name;
+        std::string path;
+        std::string paintOf;
+        std::vector<double> ms, mib;
+    };
+    Side floor{"floor: bare Qt window", STARTUP_FLOOR, "", {}, {}};
+    Side tavimoor{"Tavimoor: first page", program, "pages::InterviewPage", {}, {}};
+    std::vector<double> timeRatios, memoryRatios;
+
+    // One unmeasured start of each warms the file cache.
+    Run warm;
+    if (!runOnce(floor.path, floor.paintOf, warm) || !runOnce(tavimoor.path, tavimoor.paintOf, warm)) {
+        std::fprintf(stderr, "a start did not end on its first paint\n");
+        return 1;
+    }
+    const std::string loadBefore = loadAverage();
+    for (int i = 0; i < pairs; ++i) {
+        Side* order[2] = {&floor, &tavimoor};
+        if (i % 2) std::swap(order[0], order[1]);
+        Run runs[2];
+        for (int k = 0; k < 2; ++k) {
+            if (!runOnce(order[k]->path, order[k]->paintOf, runs[k])) {
+                std::fprintf(stderr, "%s did not end on its first paint\n", order[k]->name);
+                return 1;
+            }
+            order[k]->ms.push_back(runs[k].ms);
+            order[k]->mib.push_back(runs[k].peakMiB);
+        }
+        timeRatios.push_back(tavimoor.ms.back() / floor.ms.back());
+        memoryRatios.push_back(tavimoor.mib.back() / floor.mib.back());
+    }
+
+    std::printf(
+        "Start-up to the first page painted, %d interleaved pairs (load average %s before, %s after)\n",
+        pairs, loadBefore.c_str(), loadAverage().c_str());
+    std::printf("  %-24s %12s %12s %16s\n", "", "median time", "fastest", "median peak RSS");
+    for (const Side* s : {&floor, &tavimoor})
+        std::printf("  %-24s %9.2f ms %9.2f ms %12.2f MiB\n", s->name, median(s->ms),
+                    *std::min_element(s->ms.begin(), s->ms.end()), median(s->mib));
+    std::printf("  ratio to the floor: time %.2fx (median of the pairs' ratios %.2fx), peak memory %.2fx "
+                "(pairs %.2fx)\n",
+                median(tavimoor.ms) / median(floor.ms), median(timeRatios),
+                median(tavimoor.mib) / median(floor.mib), median(memoryRatios));
+    return 0;
+}
