@@ -2,6 +2,7 @@
 
 #include "runtime/forms/CommonDialog.h"
 #include "runtime/forms/ImageList.h"
+#include "runtime/forms/PictureCache.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -50,6 +51,8 @@ public:
     QLabel* lblTotalCost() const { return m_lblTotalCost; }
     forms::CommonDialog& dlgCommonDialog() { return m_dlgCommonDialog; }
     forms::ImageList& ImageList1() { return m_imageList; }
+    // The page buttons' faces, drawn once per face, size and pixel ratio for all pages.
+    forms::PictureCache& ButtonFaces() { return m_buttonFaces; }
     QString HelpFile() const { return m_helpFile; }
 
     // The area pages are shown in.
@@ -98,6 +101,7 @@ private:
     QWidget* m_pageArea = nullptr;
     forms::CommonDialog m_dlgCommonDialog;
     forms::ImageList m_imageList;
+    forms::PictureCache m_buttonFaces;
     QString m_helpFile;
     bool m_closing = false;
 };

@@ -41,9 +41,9 @@ QList<std::pair<QString, QString>> listedInControlDatabase(const QString& path)
     return rows;
 }
 
-bool samePicture(const QVariant& picture, int imageIndex)
+bool samePicture(const frmNavigation* nav, const QVariant& picture, int imageIndex)
 {
-    return picture.value<QPixmap>().toImage() == frmNavigation::ImageList1(imageIndex).toImage();
+    return picture.value<QPixmap>().toImage() == nav->ImageList1(imageIndex).toImage();
 }
 
 QStringList prompts(const forms::ScriptedMessageBoxes& boxes)
@@ -125,9 +125,9 @@ TEST_F(QuickNavTest, SectionsAreStyledByLevelAndVisits)
     };
     const Expected cases[] = {
         {11, 0x800000u, 12, true, 10, 2},   {12, 0x800000u, 12, true, 10, 1},
-        {14, 0xC00000u, 8, false, 50, 2},   {15, 0x8000000Fu, 8, false, 50, 1},
-        {16, 0xC00000u, 8, false, 75, 2},   {17, 0x8000000Fu, 8, false, 75, 1},
-        {22, 0x8000000Fu, 8, false, 75, 1},
+        {14, 0xC00000u, 8, false, 50, 2},   {15, frmNavigation::FadedColor, 8, false, 50, 1},
+        {16, 0xC00000u, 8, false, 75, 2},   {17, frmNavigation::FadedColor, 8, false, 75, 1},
+        {22, frmNavigation::FadedColor, 8, false, 75, 1},
     };
     frmNavigation* nav = openNavigation();
     EXPECT_EQ(listed(nav).size(), std::size(cases));
@@ -141,7 +141,7 @@ TEST_F(QuickNavTest, SectionsAreStyledByLevelAndVisits)
         EXPECT_EQ(b->font().pointSize(), c.fontSize);
         EXPECT_EQ(b->font().bold(), c.bold);
         EXPECT_EQ(b->property("PictureSpacing").toInt(), c.pictureSpacing);
-        EXPECT_TRUE(samePicture(b->property("Picture"), c.picture));
+        EXPECT_TRUE(samePicture(nav, b->property("Picture"), c.picture));
     }
     EXPECT_TRUE(prompts(*boxes).isEmpty()) << prompts(*boxes).join(u" | "_s).toStdString();
 }
@@ -180,7 +180,7 @@ TEST_F(QuickNavTest, NothingVisitedYetTicksNothingAndReportsNothing)
     frmNavigation* nav = openNavigation();
     ASSERT_FALSE(nav->cmdSection().isEmpty());
     for (QWidget* b : nav->cmdSection())
-        EXPECT_TRUE(samePicture(b->property("Picture"), 1)) << b->property("Tag").toString().toStdString();
+        EXPECT_TRUE(samePicture(nav, b->property("Picture"), 1)) << b->property("Tag").toString().toStdString();
     EXPECT_TRUE(prompts(*boxes).isEmpty()) << prompts(*boxes).join(u" | "_s).toStdString();
 }
 
@@ -212,7 +212,7 @@ TEST_F(QuickNavTest, ChoosingASectionJumpsThroughLoadFormAndCloses)
     frmNavigation* nav = openNavigation();
     QWidget* style = sectionFor(nav, 11);
     ASSERT_NE(style, nullptr);
-    EXPECT_TRUE(samePicture(style->property("Picture"), 1));
+    EXPECT_TRUE(samePicture(nav, style->property("Picture"), 1));
     click(style);
 
     EXPECT_EQ(g_CurrentFormID.value(), 11);
@@ -225,7 +225,7 @@ TEST_F(QuickNavTest, ChoosingASectionJumpsThroughLoadFormAndCloses)
     nav = openNavigation();
     style = sectionFor(nav, 11);
     ASSERT_NE(style, nullptr);
-    EXPECT_TRUE(samePicture(style->property("Picture"), 2));
+    EXPECT_TRUE(samePicture(nav, style->property("Picture"), 2));
     EXPECT_EQ(nav->imgCurrent()->y(), style->y());
     EXPECT_TRUE(prompts(*boxes).isEmpty()) << prompts(*boxes).join(u" | "_s).toStdString();
 }
