@@ -15,6 +15,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -386,9 +387,10 @@ void Main(const QString& commandLine)
     trap([&] { registerShellWindows(); });
     trap([&] {
         QWidget* splash = forms::Forms::instance(u"frmSplash"_s);
-        splash->show();
-        splash->repaint();
-        QCoreApplication::processEvents();
+        if (auto* window = qobject_cast<frmSplash*>(splash))
+            window->showPainted();
+        else
+            splash->show();
     });
 
     g_cnHouse = std::make_unique<ado::Connection>();
@@ -589,7 +591,8 @@ vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
             trap([&] { newName = ShowSaveDialog(u"Save"_s); });
             if (newName.isEmpty()) return 0;
             // A failed copy keeps the untitled file open; the caller must not go on as if saved.
-            if (!CopyHouseFile(g_HouseFilePath, newName, procName)) return vb::Integer(int16_t(forms::vbCancel));
+            if (!CopyHouseFile(g_HouseFilePath, newName, procName))
+                return vb::Integer(int16_t(forms::vbCancel));
             OpenHomeDatabaseFile(newName, false);
             g_HouseFilePath = newName;
         }
