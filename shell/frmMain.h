@@ -49,6 +49,7 @@ public:
     ~frmMain() override;
 
     QLabel* lblTotalCost() const { return m_lblTotalCost; }
+    QWidget* pcHelpGutter() const { return m_pcHelpGutter; }
     forms::CommonDialog& dlgCommonDialog() { return m_dlgCommonDialog; }
     forms::ImageList& ImageList1() { return m_imageList; }
     // The page buttons' faces, drawn once per face, size and pixel ratio for all pages.
@@ -79,6 +80,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+private Q_SLOTS:
+    // Not called from any menu or button.
+    void ShowQuickNavigation();
+
 private:
     void MDIForm_Load();
     void MDIForm_Resize();
@@ -98,6 +103,7 @@ private:
     QWidget* m_pcTotal = nullptr;
     QLabel* m_lblTotalCost = nullptr;
     QLabel* m_lblPayment = nullptr;
+    QWidget* m_pcHelpGutter = nullptr;
     QWidget* m_pageArea = nullptr;
     forms::CommonDialog m_dlgCommonDialog;
     forms::ImageList m_imageList;

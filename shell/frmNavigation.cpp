@@ -170,6 +170,14 @@ void registerNavigationWindow()
     forms::Forms::registerClass(u"frmNavigation"_s, [] { return new frmNavigation(g_frmMain.data()); });
 }
 
+void ShowNavigationWindow()
+{
+    QWidget* navigation = forms::Forms::instance(u"frmNavigation"_s);
+    navigation->show();
+    navigation->raise();
+    navigation->activateWindow();
+}
+
 QPixmap frmNavigation::ImageList1(int index) const
 {
     if (index != 1 && index != 2) throw vb::VbError(35600, u"Index out of bounds"_s);

@@ -12,6 +12,8 @@ class ScrllngFrm;
 // Registers the quick-navigation window with the window table under "frmNavigation".
 // Every page's Navigation button shows its one instance.
 void registerNavigationWindow();
+// Shows the one quick-navigation window modeless, making it first when it is not loaded.
+void ShowNavigationWindow();
 
 // "Quick Navigation": one button per listed section of the interview, in Sequence order,
 // styled by section level, ticked when visited; a click jumps to that page and closes.

@@ -14,6 +14,7 @@
 #include "shell/basNavigation.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
+#include "shell/frmNavigation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -163,10 +164,7 @@ void InterviewPage::showQuickNavigation(bool calc)
 {
     if (m_moves.validate && !ValidateFormData()) return;
     if (calc) CalcForm();
-    QWidget* navigation = forms::Forms::instance(QStringLiteral("frmNavigation"));
-    navigation->show();
-    navigation->raise();
-    navigation->activateWindow();
+    ShowNavigationWindow();
 }
 
 void InterviewPage::cmdBack_Click()
