@@ -149,8 +149,14 @@ void Canvas::CreateBitmap(intptr_t, int bitmapWidth, int bitmapHeight)
     requireDc(QStringLiteral("CreateBitmap"));
     m_width = std::max(0, bitmapWidth);
     m_height = std::max(0, bitmapHeight);
-    m_image = QImage(std::max(1, m_width), std::max(1, m_height), QImage::Format_RGB32);
+    m_image = QImage(std::max(1, device(m_width)), std::max(1, device(m_height)), QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(m_ratio);
     m_image.fill(Qt::black);
+}
+
+int Canvas::device(int v) const
+{
+    return m_ratio == 1.0 ? v : static_cast<int>(std::lround(v * m_ratio));
 }
 
 void Canvas::InitProperties()
@@ -186,18 +192,31 @@ void Canvas::setForeColor(com::OleColor color)
 void Canvas::plot(int x, int y, com::ColorRef color)
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
-    QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-    switch (m_drawMode) {
-    case R2_NOT:
-        row[x] = row[x] ^ 0x00FFFFFFu;
-        break;
-    case R2_XORPEN:
-        row[x] = row[x] ^ (toQRgb(color) & 0x00FFFFFFu);
-        break;
-    default:
-        row[x] = toQRgb(color);
-        break;
+    const QRgb value = toQRgb(color);
+    const int x1 = std::min(device(x + 1), m_image.width());
+    const int y1 = std::min(device(y + 1), m_image.height());
+    for (int dy = device(y); dy < y1; ++dy) {
+        QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(dy));
+        for (int dx = device(x); dx < x1; ++dx) {
+            switch (m_drawMode) {
+            case R2_NOT:
+                row[dx] = row[dx] ^ 0x00FFFFFFu;
+                break;
+            case R2_XORPEN:
+                row[dx] = row[dx] ^ (value & 0x00FFFFFFu);
+                break;
+            default:
+                row[dx] = value;
+                break;
+            }
+        }
     }
+}
+
+com::ColorRef Canvas::pixelAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+    return com::fromQColor(QColor(m_image.pixel(device(x), device(y))));
 }
 
 void Canvas::Cls()
@@ -385,19 +404,22 @@ void Canvas::FillRoundRect(int left, int top, int right, int bottom, com::OleCol
 
     // Flood fill with the brush, bounded by the outline colour.
     if (m_fillStyle != 0 || m_width <= 0) return;
-    const QRgb boundary = toQRgb(c);
-    const QRgb fill = toQRgb(m_fillColor);
+    const com::ColorRef boundary = c;
+    const com::ColorRef fill = m_fillColor;
     if (boundary == fill) return;
+    const int savedMode = m_drawMode;
+    m_drawMode = R2_COPYPEN;
     QList<QPoint> stack{QPoint(left + 2, y + 6)};
     while (!stack.isEmpty()) {
         const QPoint p = stack.takeLast();
         if (p.x() < 0 || p.y() < 0 || p.x() >= m_width || p.y() >= m_height) continue;
-        QRgb& pixel = reinterpret_cast<QRgb*>(m_image.scanLine(p.y()))[p.x()];
+        const com::ColorRef pixel = pixelAt(p.x(), p.y());
         if (pixel == boundary || pixel == fill) continue;
-        pixel = fill;
+        plot(p.x(), p.y(), fill);
         stack.append({QPoint(p.x() + 1, p.y()), QPoint(p.x() - 1, p.y()), QPoint(p.x(), p.y() + 1),
                       QPoint(p.x(), p.y() - 1)});
     }
+    m_drawMode = savedMode;
 }
 
 void Canvas::FillRectGradient(int left, int top, int right, int bottom, com::OleColor startColor,

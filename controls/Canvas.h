@@ -30,7 +30,9 @@ enum DrawModeValue : int { R2_NOT = 6, R2_XORPEN = 7, R2_COPYPEN = 13 };
 
 // Off-screen drawing surface: one image with a pen, brush and text state. Pixel rules: a line
 // leaves out its end point, a rectangle covers left..right-1 and top..bottom-1, and the focus
-// rectangle inverts a dotted frame (drawing it twice restores the pixels).
+// rectangle inverts a dotted frame (drawing it twice restores the pixels). Coordinates are
+// logical pixels; the image is made at the device pixel ratio set before CreateBitmap, so one
+// logical pixel covers ratio x ratio image pixels and text is drawn at the full resolution.
 class Canvas
 {
 public:
@@ -41,6 +43,9 @@ public:
 
     // Makes the drawing context; returns its handle (never 0).
     intptr_t CreatehDC();
+    // Device pixels per logical pixel of the bitmap CreateBitmap makes (1 unless set).
+    void setDevicePixelRatio(qreal ratio) { m_ratio = ratio > 0 ? ratio : 1.0; }
+    qreal devicePixelRatio() const { return m_ratio; }
     // Throws the object-defined error with source "CreateBitmap" without a drawing context.
     void CreateBitmap(intptr_t basedOnhDC, int bitmapWidth, int bitmapHeight);
     // Throws the object-defined error with source "Initialize" without a drawing context.
@@ -102,10 +107,14 @@ public:
     // A copy of the bitmap as a picture object.
     com::StdPicture Picture() const { return com::StdPicture(m_image); }
 
-    // One pixel through the current mix mode; outside the bitmap nothing happens.
+    // One logical pixel through the current mix mode; outside the bitmap nothing happens.
     void plot(int x, int y, com::ColorRef color);
+    // The colour of a logical pixel (its top-left image pixel); 0 outside the bitmap.
+    com::ColorRef pixelAt(int x, int y) const;
 
 private:
+    // First image pixel of a logical coordinate.
+    int device(int v) const;
     void requireDc(const QString& source) const;
     void lineWithPattern(int x1, int y1, int x2, int y2, com::ColorRef color);
 
@@ -127,6 +136,7 @@ private:
     QFont m_font;
     int m_gradientBands = 0;
     int m_patternStep = 0; // position in the dotted pen's pattern
+    qreal m_ratio = 1.0;
 };
 
 // Wrapped lines of a text as DrawTextOut lays them out: "&" removed and the next character

@@ -16,7 +16,8 @@ class ComponentRegistry;
 extern "C" {
 using LustrelCreateInstance = QWidget* (*)(QWidget* parent);
 
-// Registers "ombLustrel.Lustrel" with the given registry (the library's own when null).
+// Registers "ombLustrel.Lustrel" and its property page "ombLustrel.General" with the given
+// registry (the library's own when null).
 LUSTREL_EXPORT int32_t DllRegisterServer(com::ComponentRegistry* registry);
 LUSTREL_EXPORT int32_t DllUnregisterServer(com::ComponentRegistry* registry);
 // The creation function of a class by ProgID (UTF-8), or the class-not-available code.

@@ -158,6 +158,8 @@ Lustrel::Lustrel(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_Hover, false);
     setProperty("Tag", QString());
     resize(97, 33);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        connect(app, &QApplication::focusChanged, this, &Lustrel::onFocusChanged);
 }
 
 Lustrel::~Lustrel()
@@ -237,6 +239,7 @@ void Lustrel::setBorderColor(uint value)
 void Lustrel::setDefault(bool value)
 {
     m_default = value;
+    m_containerDefault = value;
     changed(QStringLiteral("Default"));
     updateDefaultShortcut();
     repaintNow();
@@ -554,6 +557,36 @@ void Lustrel::updateDefaultShortcut()
     }
 }
 
+bool Lustrel::ambientDisplayAsDefault() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == this) return true;
+    if (focus && focus->window() == window() && qobject_cast<const Lustrel*>(focus)) return false;
+    return m_containerDefault;
+}
+
+void Lustrel::onFocusChanged(QWidget*, QWidget* now)
+{
+    // Only moves inside this button's window change what it shows; leaving the window keeps it.
+    if (!m_userMode || !now || now->window() != window()) return;
+    if (ambientDisplayAsDefault() != m_default) AmbientChanged(QStringLiteral("DisplayAsDefault"));
+}
+
+void Lustrel::AmbientChanged(const QString& PropertyName)
+{
+    skip([&] {
+        if (PropertyName.compare(u"DisplayAsDefault", Qt::CaseInsensitive) != 0) return;
+        if (!isEnabled()) {
+            m_default = false;
+            m_containerDefault = false;
+        } else {
+            m_default = ambientDisplayAsDefault();
+        }
+        updateDefaultShortcut();
+        Redraw(m_state);
+    });
+}
+
 void Lustrel::setUserMode(bool userMode)
 {
     m_userMode = userMode;
@@ -610,6 +643,7 @@ void Lustrel::ReadProperties(const com::PropertyBag* bagPointer)
     skip([&] { m_alignment = readLong(bag, QStringLiteral("Alignment"), ombAlignCenter); });
     skip([&] {
         m_default = readBool(bag, QStringLiteral("Default"), false);
+        m_containerDefault = m_default;
         updateAccessKey();
     });
     skip([&] { m_toolTipText = readString(bag, QStringLiteral("ToolTipText"), QString()); });

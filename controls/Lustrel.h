@@ -116,6 +116,8 @@ public:
     Q_INVOKABLE void InitProperties();
     Q_INVOKABLE void ReadProperties(const com::PropertyBag* bag);
     Q_INVOKABLE void WriteProperties(com::PropertyBag* bag) const;
+    // The container's notice that an ambient property changed; only "DisplayAsDefault" counts.
+    Q_INVOKABLE void AmbientChanged(const QString& PropertyName);
 
     int Alignment() const { return m_alignment; }
     void setAlignment(int value);
@@ -188,6 +190,12 @@ public:
     bool ownToolTip() const { return m_ownToolTip; }
     // The tool-tip text the button shows now.
     QString toolTipToShow() const;
+
+    // The container's default button (set through Default by the form or its code), and its
+    // ambient DisplayAsDefault: the button with the focus is shown as default while a button has
+    // the focus in its window; otherwise the container's default button is.
+    bool containerDefault() const { return m_containerDefault; }
+    bool ambientDisplayAsDefault() const;
 
     // Ambient UserMode: false while a form designer hosts the button.
     void setUserMode(bool userMode);
@@ -267,6 +275,7 @@ private:
     void updateDefaultShortcut();
     void applyMousePointer();
     void derive3DColors();
+    void onFocusChanged(QWidget* old, QWidget* now);
     void changed(const QString& key);
     void repaintNow() { Redraw(m_state); }
     void setPictureMember(com::StdPicture& member, const QVariant& value, const QString& name);
@@ -308,6 +317,7 @@ private:
     bool m_showFocus = true;
     bool m_showDefault = true;
     bool m_default = false;
+    bool m_containerDefault = false;
     bool m_ownToolTip = false;
     bool m_rightToLeft = false;
     QString m_toolTipText;

@@ -70,7 +70,9 @@ short keyCodeOf(const QKeyEvent* e)
     return static_cast<short>(key & 0xFF);
 }
 
-constexpr int kTypedTextKept = 5; // the length of the hidden "about" word
+// The hidden word "about": typing goes on being recorded only up to one character more, which
+// is enough to tell that more than the word was typed.
+constexpr int kTypedTextKept = 6;
 
 } // namespace
 
@@ -246,10 +248,7 @@ void Lustrel::keyPressEvent(QKeyEvent* e)
     if (keyAscii == 13 && m_hasFocus && m_showFocus) {
         if (!completeClick()) return;
     }
-    if (keyAscii != 0) {
-        m_typed += QChar(static_cast<char16_t>(keyAscii));
-        if (m_typed.size() > kTypedTextKept) m_typed = m_typed.right(kTypedTextKept);
-    }
+    if (keyAscii != 0 && m_typed.size() < kTypedTextKept) m_typed += QChar(static_cast<char16_t>(keyAscii));
     e->accept();
 }
 
@@ -280,6 +279,7 @@ void Lustrel::keyReleaseEvent(QKeyEvent* e)
 void Lustrel::focusInEvent(QFocusEvent*)
 {
     m_hasFocus = true;
+    m_typed.clear();
     if (m_showFocus && !m_mousePressed && !m_spacePressed) m_state = StateHot;
     Redraw(m_state);
 }
@@ -299,6 +299,7 @@ void Lustrel::changeEvent(QEvent* e)
     case QEvent::EnabledChange:
         if (!isEnabled()) {
             m_default = false;
+            m_containerDefault = false;
             m_hasFocus = false;
             m_spacePressed = false;
             m_mousePressed = false;

@@ -60,18 +60,22 @@ void Lustrel::Redraw(int state)
     }
     Canvas canvas;
     skip([&] { canvas.CreatehDC(); });
+    // At the screen's resolution, so that text and pictures are as sharp as the widgets beside.
+    canvas.setDevicePixelRatio(devicePixelRatioF());
     skip([&] { canvas.CreateBitmap(canvas.hdc(), width(), height()); });
     skip([&] { paintBackground(canvas, state); });
     skip([&] { paintContent(canvas, state); });
     skip([&] { paintBorder(canvas, state); });
-    m_surface = canvas.image().copy(0, 0, canvas.Width(), canvas.Height());
+    m_surface = canvas.Width() > 0 && canvas.Height() > 0 ? canvas.image() : QImage();
     m_stale = false;
     update();
 }
 
 void Lustrel::paintEvent(QPaintEvent*)
 {
-    if (m_stale || m_surface.size() != size()) Redraw(m_state);
+    if (m_stale || m_surface.deviceIndependentSize().toSize() != size() ||
+        m_surface.devicePixelRatio() != devicePixelRatioF())
+        Redraw(m_state);
     if (m_surface.isNull()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface);

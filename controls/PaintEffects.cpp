@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ombLustrel
 {
@@ -42,37 +43,107 @@ QImage PaintEffects::onMaskGround(const com::StdPicture& picture, int xSrc, int 
     return ground;
 }
 
+namespace
+{
+
+// The picture's own image: a bitmap at its device pixel ratio, an icon drawn at the given one.
+QImage pictureImage(const com::StdPicture& picture, qreal ratio)
+{
+    return picture.type() == com::StdPicture::Icon ? picture.image(ratio) : picture.image();
+}
+
+// A copy in which the pixels of the mask colour are transparent.
+QImage keyedOut(QImage image, QRgb mask)
+{
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0x00FFFFFFu) == mask) row[x] = 0;
+        }
+    }
+    return image;
+}
+
+// Draws the logical area (xSrc, ySrc, width, height) of the image at (xDest, yDest), blending
+// by its alpha; the parts of the area outside the image draw nothing.
+void drawArea(QImage& dest, int xDest, int yDest, int width, int height, const QImage& image, qreal xSrc,
+              qreal ySrc)
+{
+    const qreal rs = image.devicePixelRatio();
+    const QRectF wanted(xSrc, ySrc, width, height);
+    const QRectF available = wanted & QRectF(QPointF(0, 0), image.deviceIndependentSize());
+    if (available.isEmpty()) return;
+    const QRectF target = available.translated(xDest - xSrc, yDest - ySrc);
+    const QRectF source(available.topLeft() * rs, available.size() * rs);
+    QPainter p(&dest);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, rs != dest.devicePixelRatio());
+    p.drawImage(target, image, source);
+}
+
+int toDevice(int v, qreal ratio)
+{
+    return ratio == 1.0 ? v : static_cast<int>(std::lround(v * ratio));
+}
+
+} // namespace
+
 void PaintEffects::PaintNormalStdPic(QImage& dest, int xDest, int yDest, int width, int height,
                                      const com::StdPicture& picSource, int xSrc, int ySrc) const
 {
     requirePicture(picSource);
     if (width <= 0 || height <= 0) return;
-    QPainter p(&dest);
     if (picSource.type() == com::StdPicture::Icon) {
+        QPainter p(&dest);
         picSource.icon().paint(&p, QRect(xDest, yDest, width, height));
-    } else {
-        p.drawImage(QPoint(xDest, yDest), picSource.image(), QRect(xSrc, ySrc, width, height));
+        return;
     }
+    drawArea(dest, xDest, yDest, width, height, picSource.image(), xSrc, ySrc);
 }
 
 void PaintEffects::PaintTransparentDC(QImage& dest, int xDest, int yDest, int width, int height,
                                       const QImage& src, int xSrc, int ySrc, com::OleColor clrMask) const
 {
     const QRgb mask = toQRgb(com::translateColor(clrMask)) & 0x00FFFFFFu;
-    const QImage source = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
-                              ? src
-                              : src.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        const int sy = ySrc + y;
-        const int dy = yDest + y;
+    const qreal rd = dest.devicePixelRatio();
+    QImage source = src;
+    if (source.devicePixelRatio() != rd) {
+        // Brought to the destination's resolution first.
+        source = source.scaled((source.deviceIndependentSize() * rd).toSize(), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
+        source.setDevicePixelRatio(rd);
+    }
+    const bool blend = source.hasAlphaChannel();
+    source = source.convertToFormat(blend ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const int dx0 = toDevice(xDest, rd);
+    const int dy0 = toDevice(yDest, rd);
+    const int sx0 = toDevice(xSrc, rd);
+    const int sy0 = toDevice(ySrc, rd);
+    const int w = toDevice(xDest + width, rd) - dx0;
+    const int h = toDevice(yDest + height, rd) - dy0;
+    for (int y = 0; y < h; ++y) {
+        const int sy = sy0 + y;
+        const int dy = dy0 + y;
         if (sy < 0 || sy >= source.height() || dy < 0 || dy >= dest.height()) continue;
         const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
         QRgb* out = reinterpret_cast<QRgb*>(dest.scanLine(dy));
-        for (int x = 0; x < width; ++x) {
-            const int sx = xSrc + x;
-            const int dx = xDest + x;
+        for (int x = 0; x < w; ++x) {
+            const int sx = sx0 + x;
+            const int dx = dx0 + x;
             if (sx < 0 || sx >= source.width() || dx < 0 || dx >= dest.width()) continue;
-            if ((in[sx] & 0x00FFFFFFu) != mask) out[dx] = in[sx] | 0xFF000000u;
+            const QRgb p = in[sx];
+            if ((p & 0x00FFFFFFu) == mask) continue;
+            const int a = blend ? qAlpha(p) : 255;
+            if (a == 0) continue;
+            if (a == 255) {
+                out[dx] = p | 0xFF000000u;
+                continue;
+            }
+            // A soft edge blends with what lies under it, never with the mask colour.
+            const QRgb under = out[dx];
+            auto mix = [a](int s, int d) { return (s * a + d * (255 - a) + 127) / 255; };
+            out[dx] =
+                qRgb(mix(qRed(p), qRed(under)), mix(qGreen(p), qGreen(under)), mix(qBlue(p), qBlue(under)));
         }
     }
 }
@@ -83,9 +154,11 @@ void PaintEffects::PaintTransparentStdPic(QImage& dest, int xDest, int yDest, in
 {
     requirePicture(picSource);
     if (width <= 0 || height <= 0) return;
-    const com::ColorRef mask = com::translateColor(clrMask);
-    const QImage ground = onMaskGround(picSource, xSrc, ySrc, width, height, mask);
-    PaintTransparentDC(dest, xDest, yDest, width, height, ground, 0, 0, mask);
+    const QRgb mask = toQRgb(com::translateColor(clrMask)) & 0x00FFFFFFu;
+    const QImage keyed = keyedOut(pictureImage(picSource, dest.devicePixelRatio()), mask);
+    // An icon is drawn at its natural size from the top left; the source offset is not used.
+    const bool icon = picSource.type() == com::StdPicture::Icon;
+    drawArea(dest, xDest, yDest, width, height, keyed, icon ? 0 : xSrc, icon ? 0 : ySrc);
 }
 
 void PaintEffects::PaintMonoStandardPic(const com::StdPicture& picSource, Canvas& destCanvas, int xDest,
@@ -94,28 +167,22 @@ void PaintEffects::PaintMonoStandardPic(const com::StdPicture& picSource, Canvas
 {
     requirePicture(picSource);
     if (picWidth <= 0 || picHeight <= 0) return;
-    Canvas scratch;
-    scratch.CreatehDC();
-    scratch.CreateBitmap(destCanvas.hdc(), picWidth, picHeight);
-    scratch.InitProperties();
-    scratch.setBackColor(clrMask);
-    scratch.Cls();
-    PaintTransparentStdPic(scratch.image(), 0, 0, picWidth, picHeight, picSource, 0, 0, clrMask);
+    // The figure on a clear ground at the surface's resolution: its transparent and mask-coloured
+    // pixels stay clear, its soft edges keep their coverage.
+    const qreal ratio = destCanvas.devicePixelRatio();
+    QImage figure(toDevice(picWidth, ratio), toDevice(picHeight, ratio), QImage::Format_ARGB32);
+    figure.setDevicePixelRatio(ratio);
+    figure.fill(Qt::transparent);
+    PaintTransparentStdPic(figure, 0, 0, picWidth, picHeight, picSource, 0, 0, clrMask);
 
-    // The mask colour is compared as the RGB value it stands for, system colour or not.
-    const QRgb mask = toQRgb(com::translateColor(clrMask)) & 0x00FFFFFFu;
-    const QRgb fore = toQRgb(com::translateColor(clrForeColor));
+    const QRgb fore = toQRgb(com::translateColor(clrForeColor)) & 0x00FFFFFFu;
     const bool keepMask = useMaskColor.value_or(true);
-    QImage& pixels = scratch.image();
-    for (int y = 0; y < picHeight; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-        for (int x = 0; x < picWidth; ++x) {
-            const bool transparent = keepMask && (row[x] & 0x00FFFFFFu) == mask;
-            row[x] = transparent ? (mask | 0xFF000000u) : fore;
-        }
+    for (int y = 0; y < figure.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(figure.scanLine(y));
+        for (int x = 0; x < figure.width(); ++x)
+            row[x] = fore | (keepMask ? row[x] & 0xFF000000u : 0xFF000000u);
     }
-    PaintTransparentDC(destCanvas.image(), xDest, yDest, scratch.Width(), scratch.Height(), pixels, 0, 0,
-                       clrMask);
+    PaintTransparentDC(destCanvas.image(), xDest, yDest, picWidth, picHeight, figure, 0, 0, clrMask);
 }
 
 void PaintEffects::PaintDisabledStdPic(QImage& dest, int xDest, int yDest, int width, int height,

@@ -16,6 +16,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -597,9 +598,10 @@ void Main(const QString& commandLine)
     trap([&] { registerShellWindows(); });
     trap([&] {
         QWidget* splash = forms::Forms::instance(u"frmSplash"_s);
-        splash->show();
-        splash->repaint();
-        QCoreApplication::processEvents();
+        if (auto* window = qobject_cast<frmSplash*>(splash))
+            window->showPainted();
+        else
+            splash->show();
     });
 
     g_cnHouse = std::make_unique<ado::Connection>();

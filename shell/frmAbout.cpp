@@ -79,8 +79,11 @@ void frmAbout::Form_Load()
     pictures.add(u"Style1"_s);
     pictures.add(u"Gable"_s);
     m_Image1->setPixmap(pictures.picture(u"Style1"_s));
-    m_Image2->setPixmap(
-        pictures.picture(u"Gable"_s).scaled(80, 60, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap gable = pictures.picture(u"Gable"_s);
+    QPixmap smaller =
+        gable.scaled(QSize(80, 60) * gable.devicePixelRatio(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    smaller.setDevicePixelRatio(gable.devicePixelRatio());
+    m_Image2->setPixmap(smaller);
 
     m_lbFileVersion->setText(u"File Version: "_s);
     if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);

@@ -219,6 +219,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
         m_imageList.add(key);
 
     if (!forms::Forms::isRegistered(u"frmAbout"_s)) registerShellWindows();
+    // A picture box of the design without behaviour.
+    m_pcHelpGutter = new QWidget(central);
+    m_pcHelpGutter->setObjectName(u"pcHelpGutter"_s);
+    m_pcHelpGutter->setGeometry(0, 0, 0, 0);
+
     createMenus();
     help::installContextHelp();
     resize(800, 620);
@@ -226,6 +231,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::ShowQuickNavigation()
+{
+    ShowNavigationWindow();
+}
 
 void frmMain::createMenus()
 {

@@ -2,6 +2,7 @@
 
 #include "runtime/forms/CommonDialog.h"
 #include "runtime/forms/ImageList.h"
+#include "runtime/forms/PictureCache.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -48,8 +49,11 @@ public:
     ~frmMain() override;
 
     QLabel* lblTotalCost() const { return m_lblTotalCost; }
+    QWidget* pcHelpGutter() const { return m_pcHelpGutter; }
     forms::CommonDialog& dlgCommonDialog() { return m_dlgCommonDialog; }
     forms::ImageList& ImageList1() { return m_imageList; }
+    // The page buttons' faces, drawn once per face, size and pixel ratio for all pages.
+    forms::PictureCache& ButtonFaces() { return m_buttonFaces; }
     QString HelpFile() const { return m_helpFile; }
 
     // The area pages are shown in.
@@ -78,6 +82,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+private Q_SLOTS:
+    // Not called from any menu or button.
+    void ShowQuickNavigation();
+
 private:
     void MDIForm_Load();
     void MDIForm_Resize();
@@ -97,9 +105,11 @@ private:
     QWidget* m_pcTotal = nullptr;
     QLabel* m_lblTotalCost = nullptr;
     QLabel* m_lblPayment = nullptr;
+    QWidget* m_pcHelpGutter = nullptr;
     QWidget* m_pageArea = nullptr;
     forms::CommonDialog m_dlgCommonDialog;
     forms::ImageList m_imageList;
+    forms::PictureCache m_buttonFaces;
     QString m_helpFile;
     bool m_closing = false;
 };

@@ -56,7 +56,9 @@ constexpr int ContinueBottom = 600;
 constexpr int DesignPictureSpacing = 10;
 
 constexpr uint WhiteColor = 0xFFFFFFu;
-constexpr uint FadedColor = 0x8000000Fu; // button face: the caption of an unvisited subsection fades
+// Under the pointer a section shows its caption in ShadowColor on HighlightColor.
+constexpr uint HoverBackColor = 0xF7E8D9u; // a pale blue
+constexpr uint HoverTextColor = 0x800000u;
 
 int px(int twips)
 {
@@ -120,10 +122,18 @@ void setButton(QWidget* button, const QString& name, const QVariant& value)
     }
 }
 
-QPixmap drawBox(bool ticked)
+// A pixmap of a logical size at a device pixel ratio, cleared.
+QPixmap clearPixmap(int w, int h, qreal ratio)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(QSize(static_cast<int>(std::lround(w * ratio)), static_cast<int>(std::lround(h * ratio))));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QPixmap drawBox(bool ticked, qreal ratio)
+{
+    QPixmap pixmap = clearPixmap(16, 16, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
@@ -141,10 +151,9 @@ QPixmap drawBox(bool ticked)
     return pixmap;
 }
 
-QPixmap drawMarker()
+QPixmap drawMarker(qreal ratio)
 {
-    QPixmap pixmap(14, 14);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = clearPixmap(14, 14, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -161,13 +170,19 @@ void registerNavigationWindow()
     forms::Forms::registerClass(u"frmNavigation"_s, [] { return new frmNavigation(g_frmMain.data()); });
 }
 
-QPixmap frmNavigation::ImageList1(int index)
+void ShowNavigationWindow()
 {
-    static const QPixmap noCheck = drawBox(false);
-    static const QPixmap checked = drawBox(true);
-    if (index == 1) return noCheck;
-    if (index == 2) return checked;
-    throw vb::VbError(35600, u"Index out of bounds"_s);
+    QWidget* navigation = forms::Forms::instance(u"frmNavigation"_s);
+    navigation->show();
+    navigation->raise();
+    navigation->activateWindow();
+}
+
+QPixmap frmNavigation::ImageList1(int index) const
+{
+    if (index != 1 && index != 2) throw vb::VbError(35600, u"Index out of bounds"_s);
+    const qreal ratio = devicePixelRatioF();
+    return m_imageList.picture(u"%1@%2"_s.arg(index).arg(ratio), [&] { return drawBox(index == 2, ratio); });
 }
 
 frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -187,7 +202,7 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
 
     m_imgCurrent = new QLabel(m_Picture1);
     m_imgCurrent->setObjectName(u"imgCurrent"_s);
-    m_imgCurrent->setPixmap(drawMarker());
+    m_imgCurrent->setPixmap(drawMarker(devicePixelRatioF()));
     m_imgCurrent->setAlignment(Qt::AlignCenter);
     m_imgCurrent->setGeometry(px(MarkerLeft), px(MarkerDesignTop), px(MarkerWidth), px(SectionHeight));
 
@@ -225,6 +240,8 @@ QWidget* frmNavigation::createSection(int index)
     bag.WriteProperty(u"Appearance"_s, 0, 1);
     bag.WriteProperty(u"Alignment"_s, 0, 2);
     bag.WriteProperty(u"BackColor"_s, WhiteColor);
+    bag.WriteProperty(u"HighlightColor"_s, HoverBackColor);
+    bag.WriteProperty(u"ShadowColor"_s, HoverTextColor);
     bag.WriteProperty(u"ForeColor"_s, SectionLooks[0].foreColor);
     bag.WriteProperty(u"PictureSpacing"_s, DesignPictureSpacing, 5);
     bag.WriteProperty(u"ShowFocus"_s, false, true);

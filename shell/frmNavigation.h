@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms/PictureCache.h"
+
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
@@ -10,6 +12,8 @@ class ScrllngFrm;
 // Registers the quick-navigation window with the window table under "frmNavigation".
 // Every page's Navigation button shows its one instance.
 void registerNavigationWindow();
+// Shows the one quick-navigation window modeless, making it first when it is not loaded.
+void ShowNavigationWindow();
 
 // "Quick Navigation": one button per listed section of the interview, in Sequence order,
 // styled by section level, ticked when visited; a click jumps to that page and closes.
@@ -29,8 +33,11 @@ public:
     // The control array; element 0 always exists, shown only when a section fills it.
     const QList<QWidget*>& cmdSection() const { return m_cmdSection; }
 
-    // The window's image list: 1 "NoCheck", 2 "Checked".
-    static QPixmap ImageList1(int index);
+    // The window's image list: 1 "NoCheck", 2 "Checked", drawn at the window's pixel ratio.
+    QPixmap ImageList1(int index) const;
+    // Caption colour of a section not yet visited below the first level: faint, yet at a
+    // contrast of 3.4:1 on the white list (the button-face grey would vanish on it).
+    static constexpr uint FadedColor = 0x8C8C8Cu;
     // Where the current-page marker sits when no listed section is the current page (twips).
     static constexpr int MarkerDesignTop = -600;
 
@@ -57,4 +64,5 @@ private:
     QWidget* m_cmdContinue = nullptr;
     QList<QWidget*> m_cmdSection;
     bool m_unloading = false;
+    mutable forms::PictureCache m_imageList;
 };

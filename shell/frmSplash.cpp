@@ -4,9 +4,14 @@
 #include "runtime/forms/ImageList.h"
 #include "shell/basStyleControl.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QThread>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -62,8 +67,24 @@ void frmSplash::Form_Load()
     m_Image1->setPixmap(pictures.picture(u"Style2"_s));
 }
 
+void frmSplash::showPainted()
+{
+    show();
+    raise();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::sync();
+}
+
 void frmSplash::paintEvent(QPaintEvent*)
 {
+    m_painted = true;
     QPainter p(this);
     QLinearGradient g(0, 0, 0, height());
     g.setColorAt(0, QColor(0xf7, 0xf9, 0xfc));

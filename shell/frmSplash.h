@@ -21,6 +21,11 @@ public:
     // The program's notice line.
     static QString NoticeLine();
 
+    // Shows the window and paints it at once, before the slow start-up work holds the event
+    // loop: waits (at most a moment) until the window system has mapped the window.
+    void showPainted();
+    bool isPainted() const { return m_painted; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -33,4 +38,5 @@ private:
     QLabel* m_lblVersion = nullptr;
     QLabel* m_lblProductName = nullptr;
     QLabel* m_lblCopyright = nullptr;
+    bool m_painted = false;
 };

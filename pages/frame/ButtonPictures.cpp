@@ -29,19 +29,22 @@ const Face kFaces[] = {
 
 } // namespace
 
-QPixmap buttonPicture(const QString& buttonName, QSize size)
+QPixmap buttonPicture(const QString& buttonName, QSize size, qreal devicePixelRatio)
 {
     Face face{buttonName, QString(), QColor(0x35, 0x5c, 0x9a)};
     for (const Face& f : kFaces) {
         if (f.name == buttonName) face = f;
     }
 
-    QPixmap pixmap(size);
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    QPixmap pixmap((QSizeF(size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF box = QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRect area(QPoint(0, 0), size);
+    const QRectF box = QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
     fill.setColorAt(0, face.colour.lighter(135));
     fill.setColorAt(1, face.colour);
@@ -63,7 +66,7 @@ QPixmap buttonPicture(const QString& buttonName, QSize size)
         QFont font = StyleFont(10, true);
         font.setPixelSize(qMax(9, size.height() / 2));
         p.setFont(font);
-        p.drawText(pixmap.rect(), Qt::AlignCenter, face.text);
+        p.drawText(area, Qt::AlignCenter, face.text);
     }
     return pixmap;
 }

@@ -7,7 +7,8 @@
 namespace pages
 {
 
-// The drawn face of a page button ("cmdBack", "cmdContinue", ...) at its size in pixels.
-QPixmap buttonPicture(const QString& buttonName, QSize size);
+// The drawn face of a page button ("cmdBack", "cmdContinue", ...) at its size in logical
+// pixels, drawn at the device pixel ratio.
+QPixmap buttonPicture(const QString& buttonName, QSize size, qreal devicePixelRatio = 1.0);
 
 } // namespace pages

@@ -14,6 +14,7 @@
 #include "shell/basNavigation.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
+#include "shell/frmNavigation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,19 +87,29 @@ InterviewPage::InterviewPage(const QString& className, const QString& title, But
 
 InterviewPage::~InterviewPage() = default;
 
+QPixmap InterviewPage::buttonFace(const QString& name, QSize size) const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!g_frmMain) return buttonPicture(name, size, ratio);
+    const QString key =
+        QStringLiteral("%1/%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
+    return g_frmMain->ButtonFaces().picture(key, [&] { return buttonPicture(name, size, ratio); });
+}
+
 QWidget* InterviewPage::createButton(const QString& name, int left, int width, const char* slot)
 {
     const QSize size(twips(width), twips(kButtonHeight));
+    const QPixmap face = buttonFace(name, size);
     com::PropertyBag bag;
     bag.WriteProperty(QStringLiteral("Caption"), QString());
-    bag.WriteProperty(QStringLiteral("Picture"), buttonPicture(name, size));
+    bag.WriteProperty(QStringLiteral("Picture"), face);
     if (name == QLatin1String("cmdNavigation"))
         bag.WriteProperty(QStringLiteral("ToolTipText"), QStringLiteral("Open Navigation Window"));
     QWidget* button = com::ComponentRegistry::instance().create(kProgId, this, &bag);
     // A plain stand-in for the button library takes no settings: give it the face as its icon.
     if (!com::hasMember(button, QStringLiteral("Picture"))) {
         if (auto* plain = qobject_cast<QPushButton*>(button)) {
-            plain->setIcon(QIcon(buttonPicture(name, size)));
+            plain->setIcon(QIcon(face));
             plain->setIconSize(size);
             plain->setFlat(true);
         }
@@ -153,10 +164,7 @@ void InterviewPage::showQuickNavigation(bool calc)
 {
     if (m_moves.validate && !ValidateFormData()) return;
     if (calc) CalcForm();
-    QWidget* navigation = forms::Forms::instance(QStringLiteral("frmNavigation"));
-    navigation->show();
-    navigation->raise();
-    navigation->activateWindow();
+    ShowNavigationWindow();
 }
 
 void InterviewPage::cmdBack_Click()

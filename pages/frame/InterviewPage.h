@@ -4,6 +4,7 @@
 #include "runtime/vb/Trap.h"
 
 #include <QList>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -139,6 +140,8 @@ private Q_SLOTS:
 
 private:
     QWidget* createButton(const QString& name, int left, int width, const char* slot);
+    // A button's face from the main window's shared faces (drawn here without a main window).
+    QPixmap buttonFace(const QString& name, QSize size) const;
 
     ButtonRow m_row;
     bool m_loaded = false;

@@ -30,6 +30,13 @@ void moveTop(QWidget* w, int top)
     w->move(w->x(), twips(top));
 }
 
+// Design tops of the rows the layout by floors moves (twips).
+constexpr int kSecondTop = 2160;
+constexpr int kThirdTop = 2640;
+constexpr int kTotalTop = 3240;
+constexpr int kBonusFrameTop = 3960;
+constexpr int kBonusTop = 5160;
+
 } // namespace
 
 frm01SquareFootage::frm01SquareFootage()
@@ -39,29 +46,30 @@ frm01SquareFootage::frm01SquareFootage()
                            QStringLiteral("What is the square footage of your house?"), 1440, 960, 7440, 400);
     lbData1 = addLabel(QStringLiteral("lbData1"), QStringLiteral("Main Floor"), 2160, 1680, 1800, 375, false);
     txtData1 = addTextBox(QStringLiteral("txtData1"), 4080, 1680, 1095, 4);
-    lbData2 =
-        addLabel(QStringLiteral("lbData2"), QStringLiteral("Second Floor"), 2160, 2160, 1800, 375, false);
-    txtData2 = addTextBox(QStringLiteral("txtData2"), 4080, 2160, 1095, 4);
-    lbData3 =
-        addLabel(QStringLiteral("lbData3"), QStringLiteral("Third Floor"), 2160, 2640, 1800, 375, false);
-    txtData3 = addTextBox(QStringLiteral("txtData3"), 4080, 2640, 1095, 4);
-    lbTotal = addLabel(QStringLiteral("lbTotal"), QStringLiteral("Total Square Feet"), 1680, 3240, 2340, 375,
+    lbData2 = addLabel(QStringLiteral("lbData2"), QStringLiteral("Second Floor"), 2160, kSecondTop, 1800, 375,
                        false);
+    txtData2 = addTextBox(QStringLiteral("txtData2"), 4080, kSecondTop, 1095, 4);
+    lbData3 =
+        addLabel(QStringLiteral("lbData3"), QStringLiteral("Third Floor"), 2160, kThirdTop, 1800, 375, false);
+    txtData3 = addTextBox(QStringLiteral("txtData3"), 4080, kThirdTop, 1095, 4);
+    lbTotal = addLabel(QStringLiteral("lbTotal"), QStringLiteral("Total Square Feet"), 1680, kTotalTop, 2340,
+                       375, false);
     QFont bold = lbTotal->font();
     bold.setBold(true);
     lbTotal->setFont(bold);
-    txtTotal = addTextBox(QStringLiteral("txtTotal"), 4080, 3240, 1095, 32767);
+    txtTotal = addTextBox(QStringLiteral("txtTotal"), 4080, kTotalTop, 1095, 32767);
     txtTotal->setReadOnly(true);
     txtTotal->setFocusPolicy(Qt::NoFocus);
 
-    fraBonus = addFrame(QStringLiteral("fraBonus"), 1440, 3960, 6480, 1080);
+    fraBonus = addFrame(QStringLiteral("fraBonus"), 1440, kBonusFrameTop, 6480, 1080);
     lbStatement2 =
         addLabel(QStringLiteral("lbStatement2"), QStringLiteral("Will your house have a bonus room?"), 0, 0,
                  6480, 400, true, fraBonus);
     optBonus = addOptions(QStringLiteral("optBonus"), {QStringLiteral("Yes"), QStringLiteral("No")}, fraBonus,
                           720, 540, 1200, 375, 1440, 0);
-    lbData4 = addLabel(QStringLiteral("lbData4"), QStringLiteral("Bonus Room"), 2160, 5160, 1800, 375, false);
-    txtData4 = addTextBox(QStringLiteral("txtData4"), 4080, 5160, 1095, 4);
+    lbData4 =
+        addLabel(QStringLiteral("lbData4"), QStringLiteral("Bonus Room"), 2160, kBonusTop, 1800, 375, false);
+    txtData4 = addTextBox(QStringLiteral("txtData4"), 4080, kBonusTop, 1095, 4);
 
     for (QLineEdit* box : {txtData1, txtData2, txtData3, txtData4})
         selectOnFocus(box, true);
@@ -88,9 +96,25 @@ void frm01SquareFootage::Form_Load()
         InitOptionButton(option);
 }
 
+void frm01SquareFootage::restoreDesignLayout()
+{
+    // The page stays loaded behind the welcome page; a reused page starts from its design.
+    const std::pair<QWidget*, int> rows[] = {{lbData2, kSecondTop}, {txtData2, kSecondTop},
+                                             {lbData3, kThirdTop},  {txtData3, kThirdTop},
+                                             {lbTotal, kTotalTop},  {txtTotal, kTotalTop}};
+    for (const auto& [w, top] : rows) {
+        moveTop(w, top);
+        w->hide();
+    }
+    moveTop(fraBonus, kBonusFrameTop);
+    moveTop(lbData4, kBonusTop);
+    moveTop(txtData4, kBonusTop);
+}
+
 void frm01SquareFootage::Form_Activate()
 {
     clsHomeData& home = *g_HomeData;
+    restoreDesignLayout();
     txtData1->setText(QString::number(home.MainFloorSqFt()));
     txtData2->setText(QString::number(home.SecondFloorSqFt()));
     txtData3->setText(QString::number(home.ThirdFloorSqFt()));

@@ -37,6 +37,8 @@ protected:
 private:
     void optBonus_Click(int Index);
     void updateTotal();
+    // Puts the rows that the floors move or show back at their design places, hidden.
+    void restoreDesignLayout();
 };
 
 } // namespace pages

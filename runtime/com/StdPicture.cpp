@@ -67,7 +67,7 @@ QSize StdPicture::size() const
 {
     switch (m_type) {
     case Bitmap:
-        return m_bitmap.size();
+        return m_bitmap.deviceIndependentSize().toSize();
     case Icon: {
         const QList<QSize> sizes = m_icon.availableSizes();
         return sizes.isEmpty() ? QSize(32, 32) : sizes.first();
@@ -77,14 +77,16 @@ QSize StdPicture::size() const
     }
 }
 
-QImage StdPicture::image() const
+QImage StdPicture::image(qreal devicePixelRatio) const
 {
     switch (m_type) {
     case Bitmap:
         return m_bitmap.convertToFormat(QImage::Format_ARGB32);
     case Icon: {
         const QSize s = size();
-        QImage out(s, QImage::Format_ARGB32);
+        const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+        QImage out((QSizeF(s) * ratio).toSize(), QImage::Format_ARGB32);
+        out.setDevicePixelRatio(ratio);
         out.fill(Qt::transparent);
         QPainter p(&out);
         m_icon.paint(&p, QRect(QPoint(0, 0), s));

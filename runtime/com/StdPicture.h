@@ -34,10 +34,13 @@ public:
     bool isNone() const { return m_type == None; }
     QImage bitmap() const { return m_bitmap; }
     QIcon icon() const { return m_icon; }
-    QSize size() const; // pixels; an icon's first available size, else 32 x 32
+    // Logical pixels (a bitmap made at a device pixel ratio counts its pixels divided by it); an
+    // icon's first available size, else 32 x 32.
+    QSize size() const;
 
-    // The image as drawn at its natural size on a transparent ground (ARGB32).
-    QImage image() const;
+    // The image as drawn at its natural size on a transparent ground (ARGB32); an icon is drawn
+    // at the given device pixel ratio, a bitmap keeps its own.
+    QImage image(qreal devicePixelRatio = 1.0) const;
 
     // QPixmap for a bitmap, QIcon for an icon, a null variant for none.
     QVariant toVariant() const;

@@ -4,6 +4,7 @@
 #include "runtime/vb/VbError.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -52,11 +53,14 @@ QPixmap ImageList::picture(const QString& key) const
             QSize size = renderer.defaultSize();
             if (size.isEmpty()) size = m_size.isEmpty() ? QSize(160, 120) : m_size;
             if (!m_size.isEmpty()) size.scale(m_size, Qt::KeepAspectRatio);
-            pixmap = QPixmap(size);
+            // Drawn at the screens' pixel ratio, so that the picture is sharp on a scaled screen.
+            const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+            pixmap = QPixmap((QSizeF(size) * ratio).toSize());
+            pixmap.setDevicePixelRatio(ratio);
             pixmap.fill(Qt::transparent);
             QPainter painter(&pixmap);
             painter.setRenderHint(QPainter::Antialiasing);
-            renderer.render(&painter);
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
         }
     }
     m_cache.insert(name, pixmap);

@@ -24,7 +24,8 @@ public:
     bool contains(const QString& key) const;
 
     // The picture of a listed key; throws VbError 35601 "Element not found" for any other key.
-    // A key whose file is missing or unreadable gives a null pixmap.
+    // A key whose file is missing or unreadable gives a null pixmap. The pixmap is drawn at the
+    // screens' device pixel ratio; its logical size is the drawing's size fitted as above.
     QPixmap picture(const QString& key) const;
 
     // The main window's keys.

@@ -1,4 +1,5 @@
 #include "controls/EntryPoints.h"
+#include "controls/General.h"
 #include "controls/Lustrel.h"
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/LateBound.h"
@@ -63,6 +64,24 @@ TEST(Library, ClassObjectByProgId)
     ASSERT_NE(factory, nullptr);
     std::unique_ptr<QWidget> button(factory(nullptr));
     EXPECT_NE(qobject_cast<ombLustrel::Lustrel*>(button.get()), nullptr);
+    EXPECT_EQ(DllGetClassObject("OMBLUSTREL.general", &factory), 0);
+    ASSERT_NE(factory, nullptr);
+    std::unique_ptr<QWidget> page(factory(nullptr));
+    EXPECT_NE(qobject_cast<ombLustrel::General*>(page.get()), nullptr);
     EXPECT_EQ(DllGetClassObject("ombLustrel.Other", &factory), ombLustrel::CLASS_E_CLASSNOTAVAILABLE_);
     EXPECT_EQ(factory, nullptr);
+}
+
+TEST(Library, RegistersTheButtonAndItsPropertyPage)
+{
+    com::ComponentRegistry registry;
+    EXPECT_EQ(DllRegisterServer(&registry), 0);
+    EXPECT_TRUE(registry.isRegistered(QStringLiteral("ombLustrel.Lustrel")));
+    EXPECT_TRUE(registry.isRegistered(QStringLiteral("ombLustrel.General")));
+    auto* page = registry.create(QStringLiteral("ombLustrel.General"), nullptr);
+    EXPECT_NE(qobject_cast<ombLustrel::General*>(page), nullptr);
+    delete page;
+    EXPECT_EQ(DllUnregisterServer(&registry), 0);
+    EXPECT_FALSE(registry.isRegistered(QStringLiteral("ombLustrel.General")));
+    EXPECT_FALSE(registry.isRegistered(QStringLiteral("ombLustrel.Lustrel")));
 }

@@ -55,3 +55,48 @@ TEST_F(Window, EnterClicksTheDefaultButtonUnlessAFocusedButtonTakesIt)
     EXPECT_EQ(backClicks.count(), 1);
     EXPECT_EQ(defaultClicks.count(), 1);
 }
+
+TEST_F(Window, TheDefaultFrameAndEnterFollowTheFocusAmongTheButtons)
+{
+    for (Lustrel* b : {continueButton, backButton})
+        b->resize(60, 30);
+    // The default frame is the outermost ring in the border colour.
+    auto framed = [](const Lustrel* b) {
+        const QRgb border = rgbOf(com::translateColor(b->BorderColor())) & 0xFFFFFFu;
+        return (b->surface().pixel(0, 15) & 0xFFFFFFu) == border;
+    };
+    EXPECT_TRUE(continueButton->Default());
+    EXPECT_FALSE(backButton->Default());
+
+    backButton->setFocus();
+    EXPECT_TRUE(backButton->Default());
+    EXPECT_FALSE(continueButton->Default());
+    EXPECT_TRUE(framed(backButton));
+    EXPECT_FALSE(framed(continueButton));
+    EXPECT_TRUE(continueButton->containerDefault());
+
+    // Enter in the window goes to the focused button, also when it shows no focus.
+    backButton->setShowFocus(false);
+    QSignalSpy backClicks(backButton, &Lustrel::Click);
+    QSignalSpy continueClicks(continueButton, &Lustrel::Click);
+    QTest::keyClick(backButton, Qt::Key_Return);
+    EXPECT_TRUE(backClicks.wait(500));
+    EXPECT_EQ(continueClicks.count(), 0);
+
+    // The focus leaves the buttons: the window's own default button is default again.
+    text->setFocus();
+    EXPECT_TRUE(continueButton->Default());
+    EXPECT_FALSE(backButton->Default());
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_TRUE(continueClicks.wait(500));
+    EXPECT_EQ(backClicks.count(), 1);
+}
+
+TEST_F(Window, ADisabledButtonIsNoLongerTheWindowsDefault)
+{
+    continueButton->setEnabledProperty(false);
+    backButton->setFocus();
+    text->setFocus();
+    EXPECT_FALSE(continueButton->Default());
+    EXPECT_FALSE(continueButton->containerDefault());
+}

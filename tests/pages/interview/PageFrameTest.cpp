@@ -1,9 +1,11 @@
 #include "tests/pages/interview/PageHarness.h"
 
 #include "estimate/clsHomeData.h"
+#include "pages/frame/ButtonPictures.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
 #include "shell/basGlobalVariables.h"
+#include "shell/frmMain.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,28 @@ TEST(PageFrame, ButtonsSitInOneRowAtTheirDesignPlaces)
         ASSERT_TRUE(button);
         EXPECT_EQ(button->geometry(), QRect(qRound(p.left / 15.0), 424, qRound(p.width / 15.0), 24));
     }
+}
+
+TEST(PageFrame, ButtonFacesAreDrawnOnceAtTheScreensPixelRatio)
+{
+    // A face at twice the resolution keeps its size in logical pixels.
+    const QPixmap sharp = pages::buttonPicture(QStringLiteral("cmdBack"), QSize(67, 24), 2.0);
+    EXPECT_EQ(sharp.size(), QSize(134, 48));
+    EXPECT_EQ(sharp.deviceIndependentSize().toSize(), QSize(67, 24));
+    EXPECT_EQ(pages::buttonPicture(QStringLiteral("cmdBack"), QSize(67, 24)).size(), QSize(67, 24));
+
+    // Every page shares the main window's faces: building more pages draws no new ones.
+    ASSERT_TRUE(g_frmMain);
+    showPage(12);
+    const QIcon first = control<QPushButton>(QStringLiteral("cmdBack"))->icon();
+    const qsizetype drawn = g_frmMain->ButtonFaces().count();
+    EXPECT_GE(drawn, 6);
+    for (int formId : {14, 37, 12}) {
+        showPage(formId);
+        EXPECT_EQ(g_frmMain->ButtonFaces().count(), drawn) << formId;
+    }
+    const QIcon again = control<QPushButton>(QStringLiteral("cmdBack"))->icon();
+    EXPECT_EQ(again.pixmap(QSize(67, 24)).toImage(), first.pixmap(QSize(67, 24)).toImage());
 }
 
 TEST(PageFrame, EngineShowsContinueWithItsTagAndHidesYesNo)

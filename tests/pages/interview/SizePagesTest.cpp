@@ -2,6 +2,7 @@
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,47 @@ TEST(SquareFootagePage, RowsAndBonusFrameFollowTheNumberOfFloors)
         EXPECT_TRUE(box(4)->isVisible());
         if (l.style == 3) {
             EXPECT_EQ(control(QStringLiteral("lbTotal"))->y(), control(QStringLiteral("lbData3"))->y());
+        }
+    }
+}
+
+TEST(SquareFootagePage, AReusedPageLaysItsRowsOutAgain)
+{
+    // The page stays loaded behind the welcome page and is shown again from there.
+    struct Layout {
+        int style;
+        bool second, third, total;
+        int totalTop, bonusTop, bonusRowTop; // twips
+    };
+    const Layout layouts[] = {{1, false, false, false, 3240, 2640, 3840},
+                              {4, true, true, true, 3240, 3960, 5160},
+                              {3, true, false, true, 2640, 3300, 4500},
+                              {4, true, true, true, 3240, 3960, 5160},
+                              {1, false, false, false, 3240, 2640, 3840}};
+    g_HomeData->setrmBonusRoom(true);
+    showPage(37);
+    QWidget* page = currentPage();
+    for (const Layout& l : layouts) {
+        SCOPED_TRACE(l.style);
+        LoadForm(currentPage(), vb::Integer(1));
+        processEvents();
+        g_HomeData->setStyle(l.style);
+        LoadForm(currentPage(), vb::Integer(37));
+        processEvents();
+        ASSERT_EQ(currentPage(), page);
+        EXPECT_EQ(box(2)->isVisible(), l.second);
+        EXPECT_EQ(box(3)->isVisible(), l.third);
+        EXPECT_EQ(control(QStringLiteral("lbData3"))->isVisible(), l.third);
+        EXPECT_EQ(control(QStringLiteral("txtTotal"))->isVisible(), l.total);
+        EXPECT_EQ(control(QStringLiteral("txtTotal"))->y(), qRound(l.totalTop / 15.0));
+        EXPECT_EQ(box(3)->y(), qRound(2640 / 15.0));
+        EXPECT_EQ(control(QStringLiteral("fraBonus"))->y(), qRound(l.bonusTop / 15.0));
+        EXPECT_EQ(box(4)->y(), qRound(l.bonusRowTop / 15.0));
+        // Nothing shown lies over another row.
+        const QWidget* frame = control(QStringLiteral("fraBonus"));
+        for (const char* name : {"txtData1", "txtData2", "txtData3", "txtTotal", "txtData4"}) {
+            const QWidget* w = control(QString::fromLatin1(name));
+            if (w->isVisible()) EXPECT_FALSE(frame->geometry().intersects(w->geometry())) << name;
         }
     }
 }

@@ -12,6 +12,8 @@
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 
+#include <QWindow>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
@@ -308,6 +310,17 @@ TEST(Splash, ShowsProductVersionAndNotice)
     EXPECT_EQ(splash.lblVersion()->text(), u"Version 1.0"_s);
     EXPECT_FALSE(splash.lblCompanyProduct()->text().isEmpty());
     EXPECT_TRUE(splash.lblCopyright()->text().contains(u"Copyright"_s));
+}
+
+TEST(Splash, IsPaintedBeforeStartUpGoesOn)
+{
+    frmSplash splash;
+    EXPECT_FALSE(splash.isPainted());
+    splash.showPainted();
+    // Painted without any further turn of the event loop.
+    EXPECT_TRUE(splash.isPainted());
+    ASSERT_NE(splash.windowHandle(), nullptr);
+    EXPECT_TRUE(splash.windowHandle()->isExposed());
 }
 
 } // namespace

@@ -1,18 +1,27 @@
 #include "tests/shell/quicknav/QuickNavFixture.h"
 
+#include "controls/EntryPoints.h"
+#include "controls/Lustrel.h"
+#include "runtime/com/ComponentRegistry.h"
+#include "runtime/com/OleColor.h"
 #include "runtime/forms/Forms.h"
 #include "shell/ScrllngFrm.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
+#include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollBar>
 
 #include <sqlite3.h>
+
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -41,9 +50,9 @@ QList<std::pair<QString, QString>> listedInControlDatabase(const QString& path)
     return rows;
 }
 
-bool samePicture(const QVariant& picture, int imageIndex)
+bool samePicture(const frmNavigation* nav, const QVariant& picture, int imageIndex)
 {
-    return picture.value<QPixmap>().toImage() == frmNavigation::ImageList1(imageIndex).toImage();
+    return picture.value<QPixmap>().toImage() == nav->ImageList1(imageIndex).toImage();
 }
 
 QStringList prompts(const forms::ScriptedMessageBoxes& boxes)
@@ -124,10 +133,13 @@ TEST_F(QuickNavTest, SectionsAreStyledByLevelAndVisits)
         int picture;
     };
     const Expected cases[] = {
-        {11, 0x800000u, 12, true, 10, 2},   {12, 0x800000u, 12, true, 10, 1},
-        {14, 0xC00000u, 8, false, 50, 2},   {15, 0x8000000Fu, 8, false, 50, 1},
-        {16, 0xC00000u, 8, false, 75, 2},   {17, 0x8000000Fu, 8, false, 75, 1},
-        {22, 0x8000000Fu, 8, false, 75, 1},
+        {11, 0x800000u, 12, true, 10, 2},
+        {12, 0x800000u, 12, true, 10, 1},
+        {14, 0xC00000u, 8, false, 50, 2},
+        {15, frmNavigation::FadedColor, 8, false, 50, 1},
+        {16, 0xC00000u, 8, false, 75, 2},
+        {17, frmNavigation::FadedColor, 8, false, 75, 1},
+        {22, frmNavigation::FadedColor, 8, false, 75, 1},
     };
     frmNavigation* nav = openNavigation();
     EXPECT_EQ(listed(nav).size(), std::size(cases));
@@ -141,9 +153,78 @@ TEST_F(QuickNavTest, SectionsAreStyledByLevelAndVisits)
         EXPECT_EQ(b->font().pointSize(), c.fontSize);
         EXPECT_EQ(b->font().bold(), c.bold);
         EXPECT_EQ(b->property("PictureSpacing").toInt(), c.pictureSpacing);
-        EXPECT_TRUE(samePicture(b->property("Picture"), c.picture));
+        EXPECT_TRUE(samePicture(nav, b->property("Picture"), c.picture));
     }
     EXPECT_TRUE(prompts(*boxes).isEmpty()) << prompts(*boxes).join(u" | "_s).toStdString();
+}
+
+namespace
+{
+
+// Contrast ratio of two colours as the accessibility guidelines define it.
+double luminance(QRgb c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+QRgb rgbOf(uint oleColor)
+{
+    const com::ColorRef c = com::translateColor(oleColor);
+    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+// The colour of the caption drawn on a surface: the one farthest from its ground.
+QRgb inkOf(const QImage& surface, QRgb ground)
+{
+    QRgb ink = ground;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (contrast(surface.pixel(x, y), ground) > contrast(ink, ground)) ink = surface.pixel(x, y);
+    return ink;
+}
+
+} // namespace
+
+TEST_F(QuickNavTest, FaintCaptionsStayLegibleAndTheEntryUnderThePointerReadable)
+{
+    // The real buttons for this test, the stand-in again afterwards.
+    ASSERT_EQ(DllRegisterServer(&com::ComponentRegistry::instance()), 0);
+    struct Restore {
+        ~Restore() { registerStandInButton(); }
+    } restore;
+    useVisited({14});
+    frmNavigation* nav = openNavigation();
+    const QRgb white = nav->Picture1()->palette().color(QPalette::Window).rgb();
+    auto* faint = qobject_cast<ombLustrel::Lustrel*>(sectionFor(nav, 15));
+    auto* strong = qobject_cast<ombLustrel::Lustrel*>(sectionFor(nav, 14));
+    ASSERT_NE(faint, nullptr);
+    ASSERT_NE(strong, nullptr);
+    EXPECT_EQ(faint->ForeColor(), frmNavigation::FadedColor);
+
+    // Faint: at least 3:1 on the list, and fainter than a visited entry of its level.
+    const QRgb faintInk = inkOf(faint->surface(), white);
+    EXPECT_GE(contrast(rgbOf(faint->ForeColor()), white), 3.0);
+    EXPECT_GE(contrast(faintInk, white), 3.0);
+    EXPECT_LT(contrast(faintInk, white), contrast(inkOf(strong->surface(), white), white));
+
+    // Under the pointer the entry shows its hover colours, and its caption reads well on them.
+    for (ombLustrel::Lustrel* b : {faint, strong}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(20, 10), b->mapToGlobal(QPointF(20, 10)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(b, &move);
+        ASSERT_EQ(b->state(), ombLustrel::Lustrel::StateHot);
+        const QRgb ground = b->surface().pixel(b->width() - 3, b->height() / 2);
+        EXPECT_EQ(ground, rgbOf(b->HighlightColor()));
+        EXPECT_GE(contrast(rgbOf(b->ShadowColor()), ground), 4.5);
+        EXPECT_GE(contrast(inkOf(b->surface(), ground), ground), 4.5);
+    }
 }
 
 TEST_F(QuickNavTest, PlansWithNothingToList)
@@ -180,7 +261,8 @@ TEST_F(QuickNavTest, NothingVisitedYetTicksNothingAndReportsNothing)
     frmNavigation* nav = openNavigation();
     ASSERT_FALSE(nav->cmdSection().isEmpty());
     for (QWidget* b : nav->cmdSection())
-        EXPECT_TRUE(samePicture(b->property("Picture"), 1)) << b->property("Tag").toString().toStdString();
+        EXPECT_TRUE(samePicture(nav, b->property("Picture"), 1))
+            << b->property("Tag").toString().toStdString();
     EXPECT_TRUE(prompts(*boxes).isEmpty()) << prompts(*boxes).join(u" | "_s).toStdString();
 }
 
@@ -212,7 +294,7 @@ TEST_F(QuickNavTest, ChoosingASectionJumpsThroughLoadFormAndCloses)
     frmNavigation* nav = openNavigation();
     QWidget* style = sectionFor(nav, 11);
     ASSERT_NE(style, nullptr);
-    EXPECT_TRUE(samePicture(style->property("Picture"), 1));
+    EXPECT_TRUE(samePicture(nav, style->property("Picture"), 1));
     click(style);
 
     EXPECT_EQ(g_CurrentFormID.value(), 11);
@@ -225,7 +307,7 @@ TEST_F(QuickNavTest, ChoosingASectionJumpsThroughLoadFormAndCloses)
     nav = openNavigation();
     style = sectionFor(nav, 11);
     ASSERT_NE(style, nullptr);
-    EXPECT_TRUE(samePicture(style->property("Picture"), 2));
+    EXPECT_TRUE(samePicture(nav, style->property("Picture"), 2));
     EXPECT_EQ(nav->imgCurrent()->y(), style->y());
     EXPECT_TRUE(prompts(*boxes).isEmpty()) << prompts(*boxes).join(u" | "_s).toStdString();
 }
@@ -262,6 +344,24 @@ TEST_F(QuickNavTest, ClosingTheWindowUnloadsIt)
         EXPECT_FALSE(navigationLoaded());
         EXPECT_TRUE(surface.isNull());
     }
+}
+
+TEST_F(QuickNavTest, TheMainWindowCanShowItToo)
+{
+    ASSERT_TRUE(g_frmMain);
+    EXPECT_NE(g_frmMain->findChild<QWidget*>(u"pcHelpGutter"_s), nullptr);
+    EXPECT_FALSE(navigationLoaded());
+    ASSERT_TRUE(QMetaObject::invokeMethod(g_frmMain.data(), "ShowQuickNavigation"));
+    ASSERT_TRUE(navigationLoaded());
+    auto* nav = qobject_cast<frmNavigation*>(forms::Forms::instance(u"frmNavigation"_s));
+    ASSERT_NE(nav, nullptr);
+    EXPECT_TRUE(nav->isVisible());
+    EXPECT_FALSE(nav->isModal());
+    // A second call shows the same window.
+    ASSERT_TRUE(QMetaObject::invokeMethod(g_frmMain.data(), "ShowQuickNavigation"));
+    EXPECT_EQ(forms::Forms::instance(u"frmNavigation"_s), nav);
+    click(nav->cmdContinue());
+    EXPECT_FALSE(navigationLoaded());
 }
 
 TEST_F(QuickNavTest, GoesWithTheMainWindow)
