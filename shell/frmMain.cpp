@@ -8,6 +8,7 @@
 #include "runtime/help/ContextHelp.h"
 #include "runtime/help/HelpService.h"
 #include "runtime/os/Browser.h"
+#include "runtime/report/PrintService.h"
 #include "runtime/vb/Financial.h"
 #include "runtime/vb/Format.h"
 #include "runtime/vb/Trap.h"
@@ -235,6 +236,13 @@ frmMain::~frmMain() = default;
 void frmMain::ShowQuickNavigation()
 {
     ShowNavigationWindow();
+}
+
+// The printer's page set-up; a cancel or any failure is ignored.
+void frmMain::ShowPageSetup()
+{
+    vb::Trap trap = vb::Trap::silent();
+    trap([this] { report::printService()->pageSetup(this); });
 }
 
 void frmMain::createMenus()

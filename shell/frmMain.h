@@ -85,6 +85,7 @@ protected:
 private Q_SLOTS:
     // Not called from any menu or button.
     void ShowQuickNavigation();
+    void ShowPageSetup();
 
 private:
     void MDIForm_Load();

@@ -3,6 +3,7 @@
 #include "runtime/report/ReportRenderer.h"
 
 #include <QCoreApplication>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -73,12 +74,25 @@ QPrintPreviewDialog* QtPrintService::previewWindow() const
     return m_preview;
 }
 
-bool QtPrintService::print(const Report& report, QWidget* owner)
+QPrinter& QtPrintService::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageSize(QPageSize(QPageSize::Letter));
     }
+    return *m_printer;
+}
+
+bool QtPrintService::pageSetup(QWidget* owner)
+{
+    QPageSetupDialog dialog(&printer(), owner);
+    dialog.setWindowTitle(QStringLiteral("Page Setup"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrintService::print(const Report& report, QWidget* owner)
+{
+    printer();
     prepare(*m_printer, report);
     m_printer->setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(m_printer.get(), owner);
@@ -141,13 +155,27 @@ void ScriptedPrintService::clear()
     m_calls.clear();
 }
 
-bool ScriptedPrintService::print(const Report& report, QWidget*)
+bool ScriptedPrintService::nextAnswer(Call& call)
 {
-    Call call{Call::Kind::Print, report, false, false};
     if (m_next < m_answers.size()) {
         call.printed = m_answers[m_next++];
         call.scripted = true;
     }
+    return call.printed;
+}
+
+bool ScriptedPrintService::pageSetup(QWidget*)
+{
+    Call call{Call::Kind::PageSetup, Report(), false, false};
+    const bool accepted = nextAnswer(call);
+    m_calls.push_back(call);
+    return accepted;
+}
+
+bool ScriptedPrintService::print(const Report& report, QWidget*)
+{
+    Call call{Call::Kind::Print, report, false, false};
+    nextAnswer(call);
     if (call.printed && !m_pdfPath.isEmpty()) printToPdf(report, m_pdfPath);
     m_calls.push_back(call);
     return call.printed;

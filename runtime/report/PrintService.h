@@ -26,6 +26,8 @@ public:
     // Shows the report in its preview window, modeless; a second call shows the new report
     // in the same window.
     virtual void preview(const Report& report, QWidget* owner) = 0;
+    // Shows the page set-up dialog for the printer that later prints. False when cancelled.
+    virtual bool pageSetup(QWidget* owner) = 0;
 };
 
 // Installs a service (not owned; nullptr restores the Qt one) and returns the previous one.
@@ -44,10 +46,13 @@ public:
 
     bool print(const Report& report, QWidget* owner) override;
     void preview(const Report& report, QWidget* owner) override;
+    bool pageSetup(QWidget* owner) override;
 
     QPrintPreviewDialog* previewWindow() const;
 
 private:
+    QPrinter& printer();
+
     std::unique_ptr<QPrinter> m_printer;
     QPointer<QPrintPreviewDialog> m_preview;
     std::shared_ptr<Report> m_previewed;
@@ -60,7 +65,7 @@ class ScriptedPrintService : public PrintService
 {
 public:
     struct Call {
-        enum class Kind { Print, Preview };
+        enum class Kind { Print, Preview, PageSetup };
         Kind kind = Kind::Print;
         Report report;
         bool printed = false;
@@ -81,8 +86,11 @@ public:
 
     bool print(const Report& report, QWidget* owner) override;
     void preview(const Report& report, QWidget* owner) override;
+    bool pageSetup(QWidget* owner) override;
 
 private:
+    bool nextAnswer(Call& call);
+
     std::vector<bool> m_answers;
     size_t m_next = 0;
     QString m_pdfPath;

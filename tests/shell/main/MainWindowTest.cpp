@@ -4,6 +4,7 @@
 #include "runtime/help/HelpService.h"
 #include "runtime/os/Browser.h"
 #include "runtime/os/Programs.h"
+#include "runtime/report/PrintService.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
@@ -218,6 +219,19 @@ TEST_F(MainWindow, PrintItemsNeedAPageAndTheReport)
     action("mnuFilePrint")->trigger();
     action("mnuFilePrintPreview")->trigger();
     EXPECT_EQ(calls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(MainWindow, PageSetupGoesToThePrinterAndIgnoresACancel)
+{
+    report::ScriptedPrintService printing;
+    printing.cancel().accept();
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(QMetaObject::invokeMethod(window, "ShowPageSetup"));
+    ASSERT_EQ(printing.calls().size(), 2u);
+    for (const auto& call : printing.calls())
+        EXPECT_EQ(call.kind, report::ScriptedPrintService::Call::Kind::PageSetup);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(boxes.calls().empty());
 }
 
 TEST_F(MainWindow, InitFormCentresThePageAtTheTop)
