@@ -31,14 +31,22 @@ void PaintEffects::requirePicture(const com::StdPicture& picture)
 QImage PaintEffects::onMaskGround(const com::StdPicture& picture, int xSrc, int ySrc, int width, int height,
                                   com::ColorRef mask)
 {
+    // Soft edges are made hard first (covered at least half: the picture's colour, else the mask
+    // colour), so that no pixel of the ground is a blend with the mask colour.
+    QImage image = picture.image().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = qAlpha(row[x]) >= 128 ? (row[x] | 0xFF000000u) : 0u;
+    }
     QImage ground(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
     ground.fill(toQRgb(mask));
     QPainter p(&ground);
     if (picture.type() == com::StdPicture::Icon) {
         // An icon is drawn at its natural size from the top left; the source offset is not used.
-        p.drawImage(0, 0, picture.image());
+        p.drawImage(0, 0, image);
     } else {
-        p.drawImage(QPoint(0, 0), picture.image(), QRect(xSrc, ySrc, width, height));
+        p.drawImage(QPoint(0, 0), image, QRect(xSrc, ySrc, width, height));
     }
     return ground;
 }
@@ -231,7 +239,10 @@ void PaintEffects::PaintBlurredStandardPic(const com::StdPicture& picSource, Can
     const QRgb maskRgb = toQRgb(mask) & 0x00FFFFFFu;
     QImage figure(w2, h2, QImage::Format_RGB32);
     figure.fill(toQRgb(mask));
-    PaintTransparentStdPic(figure, smoothness, smoothness, picWidth, picHeight, picSource, 0, 0, clrMask);
+    {
+        QPainter p(&figure);
+        p.drawImage(smoothness, smoothness, onMaskGround(picSource, 0, 0, picWidth, picHeight, mask));
+    }
 
     // Shadow: the background under the destination area where the picture is transparent,
     // the shadow colour elsewhere; then softened smoothness times by a 3 x 3 average.

@@ -69,6 +69,21 @@ TEST(SoftEdges, TransparentPaintingBlendsWithTheGroundNotTheMaskColour)
     EXPECT_GT(t.figure, 0);
 }
 
+TEST(SoftEdges, EmbossedAndShadowedLooksShowNoMaskColourEither)
+{
+    const com::StdPicture disc(softDisc(20));
+    const PaintEffects effects;
+    Canvas canvas;
+    canvas.CreatehDC();
+    canvas.CreateBitmap(canvas.hdc(), 40, 40);
+    canvas.InitProperties();
+    canvas.setBackColor(0xFFFFFFu);
+    canvas.Cls();
+    effects.PaintDisabledStdPic(canvas.image(), 0, 0, 20, 20, disc, 0, 0, kCyanMask, 0xFFFFFFu, 0x808080u);
+    effects.PaintBlurredStandardPic(disc, canvas, 20, 20, 18, 18, 1, kCyanMask, 0x808080u, true);
+    EXPECT_EQ(tally(canvas.image(), QRect(0, 0, 40, 40)).cyanTinted, 0);
+}
+
 TEST(SoftEdges, ButtonsShowNoFringeInAnyLook)
 {
     struct Case {
