@@ -57,6 +57,7 @@ void frm01LotSize::Form_Activate()
     lbData1->show();
     txtData1->show();
     txtData1->setText(vb::CStr(g_HomeData->LotSize()));
+    txtData1->setCursorPosition(0); // the first focus selects the whole entry
     focusCurrent(QStringLiteral("txtData1"));
 }
 

@@ -76,6 +76,7 @@ void frm01SidewalksReq::Form_Activate()
     fraSidewalk->show();
     // The width goes in first: the Yes below stores it.
     txtData1->setText(vb::CStr(home.LotWidth()));
+    txtData1->setCursorPosition(0); // the first focus selects the whole entry
     if (home.SidewalksRequired()) {
         optSidewalk[0]->setChecked(true);
         optSidewalk[0]->setFocus();

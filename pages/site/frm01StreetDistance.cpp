@@ -34,6 +34,7 @@ void frm01StreetDistance::Form_Load()
 void frm01StreetDistance::Form_Activate()
 {
     txtData1->setText(vb::CStr(g_HomeData->DistanceToStreet()));
+    txtData1->setCursorPosition(0); // the first focus selects the whole entry
     lbData1->show();
     txtData1->show();
     focusCurrent(QStringLiteral("txtData1"));
