@@ -141,7 +141,7 @@ frm10Payments::frm10Payments()
 
 void frm10Payments::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
 }
 
 void frm10Payments::Form_Activate()

@@ -47,7 +47,7 @@ frm10Summary::frm10Summary() : InterviewPage(QStringLiteral("frm10Summary"), QSt
 
 void frm10Summary::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
 }
 
 void frm10Summary::Form_Activate()

@@ -65,7 +65,7 @@ frm10Totals::frm10Totals() : InterviewPage(QStringLiteral("frm10Totals"), QStrin
 
 void frm10Totals::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
 }
 
 void frm10Totals::Form_Activate()

@@ -119,9 +119,9 @@ QFrame* frm01Exterior::addQuestionFrame(const QString& frameName, int top, const
 
 void frm01Exterior::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
     for (QLabel* label : {lbStatement4, lbStatement2, lbStatement3})
-        InitLabel(label, 2);
+        InitLabel(label, QuestionLabel);
     for (QLabel* label : {lbData3, lbData1, lbData2})
         InitLabel(label, DataLabel);
     for (QComboBox* list : {cmbPrimary, cmbBrick, cmbSecondary})

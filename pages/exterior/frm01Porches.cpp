@@ -32,9 +32,9 @@ frm01Porches::frm01Porches() : InterviewPage(QStringLiteral("frm01Porches"), QSt
 
 void frm01Porches::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(lbIntro, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(lbIntro, StatementLabel);
     InitLabel(lbData1, DataLabel);
     InitLabel(lbData2, DataLabel);
     for (QLineEdit* box : {txtData1, txtData2}) {

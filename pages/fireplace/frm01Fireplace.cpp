@@ -21,11 +21,11 @@ frm01Fireplace::frm01Fireplace()
 
 void frm01Fireplace::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
     lbStatement->setText(
         QStringLiteral("Many new homes include the comfort and charm of a fireplace. \r\n\r\n"
                        "Do you want a fireplace?"));
-    InitLabel(lbStatement, 3);
+    InitLabel(lbStatement, StatementLabel);
 }
 
 void frm01Fireplace::Form_Activate()

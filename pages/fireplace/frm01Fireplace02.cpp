@@ -34,9 +34,9 @@ frm01Fireplace02::frm01Fireplace02()
 
 void frm01Fireplace02::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(Label1, 2);
-    InitLabel(Label2, 2);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(Label1, QuestionLabel);
+    InitLabel(Label2, QuestionLabel);
     for (const auto* group : {&optStyle, &optChase})
         for (QRadioButton* option : *group)
             InitOptionButton(option);

@@ -39,8 +39,8 @@ frm01Fireplace03::frm01Fireplace03()
 
 void frm01Fireplace03::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(Label1, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(Label1, StatementLabel);
     for (QRadioButton* option : optStyle)
         InitOptionButton(option);
 }

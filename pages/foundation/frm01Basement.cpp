@@ -23,9 +23,9 @@ void frm01Basement::Form_Load()
     lbStatement->setText(QStringLiteral(
         "You can not always put a basement in your house.  Some factors that could prevent you "
         "from being able to put in a basement are water table levels and rock formations."));
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(lbStatement2, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(lbStatement2, StatementLabel);
 }
 
 void frm01Basement::Form_Activate()

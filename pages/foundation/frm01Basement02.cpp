@@ -43,9 +43,9 @@ void frm01Basement02::Form_Load()
     lbStatement1->setText(QStringLiteral("Full basements are under ALL the living area on the main floor.  "
                                          "If any rooms are built over a crawl "
                                          "foundation, then it would be considered a partial basement."));
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(lbStatement1, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(lbStatement1, StatementLabel);
     for (QRadioButton* option : optBasement)
         InitOptionButton(option);
     InitTextBox(txtData1);

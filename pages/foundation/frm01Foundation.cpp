@@ -34,8 +34,8 @@ frm01Foundation::frm01Foundation()
 
 void frm01Foundation::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
     for (QRadioButton* option : optFoundation)
         InitOptionButton(option);
 }

@@ -136,7 +136,7 @@ void InterviewPage::load()
 
 void InterviewPage::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
 }
 
 void InterviewPage::CalcForm()

@@ -32,8 +32,8 @@ CeilingHeightPage::CeilingHeightPage(const QString& className, const QString& ti
 
 void CeilingHeightPage::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
     for (QRadioButton* option : optHeight)
         InitOptionButton(option);
 }

@@ -57,9 +57,9 @@ void frm01DefaultGrade::Form_Load()
         "Quality choices here will effect construction costs of the entire house.  Some of the "
         "costs that are adjusted based on quality selection are floor coverings, cabinets, and "
         "appliances."));
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(lbStatement1, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(lbStatement1, StatementLabel);
     for (QRadioButton* option : optGrade)
         InitOptionButton(option);
 }

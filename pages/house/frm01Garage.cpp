@@ -32,9 +32,9 @@ frm01Garage::frm01Garage() : InterviewPage(QStringLiteral("frm01Garage"), QStrin
 
 void frm01Garage::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(Label1, 2);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(Label1, QuestionLabel);
     InitLabel(lbData1, DataLabel);
     InitComboBox(cmbGarageBays);
     for (QRadioButton* option : optOpeners)

@@ -32,8 +32,8 @@ frm01HouseType::frm01HouseType()
 
 void frm01HouseType::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
 }
 
 void frm01HouseType::Form_Activate()

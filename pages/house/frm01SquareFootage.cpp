@@ -82,9 +82,9 @@ frm01SquareFootage::frm01SquareFootage()
 
 void frm01SquareFootage::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(lbStatement2, 2);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(lbStatement2, QuestionLabel);
     const std::pair<QLabel*, QLineEdit*> rows[] = {
         {lbData1, txtData1}, {lbData2, txtData2}, {lbData3, txtData3}, {lbData4, txtData4}};
     for (const auto& [label, box] : rows) {

@@ -75,8 +75,8 @@ CodeOptionsPage::CodeOptionsPage(const QString& className, const QString& title,
 
 void CodeOptionsPage::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
     for (QRadioButton* option : m_options)
         InitOptionButton(option);
 }

@@ -41,9 +41,9 @@ frm01FinishRooms::frm01FinishRooms()
 
 void frm01FinishRooms::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
     for (QLabel* label : {Label1, Label2, Label3})
-        InitLabel(label, 2);
+        InitLabel(label, QuestionLabel);
     for (const auto* group : {&optGarage, &optBasement, &optBonusRoom})
         for (QRadioButton* option : *group)
             InitOptionButton(option);

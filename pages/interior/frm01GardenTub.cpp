@@ -31,7 +31,7 @@ frm01GardenTub::frm01GardenTub()
 void frm01GardenTub::Form_Load()
 {
     // Only the title is restyled; the statements keep their design font.
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
     for (QRadioButton* option : optTub)
         InitOptionButton(option);
 }

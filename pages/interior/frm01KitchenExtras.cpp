@@ -34,11 +34,11 @@ frm01KitchenExtras::frm01KitchenExtras()
 
 void frm01KitchenExtras::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
     lbIntro->setText(QStringLiteral("Many modern kitchens include an additional bar or island."));
-    InitLabel(lbIntro, 3);
-    InitLabel(lbStatement1, 3);
-    InitLabel(lbStatement2, 2);
+    InitLabel(lbIntro, StatementLabel);
+    InitLabel(lbStatement1, StatementLabel);
+    InitLabel(lbStatement2, QuestionLabel);
     for (const auto* group : {&optIsland, &optBar})
         for (QRadioButton* option : *group)
             InitOptionButton(option);

@@ -21,8 +21,8 @@ frmTemplate::frmTemplate() : InterviewPage(QStringLiteral("frmTemplate"), QStrin
 
 void frmTemplate::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
     InitLabel(lbData1, DataLabel);
     InitTextBox(txtData1);
 }

@@ -28,8 +28,8 @@ RoofPage::RoofPage(const QString& className, const QString& title, const QString
 
 void RoofPage::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
     for (QRadioButton* option : optRoof)
         InitOptionButton(option);
 }

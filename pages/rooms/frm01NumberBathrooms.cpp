@@ -28,8 +28,8 @@ frm01NumberBathrooms::frm01NumberBathrooms()
 
 void frm01NumberBathrooms::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
     InitLabel(lbFullBath, DataLabel);
     InitLabel(lbHalfBath, DataLabel);
     InitComboBox(cmbFullBath);

@@ -24,8 +24,8 @@ frm01NumberBedrooms::frm01NumberBedrooms()
 
 void frm01NumberBedrooms::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 2);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, QuestionLabel);
     InitLabel(lbData1, DataLabel);
     InitComboBox(cmbBedrooms);
 }

@@ -59,8 +59,8 @@ frm01OtherRooms::frm01OtherRooms()
 
 void frm01OtherRooms::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
 }
 
 void frm01OtherRooms::Form_Activate()

@@ -22,12 +22,12 @@ frm01LotPrice::frm01LotPrice() : InterviewPage(QStringLiteral("frm01LotPrice"), 
 
 void frm01LotPrice::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
+    InitLabel(lbPageTitle, PageTitleLabel);
     lbStatement->setText(QStringLiteral(
         "If you want the cost of the lot to be included in the home cost, enter it here.\r\n\r\n"
         "Note: If you are trying to compare builders prices, lot costs are often included in the "
         "estimate.  You may need to ask the builder for the cost of the lot."));
-    InitLabel(lbStatement, 3);
+    InitLabel(lbStatement, StatementLabel);
     InitLabel(lbData1, DataLabel);
     InitTextBox(txtData1);
     InstallKeyFilter(txtData1, FilterNumericKey);

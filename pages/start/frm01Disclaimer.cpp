@@ -30,8 +30,8 @@ void frm01Disclaimer::Form_Load()
     Label2->setText(QStringLiteral(
         "This should be used just to give a ballpark estimate for budgetary purposes and should not "
         "be used to replace builder estimates."));
-    InitLabel(lbPageTitle, 1);
-    InitLabel(Label1, 3);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(Label1, StatementLabel);
 }
 
 void frm01Disclaimer::Form_Activate()

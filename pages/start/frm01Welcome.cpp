@@ -28,8 +28,8 @@ void frm01Welcome::Form_Load()
         "Our intuitive interview guides you through all phases of preparing an estimate for the "
         "construction of your new home.  Just answer the questions and we will do the calculations "
         "for you!"));
-    InitLabel(lbPageTitle, 1);
-    InitLabel(Label2, 2);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(Label2, QuestionLabel);
     // The page's own picture, from the folder of the main window's pictures.
     const QString folder =
         g_frmMain ? g_frmMain->ImageList1().folder() : forms::App::Path() + QStringLiteral("/pictures");

@@ -40,9 +40,9 @@ frm01HeatType::frm01HeatType() : InterviewPage(QStringLiteral("frm01HeatType"), 
 
 void frm01HeatType::Form_Load()
 {
-    InitLabel(lbPageTitle, 1);
-    InitLabel(lbStatement, 3);
-    InitLabel(Label1, 2);
+    InitLabel(lbPageTitle, PageTitleLabel);
+    InitLabel(lbStatement, StatementLabel);
+    InitLabel(Label1, QuestionLabel);
     for (QRadioButton* option : optHVAC)
         InitOptionButton(option);
     for (QRadioButton* option : optAC)
