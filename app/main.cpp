@@ -1,5 +1,6 @@
 #include "pages/registerPages.h"
 #include "results/basReporting.h"
+#include "results/registerResults.h"
 #include "shell/ProgramServices.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     ProgramServices program;
     if (!program.loadButtonLibrary()) return 1;
     pages::registerPages();
+    results::registerResults();
 
     program.start(&results::ShowOverviewReport);
     return QApplication::exec();

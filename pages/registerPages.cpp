@@ -36,7 +36,6 @@
 #include "pages/systems/frm01SewerType.h"
 #include "pages/systems/frm01WaterType.h"
 
-#include "results/registerResults.h"
 #include "runtime/forms/Forms.h"
 
 namespace pages
@@ -100,7 +99,6 @@ void registerPages()
     };
     for (const Page& page : pages)
         forms::Forms::registerClass(QString::fromUtf16(page.className), page.make);
-    results::registerResults();
 }
 
 } // namespace pages

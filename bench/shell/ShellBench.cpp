@@ -11,6 +11,7 @@
 #include "shell/basNavigation.h"
 
 #include "pages/registerPages.h"
+#include "results/registerResults.h"
 
 #include <benchmark/benchmark.h>
 
@@ -74,6 +75,7 @@ Program& program()
             registry.registerClass(u"ombLustrel.Lustrel"_s,
                                    [](QWidget* parent) -> QWidget* { return new BenchButton(parent); });
         pages::registerPages();
+        results::registerResults();
         prog->house = prog->dir.filePath(u"bench.tvm"_s);
         QFile::copy(prog->dir.filePath(u"Tmplt.cfg"_s), prog->house);
         QFile::setPermissions(prog->house, QFile::ReadOwner | QFile::WriteOwner);

@@ -5,6 +5,7 @@
 #include "estimate/clsHomeData.h"
 #include "pages/registerPages.h"
 #include "results/basReporting.h"
+#include "results/registerResults.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
@@ -174,6 +175,7 @@ int main(int argc, char* argv[])
     PicturedModals modals(shots);
     if (!services.loadButtonLibrary()) return 1;
     pages::registerPages();
+    results::registerResults();
 
     services.start(&results::ShowOverviewReport, house);
     settle();

@@ -1,6 +1,7 @@
 #include "tests/pages/interview/PageHarness.h"
 
 #include "pages/registerPages.h"
+#include "results/registerResults.h"
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/App.h"
@@ -85,6 +86,7 @@ public:
             registry.registerClass(progId,
                                    [](QWidget* parent) -> QWidget* { return new StandInButton(parent); });
         pages::registerPages();
+        results::registerResults();
 
         forms::App::setPath(QStringLiteral(TAVIMOOR_BIN_DIR));
         p.dir = new QTemporaryDir;

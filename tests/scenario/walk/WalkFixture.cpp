@@ -2,6 +2,7 @@
 
 #include "pages/registerPages.h"
 #include "results/basReporting.h"
+#include "results/registerResults.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
@@ -74,6 +75,7 @@ void WalkTest::SetUpTestSuite()
     forms::ScriptedMessageBoxes failure;
     ASSERT_TRUE(g_services->loadButtonLibrary());
     pages::registerPages();
+    results::registerResults();
 }
 
 void WalkTest::TearDownTestSuite()
