@@ -3,6 +3,9 @@ include(GoogleTest)
 # Warnings and strict Qt defines for a target of ours.
 function(tavimoor_target target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(TAVIMOOR_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   target_compile_definitions(${target} PRIVATE QT_NO_FOREACH QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(TAVIMOOR_ASAN)
@@ -21,16 +24,14 @@ function(tavimoor_library name)
 endfunction()
 
 # One GoogleTest executable: tavimoor_test(name SOURCES ... LIBS ... [GUI])
-# GUI tests run on Qt's offscreen platform. TAVIMOOR_TEST_DATA and
-# TAVIMOOR_BIN_DIR tell a test where its fixtures and the program folder are.
+# GUI tests run on Qt's offscreen platform. TAVIMOOR_BIN_DIR tells a test where the
+# program folder is.
 function(tavimoor_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   tavimoor_target(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE
-    TAVIMOOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/fixtures"
-    TAVIMOOR_BIN_DIR="${TAVIMOOR_BIN_DIR}")
+  target_compile_definitions(${name} PRIVATE TAVIMOOR_BIN_DIR="${TAVIMOOR_BIN_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set(env "")
   if(ARG_GUI)

@@ -58,7 +58,9 @@ TEST(FinishRoomsPage, QuestionsFollowFoundationAndBonusRoomWithoutGaps)
         EXPECT_EQ(twipsTop("fraGarage"), 960);
         EXPECT_EQ(control(QStringLiteral("fraBasement"))->isVisible(), l.basementShown);
         EXPECT_EQ(control(QStringLiteral("fraBonusRoom"))->isVisible(), l.bonusShown);
-        if (l.bonusShown) EXPECT_EQ(twipsTop("fraBonusRoom"), l.bonusTop);
+        if (l.bonusShown) {
+            EXPECT_EQ(twipsTop("fraBonusRoom"), l.bonusTop);
+        }
         EXPECT_TRUE(option("optGarage", 0)->isChecked());
         EXPECT_EQ(currentPage()->window()->focusWidget(), option("optGarage", 0));
     }
@@ -152,8 +154,9 @@ TEST(CodeOptionPages, StoredCodeSelectsItsOptionAndACodeOutsideSelectsNothing)
             EXPECT_TRUE(option(c.group, i)->isVisible());
             EXPECT_EQ(option(c.group, i)->isChecked(), i == c.code);
         }
-        if (c.code >= 0 && c.code <= 2)
+        if (c.code >= 0 && c.code <= 2) {
             EXPECT_EQ(currentPage()->window()->focusWidget(), option(c.group, c.code));
+        }
         click(QStringLiteral("cmdContinue"));
         EXPECT_TRUE(boxes().calls().empty()) << boxLog();
         EXPECT_EQ((g_HomeData.get()->*c.get)(), c.code);

@@ -223,7 +223,9 @@ TEST(SquareFootagePage, AReusedPageLaysItsRowsOutAgain)
         const QWidget* frame = control(QStringLiteral("fraBonus"));
         for (const char* name : {"txtData1", "txtData2", "txtData3", "txtTotal", "txtData4"}) {
             const QWidget* w = control(QString::fromLatin1(name));
-            if (w->isVisible()) EXPECT_FALSE(frame->geometry().intersects(w->geometry())) << name;
+            if (w->isVisible()) {
+                EXPECT_FALSE(frame->geometry().intersects(w->geometry())) << name;
+            }
         }
     }
 }

@@ -203,7 +203,9 @@ TEST(FoundationPage, StoredTypeSelectsItsOptionAndOthersSelectNothing)
         EXPECT_TRUE(control(QStringLiteral("fraFoundation"))->isVisible());
         for (int i = 0; i < 2; ++i)
             EXPECT_EQ(option(QStringLiteral("optFoundation"), i)->isChecked(), i == c.selected) << i;
-        if (c.selected >= 0) EXPECT_EQ(focused(), option(QStringLiteral("optFoundation"), c.selected));
+        if (c.selected >= 0) {
+            EXPECT_EQ(focused(), option(QStringLiteral("optFoundation"), c.selected));
+        }
         click(QStringLiteral("cmdContinue"));
         EXPECT_EQ(g_HomeData->FoundationType(), c.stored);
     }

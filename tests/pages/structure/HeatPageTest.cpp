@@ -50,7 +50,9 @@ TEST(HeatPage, StoredHeatAndAirConditioningAreShown)
         EXPECT_TRUE(control(QStringLiteral("fraHeat"))->isVisible());
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(heat(i)->isChecked(), i == c.heatType) << i;
-        if (c.heatType >= 0 && c.heatType <= 2) EXPECT_EQ(focused(), heat(c.heatType));
+        if (c.heatType >= 0 && c.heatType <= 2) {
+            EXPECT_EQ(focused(), heat(c.heatType));
+        }
         EXPECT_EQ(acQuestionShown(), c.shown);
         EXPECT_TRUE(ac(c.acMarked)->isChecked());
         EXPECT_EQ(g_HomeData->AC(), c.storedAc);
