@@ -1,7 +1,7 @@
-// Start-up beside its floor. Runs the program and a bare Qt window of the same build in
-// interleaved pairs (the order alternating from pair to pair), each ending on its first page
-// painted, and prints the median time from the start of the process to that paint, the median
-// peak resident memory and their ratios to the floor.
+// Start-up beside its floor. Runs the program and a one-label main window of the same build in
+// interleaved pairs (the order alternating from pair to pair), each ending on its first page (the
+// floor: its label) painted, and prints the median and fastest time from the start of the process
+// to that paint, the median peak resident memory and their ratios to the floor.
 //   startup_bench [pairs] [program folder]   (default 30 and this build's program folder; the Qt
 //   platform is offscreen unless QT_QPA_PLATFORM is set)
 #include <algorithm>
@@ -111,7 +111,7 @@ int main(int argc, char* argv[])
         std::string paintOf;
         std::vector<double> ms, mib;
     };
-    Side floor{"floor: bare Qt window", STARTUP_FLOOR, "", {}, {}};
+    Side floor{"floor: one-label window", STARTUP_FLOOR, "QLabel", {}, {}};
     Side tavimoor{"Tavimoor: first page", program, "pages::InterviewPage", {}, {}};
     std::vector<double> timeRatios, memoryRatios;
 
@@ -145,9 +145,11 @@ int main(int argc, char* argv[])
     for (const Side* s : {&floor, &tavimoor})
         std::printf("  %-24s %9.2f ms %9.2f ms %12.2f MiB\n", s->name, median(s->ms),
                     *std::min_element(s->ms.begin(), s->ms.end()), median(s->mib));
-    std::printf("  ratio to the floor: time %.2fx (median of the pairs' ratios %.2fx), peak memory %.2fx "
-                "(pairs %.2fx)\n",
-                median(tavimoor.ms) / median(floor.ms), median(timeRatios),
+    const double fastest = *std::min_element(tavimoor.ms.begin(), tavimoor.ms.end()) /
+                           *std::min_element(floor.ms.begin(), floor.ms.end());
+    std::printf("  ratio to the floor: time %.2fx as the median of the pairs' ratios, %.2fx of the fastest "
+                "(%.2fx of the medians); peak memory %.2fx (pairs %.2fx)\n",
+                median(timeRatios), fastest, median(tavimoor.ms) / median(floor.ms),
                 median(tavimoor.mib) / median(floor.mib), median(memoryRatios));
     return 0;
 }
