@@ -79,7 +79,8 @@ void frmSplash::showPainted()
         if ((windowHandle() && windowHandle()->isExposed()) || waited.elapsed() >= 2000) break;
         QThread::msleep(1);
     }
-    repaint();
+    // Painted already when the window's first exposure drew it whole.
+    if (!m_painted) repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QGuiApplication::sync();
 }
