@@ -3,6 +3,7 @@
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/App.h"
+#include "runtime/forms/ProgramStyle.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
@@ -15,6 +16,7 @@ using namespace Qt::Literals::StringLiterals;
 ProgramServices::ProgramServices()
 {
     QApplication::setApplicationName(u"Tavimoor"_s);
+    forms::installProgramStyle();
     forms::setMessageBoxService(&m_messageBoxes);
     forms::setFileDialogService(&m_fileDialogs);
     help::setHelpService(&m_helpWindow);

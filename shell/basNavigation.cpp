@@ -632,7 +632,8 @@ void Main(const QString& commandLine)
 
     // A command-line file that is refused gives way to a fresh untitled estimate.
     if (commandLine.isEmpty() || !OpenHomeDatabaseFile(commandLine, true)) {
-        trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath()); });
+        // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
+        trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch); });
         OpenHomeDatabaseFile(WorkingCopyPath(), true);
     }
 
@@ -829,7 +830,7 @@ void FileNew()
         g_CurrentStep = u"File New"_s;
         if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
         try {
-            vb::FileCopy(TemplatePath(), WorkingCopyPath());
+            vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch);
         } catch (const vb::VbError& e) {
             // Without a fresh working copy the open estimate stays as it is.
             ErrorHandler(u"frmMain.mnuFileNew_Click"_s, e.number(), e.description());

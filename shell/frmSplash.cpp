@@ -73,11 +73,14 @@ void frmSplash::showPainted()
     raise();
     QElapsedTimer waited;
     waited.start();
-    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 2000) {
+    // Waits only while the window system has not yet exposed the window.
+    for (;;) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(5);
+        if ((windowHandle() && windowHandle()->isExposed()) || waited.elapsed() >= 2000) break;
+        QThread::msleep(1);
     }
-    repaint();
+    // Painted already when the window's first exposure drew it whole.
+    if (!m_painted) repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QGuiApplication::sync();
 }

@@ -111,7 +111,7 @@ bool IsWritableFile(const QString& path)
     return !info.exists() || (info.isFile() && info.isWritable());
 }
 
-void CopyToNewFile(const QString& source, const QString& newFile)
+void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
 {
     QFile in(source);
     if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly))
@@ -124,7 +124,8 @@ void CopyToNewFile(const QString& source, const QString& newFile)
             if (chunk.isEmpty() && in.error() != QFileDevice::NoError) accessError();
             writeAll(out, chunk);
         }
-        if (!out.flush() || ::fsync(out.handle()) != 0) diskFull();
+        if (!out.flush()) diskFull();
+        if (kind == CopyKind::Durable && ::fsync(out.handle()) != 0) diskFull();
         out.close();
         out.setPermissions(in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     } catch (...) {
@@ -134,12 +135,12 @@ void CopyToNewFile(const QString& source, const QString& newFile)
     }
 }
 
-void FileCopy(const QString& source, const QString& destination)
+void FileCopy(const QString& source, const QString& destination, CopyKind kind)
 {
     if (!QFileInfo(source).isFile()) throw VbError(53, QStringLiteral("File not found"));
     if (!IsWritableFile(destination)) accessError();
     const QString temporary = TemporaryPathBeside(destination);
-    CopyToNewFile(source, temporary);
+    CopyToNewFile(source, temporary, kind);
     try {
         ReplaceFile(temporary, destination);
     } catch (...) {

@@ -11,10 +11,13 @@ namespace vb
 // to a temporary file in the destination's folder, which replaces the destination only once it
 // is complete. Error 53 when the source is missing, 75 when a file cannot be written, 61 when
 // the disk is full; on failure the destination is as it was and no temporary file is left.
-void FileCopy(const QString& source, const QString& destination);
+// A durable copy is on the disk before it takes the destination's name. A scratch copy, which
+// nothing reads after a crash because it is made afresh, does not wait for the disk.
+enum class CopyKind { Durable, Scratch };
+void FileCopy(const QString& source, const QString& destination, CopyKind kind = CopyKind::Durable);
 
 // Writes a copy of source to a file that does not exist yet; on failure that file is removed.
-void CopyToNewFile(const QString& source, const QString& newFile);
+void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind = CopyKind::Durable);
 // A fresh temporary path in the folder of target (the file does not exist yet).
 QString TemporaryPathBeside(const QString& target);
 // Moves a complete temporary file over target in one step (error 75 when it cannot).

@@ -55,9 +55,12 @@ protected:
 
 TEST_F(FileCopyTest, ReplacesTheTargetWhole)
 {
-    FileCopy(source, target);
-    EXPECT_EQ(read(target), read(source));
-    EXPECT_EQ(files(), QStringList({QStringLiteral("source.bin"), QStringLiteral("target.bin")}));
+    for (CopyKind kind : {CopyKind::Durable, CopyKind::Scratch}) {
+        write(target, QByteArray("the old target"));
+        FileCopy(source, target, kind);
+        EXPECT_EQ(read(target), read(source));
+        EXPECT_EQ(files(), QStringList({QStringLiteral("source.bin"), QStringLiteral("target.bin")}));
+    }
 }
 
 TEST_F(FileCopyTest, FailedCopyLeavesTheTargetAndNoStrayFile)
@@ -75,13 +78,15 @@ TEST_F(FileCopyTest, FailedCopyLeavesTheTargetAndNoStrayFile)
         {"read-only target", FileWriteFault::ReadOnly, 0, false, 75},
         {"read-only folder", FileWriteFault::ReadOnly, 0, true, 75},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FileWriteFault fault(c.onFolder ? dir.path() : target, c.kind, c.room);
-        EXPECT_EQ(errorOf([&] { FileCopy(source, target); }), c.error);
-        EXPECT_EQ(read(target), QByteArray("the old target"));
-        EXPECT_EQ(files(), QStringList({QStringLiteral("source.bin"), QStringLiteral("target.bin")}));
-    }
+    for (CopyKind kind : {CopyKind::Durable, CopyKind::Scratch})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            SCOPED_TRACE(kind == CopyKind::Scratch ? "scratch copy" : "durable copy");
+            FileWriteFault fault(c.onFolder ? dir.path() : target, c.kind, c.room);
+            EXPECT_EQ(errorOf([&] { FileCopy(source, target, kind); }), c.error);
+            EXPECT_EQ(read(target), QByteArray("the old target"));
+            EXPECT_EQ(files(), QStringList({QStringLiteral("source.bin"), QStringLiteral("target.bin")}));
+        }
     // A new name that fails leaves nothing behind.
     const QString fresh = dir.filePath(QStringLiteral("fresh.bin"));
     {
