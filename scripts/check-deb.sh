@@ -19,10 +19,10 @@ dpkg-deb --field "$deb" Depends
 work=$(mktemp -d)
 cleanup() {
   rm -rf "$work"
-  [ "${KEEP:-0}" = 1 ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq tavimoor >/dev/null
+  [ "${KEEP:-0}" = 1 ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq -o DPkg::Lock::Timeout=300 tavimoor >/dev/null
 }
 trap cleanup EXIT
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$deb" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=300 "$deb" >/dev/null
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 desktop-file-validate /usr/share/applications/tavimoor.desktop || fail "desktop entry"
@@ -32,7 +32,7 @@ grep -q ':application/x-tavimoor:\*\.tvm' /usr/share/mime/globs2 || fail "no *.t
 
 # The installed program on a house file; the probe reports what it shows, then closes it.
 cp "$build_dir/bin/Tmplt.cfg" "$work/house.tvm"
-report=$(cd "$work" && HOME="$work" QT_QPA_PLATFORM=offscreen \
+report=$(cd "$work" && HOME="$work" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=offscreen \
   QT_PLUGIN_PATH="$build_dir/tests/install/program/plugins" QT_QPA_GENERIC_PLUGINS=tavimoorprobe \
   tavimoor house.tvm) || fail "tavimoor house.tvm ended with $?"
 echo "$report"

@@ -9,12 +9,16 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
 ProgramServices::ProgramServices()
 {
     QApplication::setApplicationName(u"Tavimoor"_s);
+    // Installed, the desktop knows the program by its entry and icon "tavimoor".
+    QGuiApplication::setDesktopFileName(u"tavimoor"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"tavimoor"_s));
     forms::setMessageBoxService(&m_messageBoxes);
     forms::setFileDialogService(&m_fileDialogs);
     help::setHelpService(&m_helpWindow);

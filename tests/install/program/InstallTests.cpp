@@ -68,12 +68,14 @@ protected:
         // Read-only as installed; root ignores the bits, so the program then runs as "nobody".
         QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-        ASSERT_TRUE(QDir().mkpath(home()));
+        ASSERT_TRUE(QDir().mkpath(runtimeFolder()));
+        QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (geteuid() == 0) {
             const passwd* nobody = getpwnam("nobody");
             s_uid = nobody ? nobody->pw_uid : 65534;
             s_gid = nobody ? nobody->pw_gid : 65534;
-            ASSERT_EQ(chown(QFile::encodeName(home()).constData(), s_uid, s_gid), 0);
+            for (const QString& folder : {home(), runtimeFolder()})
+                ASSERT_EQ(chown(QFile::encodeName(folder).constData(), s_uid, s_gid), 0);
         }
     }
 
@@ -88,6 +90,9 @@ protected:
     static QString programFolder() { return installed(u"lib/tavimoor"_s); }
     static QString home() { return s_root->path() + u"/home"_s; }
     static QString dataFolder() { return home() + u"/.local/share/Tavimoor"_s; }
+    static QString runtimeFolder() { return home() + u"/runtime"_s; }
+    // The installed share folder ahead of the system's, as after installing into /usr.
+    static QString shareFolders() { return installed(u"share"_s) + u":/usr/local/share:/usr/share"_s; }
 
     // A house file of the user's own, made from the installed template.
     static QString houseFile(const QString& name)
@@ -107,9 +112,10 @@ protected:
     {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
             env.remove(QString::fromLatin1(name));
         env.insert(u"HOME"_s, home());
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder());
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(TAVIMOOR_PROBE_PLUGINS));
         env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
@@ -174,8 +180,7 @@ TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
 
 TEST_F(InstalledProgram, HouseFilesAreTheirOwnFileTypeByExtension)
 {
-    // The installed share folder ahead of the system's, as after installing into /usr.
-    qputenv("XDG_DATA_DIRS", (installed(u"share"_s) + u":/usr/local/share:/usr/share"_s).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(shareFolders()));
     const QString house = houseFile(u"house.tvm"_s);
     const QString plain = home() + u"/house"_s;
     QFile::remove(plain);
