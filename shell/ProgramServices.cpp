@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,6 +18,9 @@ ProgramServices::ProgramServices()
 {
     QApplication::setApplicationName(u"Tavimoor"_s);
     forms::installProgramStyle();
+    // Installed, the desktop knows the program by its entry and icon "tavimoor".
+    QGuiApplication::setDesktopFileName(u"tavimoor"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"tavimoor"_s));
     forms::setMessageBoxService(&m_messageBoxes);
     forms::setFileDialogService(&m_fileDialogs);
     help::setHelpService(&m_helpWindow);

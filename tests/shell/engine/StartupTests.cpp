@@ -11,6 +11,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace enginetest;
@@ -103,19 +107,49 @@ TEST_F(Startup, MissingFilesAreReportedAndNeverCreated)
     }
 }
 
+// Takes write permission on the program folder away by its mode bits. Root ignores them: from root
+// the process also takes an ordinary user's real uid for a while, which the program's file checks go
+// by (access(2)), with a home of its own that this user can reach.
+class ReadOnlyProgramFolder
+{
+public:
+    ReadOnlyProgramFolder(const QString& folder, const QString& home) : m_folder(folder)
+    {
+        const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                              QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(m_folder, readable);
+        if (getuid() != 0) return;
+        QFile::setPermissions(home, readable | QFile::WriteOwner);
+        m_home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home));
+        m_realUidChanged = setresuid(65534, -1, -1) == 0;
+    }
+    ~ReadOnlyProgramFolder()
+    {
+        if (m_realUidChanged) setresuid(0, -1, -1);
+        if (!m_home.isNull()) qputenv("HOME", m_home);
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    QString m_folder;
+    QByteArray m_home;
+    bool m_realUidChanged = false;
+};
+
 TEST_F(Startup, WorkingCopyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly)
 {
-    QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(folder()).isWritable()) {
-        QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "permissions are not enforced for this user";
-    }
+    QTemporaryDir home;
+    ReadOnlyProgramFolder readOnly(folder(), home.path());
+    if (QFileInfo(folder()).isWritable()) GTEST_SKIP() << "the folder stays writable for this user";
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     start();
-    QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    EXPECT_FALSE(WorkingCopyPath().startsWith(folder()));
-    EXPECT_EQ(g_HouseFilePath, WorkingCopyPath());
-    EXPECT_TRUE(QFileInfo::exists(WorkingCopyPath()));
+    EXPECT_EQ(g_HouseFilePath, dataFolder + u"/~092891.tmp"_s);
+    EXPECT_EQ(contents(g_HouseFilePath), contents(folder() + u"/Tmplt.cfg"_s));
+    EXPECT_FALSE(QFileInfo::exists(folder() + u"/~092891.tmp"_s));
+    EXPECT_EQ(g_IsNewFile, vb::Integer(-1));
+    EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
 }
 

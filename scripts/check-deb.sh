@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it with apt-get, checks the desktop entry and the ".tvm"
+# file type, opens a house file with the installed program offscreen, then removes the package
+# again (KEEP=1 keeps it). Needs root or sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+build_dir=$(realpath "${BUILD_DIR:-build}")
+
+scripts/setup.sh >/dev/null
+cmake --build "$build_dir" --target tavimoorprobe >/dev/null
+rm -f "$build_dir"/tavimoor_*.deb
+(cd "$build_dir" && cpack -G DEB >/dev/null)
+deb=$(ls "$build_dir"/tavimoor_*.deb)
+echo "package: $(basename "$deb") ($(du -h "$deb" | cut -f1))"
+dpkg-deb --field "$deb" Depends
+
+work=$(mktemp -d)
+cleanup() {
+  rm -rf "$work"
+  [ "${KEEP:-0}" = 1 ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq -o DPkg::Lock::Timeout=300 tavimoor >/dev/null
+}
+trap cleanup EXIT
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=300 "$deb" >/dev/null
+
+fail() { echo "FAILED: $*" >&2; exit 1; }
+desktop-file-validate /usr/share/applications/tavimoor.desktop || fail "desktop entry"
+grep -q '^application/x-tavimoor=.*tavimoor.desktop' /usr/share/applications/mimeinfo.cache ||
+  fail "the entry does not open application/x-tavimoor"
+grep -q ':application/x-tavimoor:\*\.tvm' /usr/share/mime/globs2 || fail "no *.tvm file type"
+
+# The installed program on a house file; the probe reports what it shows, then closes it.
+cp "$build_dir/bin/Tmplt.cfg" "$work/house.tvm"
+report=$(cd "$work" && HOME="$work" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=offscreen \
+  QT_PLUGIN_PATH="$build_dir/tests/install/program/plugins" QT_QPA_GENERIC_PLUGINS=tavimoorprobe \
+  tavimoor house.tvm) || fail "tavimoor house.tvm ended with $?"
+echo "$report"
+grep -qx 'folder: /usr/lib/tavimoor' <<<"$report" || fail "not the installed program"
+grep -qx 'window: Tavimoor - house.tvm' <<<"$report" || fail "house.tvm not opened"
+[ ! -e /usr/lib/tavimoor/~092891.tmp ] || fail "a working copy in the program folder"
+echo "The package installs and opens house.tvm."

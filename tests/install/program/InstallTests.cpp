@@ -1,0 +1,227 @@
+// The installed program: `cmake --install` into a scratch DESTDIR, then started offscreen through
+// its launcher, as a desktop starts it, by a user who cannot write the program folder.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <memory>
+#include <ostream>
+
+using namespace Qt::Literals::StringLiterals;
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace
+{
+
+const QString Prefix = u"/usr"_s;
+
+struct Ended {
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int exitCode = -1;
+    QStringList lines; // the probe's reports, "key: value"
+    QString errors;
+};
+
+class InstalledProgram : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char arg0[] = "install_tests";
+            static char* argv[] = {arg0, nullptr};
+            new QCoreApplication(argc, argv);
+        }
+        s_root = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(s_root->isValid());
+        // The other user must reach the tree, as anyone reaches /usr.
+        QFile::setPermissions(s_root->path(), QFile::permissions(s_root->path()) | QFile::ReadOther |
+                                                  QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+
+        QProcess install;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"DESTDIR"_s, s_root->path());
+        install.setProcessEnvironment(env);
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(QStringLiteral(TAVIMOOR_CMAKE),
+                      {u"--install"_s, QStringLiteral(TAVIMOOR_BUILD_DIR), u"--prefix"_s, Prefix});
+        ASSERT_TRUE(install.waitForFinished(120000));
+        ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+
+        // Read-only as installed; root ignores the bits, so the program then runs as "nobody".
+        QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                   QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        ASSERT_TRUE(QDir().mkpath(runtimeFolder()));
+        QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (geteuid() == 0) {
+            const passwd* nobody = getpwnam("nobody");
+            s_uid = nobody ? nobody->pw_uid : 65534;
+            s_gid = nobody ? nobody->pw_gid : 65534;
+            for (const QString& folder : {home(), runtimeFolder()})
+                ASSERT_EQ(chown(QFile::encodeName(folder).constData(), s_uid, s_gid), 0);
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (!s_root) return;
+        QFile::setPermissions(programFolder(), QFile::permissions(programFolder()) | QFile::WriteOwner);
+        s_root.reset();
+    }
+
+    static QString installed(const QString& path) { return s_root->path() + Prefix + u'/' + path; }
+    static QString programFolder() { return installed(u"lib/tavimoor"_s); }
+    static QString home() { return s_root->path() + u"/home"_s; }
+    static QString dataFolder() { return home() + u"/.local/share/Tavimoor"_s; }
+    static QString runtimeFolder() { return home() + u"/runtime"_s; }
+    // The installed share folder ahead of the system's, as after installing into /usr.
+    static QString shareFolders() { return installed(u"share"_s) + u":/usr/local/share:/usr/share"_s; }
+
+    // A house file of the user's own, made from the installed template.
+    static QString houseFile(const QString& name)
+    {
+        const QString path = home() + u'/' + name;
+        QFile::remove(path);
+        EXPECT_TRUE(QFile::copy(programFolder() + u"/Tmplt.cfg"_s, path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        if (s_uid) {
+            EXPECT_EQ(chown(QFile::encodeName(path).constData(), s_uid, s_gid), 0);
+        }
+        return path;
+    }
+
+    // Starts the installed launcher offscreen with the probe loaded and waits for the end.
+    static Ended start(const QStringList& arguments)
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(u"HOME"_s, home());
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder());
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(TAVIMOOR_PROBE_PLUGINS));
+        env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(home());
+        if (s_uid) {
+            const uid_t uid = s_uid;
+            const gid_t gid = s_gid;
+            program.setChildProcessModifier([uid, gid] {
+                if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(126);
+            });
+        }
+        program.start(installed(u"bin/tavimoor"_s), arguments);
+        Ended run;
+        if (!program.waitForFinished(60000)) {
+            program.kill();
+            program.waitForFinished();
+        }
+        run.status = program.exitStatus();
+        run.exitCode = program.exitCode();
+        run.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        run.errors = QString::fromUtf8(program.readAllStandardError());
+        return run;
+    }
+
+    static std::unique_ptr<QTemporaryDir> s_root;
+    static uid_t s_uid;
+    static gid_t s_gid;
+};
+
+std::unique_ptr<QTemporaryDir> InstalledProgram::s_root;
+uid_t InstalledProgram::s_uid = 0;
+gid_t InstalledProgram::s_gid = 0;
+
+TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
+{
+    for (const char* path :
+         {"bin/tavimoor", "lib/tavimoor/Tavimoor", "lib/tavimoor/libombLustrel.so", "lib/tavimoor/HomeControl.cfg",
+          "lib/tavimoor/Tmplt.cfg", "lib/tavimoor/help/contents.html", "lib/tavimoor/pictures/Style0.svg",
+          "share/applications/tavimoor.desktop", "share/icons/hicolor/scalable/apps/tavimoor.svg",
+          "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg", "share/mime/packages/tavimoor.xml"})
+        EXPECT_TRUE(QFileInfo::exists(installed(QString::fromLatin1(path)))) << path;
+    EXPECT_TRUE(QFileInfo(installed(u"bin/tavimoor"_s)).isExecutable());
+
+    const QString entry = installed(u"share/applications/tavimoor.desktop"_s);
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate is missing: run scripts/setup.sh";
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(validator, {entry});
+    ASSERT_TRUE(validate.waitForFinished(30000));
+    const std::string said = validate.readAll().toStdString();
+    EXPECT_EQ(validate.exitCode(), 0) << said;
+    EXPECT_TRUE(said.empty()) << said; // not even a hint
+
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(u"\nExec=tavimoor %f\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\nMimeType=application/x-tavimoor;\n"_s)) << text.toStdString();
+}
+
+TEST_F(InstalledProgram, HouseFilesAreTheirOwnFileTypeByExtension)
+{
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(shareFolders()));
+    const QString house = houseFile(u"house.tvm"_s);
+    const QString plain = home() + u"/house"_s;
+    QFile::remove(plain);
+    ASSERT_TRUE(QFile::copy(house, plain));
+
+    QMimeDatabase db;
+    const QMimeType type = db.mimeTypeForFile(house);
+    EXPECT_EQ(type.name(), u"application/x-tavimoor"_s);
+    EXPECT_EQ(type.comment(), u"Tavimoor house file"_s);
+    EXPECT_TRUE(type.inherits(u"application/vnd.sqlite3"_s));
+    // Another SQLite database stays what it is.
+    EXPECT_EQ(db.mimeTypeForFile(plain).name(), u"application/vnd.sqlite3"_s);
+}
+
+TEST_F(InstalledProgram, OpensAFileOrAWorkingCopyInTheDataFolderAndEndsCleanly)
+{
+    struct Case {
+        const char* name;
+        QString house; // empty: started with no file
+        QStringList expected;
+        bool workingCopy;
+    };
+    const QString house = houseFile(u"Lake House.tvm"_s);
+    const QString folder = u"folder: "_s + programFolder();
+    const QString saveQuestion = u"box: Do you want to save this file?"_s;
+    const Case cases[] = {
+        {"house file", house,
+         {folder, u"window: Tavimoor - Lake House.tvm"_s, u"page: frm01Welcome"_s, saveQuestion}, false},
+        {"no file", QString(), {folder, u"window: Tavimoor"_s, u"page: frm01Welcome"_s, saveQuestion}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dataFolder()).removeRecursively();
+        const Ended run = start(c.house.isEmpty() ? QStringList() : QStringList{c.house});
+
+        EXPECT_EQ(run.lines, c.expected) << run.errors.toStdString();
+        EXPECT_EQ(run.status, QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(programFolder() + u"/~092891.tmp"_s));
+        EXPECT_EQ(QFileInfo::exists(dataFolder() + u"/~092891.tmp"_s), c.workingCopy);
+    }
+}
+
+} // namespace
