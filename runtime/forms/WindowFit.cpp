@@ -73,10 +73,12 @@ protected:
         auto* window = static_cast<QWidget*>(watched);
         // An owned window not placed by the program opens over its owner, as a dialog does.
         const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
-        if (!window->testAttribute(Qt::WA_Moved) && owner && owner->isVisible() && !qobject_cast<QDialog*>(window)) {
+        if (!window->testAttribute(Qt::WA_Moved) && owner && owner->isVisible() &&
+            !qobject_cast<QDialog*>(window)) {
             const QMargins m = frameMarginsOf(window);
             const QSize frameSize = window->size().grownBy(m);
-            window->move(owner->frameGeometry().center() - QPoint(frameSize.width() / 2, frameSize.height() / 2));
+            window->move(owner->frameGeometry().center() -
+                         QPoint(frameSize.width() / 2, frameSize.height() / 2));
         }
         fit(window, window->testAttribute(Qt::WA_Moved));
         QPointer<QWidget> shown(window);
@@ -125,7 +127,8 @@ void fitToScreen(QWidget* window)
 
 void keepOnScreen(QWidget* window)
 {
-    if (!window || window->findChild<QObject*>(QStringLiteral("ScreenFit"), Qt::FindDirectChildrenOnly)) return;
+    if (!window || window->findChild<QObject*>(QStringLiteral("ScreenFit"), Qt::FindDirectChildrenOnly))
+        return;
     new ScreenFit(window);
 }
 

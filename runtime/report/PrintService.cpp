@@ -49,8 +49,8 @@ void placeBeside(QWidget* window, QWidget* owner)
     if (room < MinPreviewWidth + frameWidth) return;
     const int width = std::min(window->width(), room - frameWidth);
     const int height = std::min(window->height(), screen.height() - frameHeight);
-    const int left =
-        screen.right() - main.right() >= width + frameWidth ? main.right() + 1 : main.left() - width - frameWidth;
+    const int left = screen.right() - main.right() >= width + frameWidth ? main.right() + 1
+                                                                         : main.left() - width - frameWidth;
     window->resize(width, height);
     window->move(left, std::clamp(main.top(), screen.top(), screen.bottom() + 1 - height - frameHeight));
 }

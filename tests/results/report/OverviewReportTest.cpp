@@ -17,9 +17,9 @@
 
 #include <QAction>
 #include <QDate>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPicture>
-#include <QFontMetricsF>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -465,7 +465,8 @@ TEST_F(OverviewReport, EveryWordLiesInsideItsLabelAtEveryResolution)
 TEST(ReportLabel, GrowsToHoldItsText)
 {
     report::Report r;
-    report::Label l{text("lbNotes"), text("one two three four five six seven eight nine ten"), 0, 0, 900, 240};
+    report::Label l{
+        text("lbNotes"), text("one two three four five six seven eight nine ten"), 0, 0, 900, 240};
     const QImage device = deviceAt(96);
     const report::LabelLayout layout = report::layoutLabel(r, l, device, 96, 96);
     ASSERT_GT(layout.lines.size(), 1u);

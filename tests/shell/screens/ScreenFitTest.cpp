@@ -103,7 +103,8 @@ TEST_P(ScreenFit, MainWindowKeepsItsDesignSizeWhereItFitsAndScrollsItsPageWhereN
     const QRect area = screen->availableGeometry();
     const QMargins frame = forms::frameMarginsOf(main.get());
     const QSize design(800, 620);
-    const QSize room(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
+    const QSize room(area.width() - frame.left() - frame.right(),
+                     area.height() - frame.top() - frame.bottom());
     EXPECT_EQ(main->size(), design.boundedTo(room));
 
     // A page of the interview's size, reachable to its bottom right corner.
@@ -126,7 +127,8 @@ TEST_P(ScreenFit, PrintPreviewShowsTheWholePageInsideTheScreen)
     report::Report r;
     r.caption = u"Construction Overview"_s;
     r.width = 10665;
-    report::Section& detail = r.addSection(report::Section(u"Section1"_s, report::Section::Kind::Detail, 9840));
+    report::Section& detail =
+        r.addSection(report::Section(u"Section1"_s, report::Section::Kind::Detail, 9840));
     detail.addLabel(report::Label{u"lbTotal"_s, u"Total:"_s, 0, 9000, 2000, 240});
     report::QtPrintService service;
     service.preview(r, main.get());
