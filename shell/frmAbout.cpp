@@ -5,6 +5,7 @@
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/ImageList.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/WindowFit.h"
 #include "runtime/os/Programs.h"
 #include "runtime/vb/Format.h"
 #include "runtime/vb/Trap.h"
@@ -23,6 +24,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setObjectName(u"frmAbout"_s);
     setFixedSize(500, 360);
     setModal(true);
+    forms::keepOnScreen(this);
 
     auto label = [this](const QString& name, int pointSize, bool bold, QRect geometry) {
         auto* l = new QLabel(this);

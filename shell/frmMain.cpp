@@ -5,6 +5,7 @@
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/Modal.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/WindowFit.h"
 #include "runtime/help/ContextHelp.h"
 #include "runtime/help/HelpService.h"
 #include "runtime/os/Browser.h"
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -210,8 +212,15 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
     m_pageArea->setObjectName(u"pageArea"_s);
     m_pageArea->setMinimumSize(640, 480);
 
+    // On a screen too small for the page the page area scrolls; the page keeps its layout.
+    auto* pageScroll = new QScrollArea(central);
+    pageScroll->setObjectName(u"pageScroll"_s);
+    pageScroll->setFrameShape(QFrame::NoFrame);
+    pageScroll->setWidgetResizable(true);
+    pageScroll->setWidget(m_pageArea);
+
     layout->addWidget(m_pcToolbar);
-    layout->addWidget(m_pageArea, 1);
+    layout->addWidget(pageScroll, 1);
     setCentralWidget(central);
     m_pcToolbar->installEventFilter(this);
     m_pageArea->installEventFilter(this);
@@ -228,6 +237,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
     createMenus();
     help::installContextHelp();
     resize(800, 620);
+    forms::keepOnScreen(this);
     MDIForm_Load();
 }
 

@@ -7,6 +7,7 @@
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/WindowFit.h"
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QResizeEvent>
+#include <QShortcut>
 
 #include <cmath>
 #include <iterator>
@@ -218,6 +220,10 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
     m_cmdContinue->setObjectName(u"cmdContinue"_s);
     m_cmdContinue->resize(px(ContinueWidth), px(ContinueHeight));
     connect(m_cmdContinue, SIGNAL(Click()), this, SLOT(onContinueClick()));
+    // Escape leaves the window as Continue does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &frmNavigation::onContinueClick);
+    forms::keepOnScreen(this);
 
     m_cmdSection.append(createSection(0));
 

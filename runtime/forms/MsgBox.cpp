@@ -1,6 +1,7 @@
 #include "runtime/forms/MsgBox.h"
 
 #include "runtime/forms/App.h"
+#include "runtime/forms/WindowFit.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -83,6 +84,7 @@ int QtMessageBoxes::show(const QString& prompt, int buttons, const QString& titl
         break;
     }
     QMessageBox box(icon, title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    keepOnScreen(&box);
     switch (buttonSet(buttons)) {
     case vbYesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -1,7 +1,10 @@
 #include "runtime/help/HelpService.h"
 
 #include "runtime/forms/App.h"
+#include "runtime/forms/WindowFit.h"
+#include "runtime/help/HelpWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -88,28 +91,32 @@ void QtHelpWindow::showTopic(int contextId)
         m_map = TopicMap::load(m_folder + QStringLiteral("/topics.txt"));
         m_mapLoaded = true;
     }
-    if (!m_window) {
-        m_window = new QTextBrowser;
-        m_window->setObjectName(QStringLiteral("HelpWindow"));
-        m_window->setAttribute(Qt::WA_QuitOnClose, false);
-        m_window->setOpenExternalLinks(true);
-        m_window->setSearchPaths({m_folder});
-        m_window->resize(560, 520);
+    if (!m_window) m_window = new HelpWindow;
+    // It opens over the window the user works in.
+    QWidget* active = QApplication::activeWindow();
+    if (!m_window->isVisible() && active && active != m_window) {
+        m_window->setScreen(active->screen());
+        const QRect over = active->frameGeometry();
+        m_window->move(over.center() - QPoint(m_window->width() / 2, m_window->height() / 2));
+        forms::fitToScreen(m_window);
     }
+    m_window->browser()->setSearchPaths({m_folder});
 
-    std::optional<QString> file = m_map.file(contextId);
-    if (!file || !QFile::exists(m_folder + QLatin1Char('/') + *file)) file = m_map.file(ContextContents);
-    if (file && QFile::exists(m_folder + QLatin1Char('/') + *file)) {
-        m_window->setSource(QUrl::fromLocalFile(m_folder + QLatin1Char('/') + *file));
-        const QString topic = m_window->documentTitle();
-        m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help") +
-                                 (topic.isEmpty() ? QString() : QStringLiteral(" - ") + topic));
-    } else {
-        m_window->setHtml(
+    auto topicPath = [this](int id) -> std::optional<QString> {
+        std::optional<QString> file = m_map.file(id);
+        if (!file || !QFile::exists(m_folder + QLatin1Char('/') + *file)) return std::nullopt;
+        return m_folder + QLatin1Char('/') + *file;
+    };
+    const std::optional<QString> contents = topicPath(ContextContents);
+    m_window->setContents(contents ? QUrl::fromLocalFile(*contents) : QUrl());
+    std::optional<QString> path = topicPath(contextId);
+    if (!path) path = contents;
+    if (path)
+        m_window->showSource(QUrl::fromLocalFile(*path));
+    else
+        m_window->showNotice(
             QStringLiteral("<h2>Help is not available</h2><p>The help topics were not found in %1.</p>")
                 .arg(QDir::toNativeSeparators(m_folder).toHtmlEscaped()));
-        m_window->setWindowTitle(forms::App::Title() + QStringLiteral(" Help"));
-    }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "runtime/help/HelpWindow.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QString>
-#include <QTextBrowser>
 
 #include <optional>
 #include <vector>
@@ -40,7 +41,7 @@ HelpService* helpService();
 // Shows a topic through the installed service.
 void showTopic(int contextId);
 
-// One reused help window over the HTML topics in a folder with its map file "topics.txt".
+// One reused help window (HelpWindow) over the HTML topics in a folder with its map file "topics.txt".
 // An unmapped id shows the contents topic; a missing contents topic shows a short notice.
 class QtHelpWindow : public HelpService
 {
@@ -48,14 +49,14 @@ public:
     explicit QtHelpWindow(QString folder = QString()); // empty: <program folder>/help
     ~QtHelpWindow() override;
     void showTopic(int contextId) override;
-    QTextBrowser* window() const { return m_window; }
+    HelpWindow* window() const { return m_window; }
     QString folder() const { return m_folder; }
 
 private:
     QString m_folder;
     TopicMap m_map;
     bool m_mapLoaded = false;
-    QPointer<QTextBrowser> m_window;
+    QPointer<HelpWindow> m_window;
 };
 
 // Test fake: installs itself while it lives and logs the ids asked for.

@@ -1,7 +1,9 @@
 #include "runtime/report/PrintService.h"
 
+#include "runtime/forms/WindowFit.h"
 #include "runtime/report/ReportRenderer.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -40,12 +42,17 @@ void placeBeside(QWidget* window, QWidget* owner)
     if (!owner || !owner->isVisible() || !owner->screen()) return;
     const QRect main = owner->window()->frameGeometry();
     const QRect screen = owner->screen()->availableGeometry();
+    const QMargins frame = forms::frameMarginsOf(window);
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
     const int room = std::max(screen.right() - main.right(), main.left() - screen.left());
-    if (room < MinPreviewWidth) return;
-    const int width = std::min(window->width(), room);
-    const int height = std::min(window->height(), screen.height());
-    const int left = screen.right() - main.right() >= width ? main.right() + 1 : main.left() - width;
-    window->setGeometry(left, std::clamp(main.top(), screen.top(), screen.bottom() - height), width, height);
+    if (room < MinPreviewWidth + frameWidth) return;
+    const int width = std::min(window->width(), room - frameWidth);
+    const int height = std::min(window->height(), screen.height() - frameHeight);
+    const int left = screen.right() - main.right() >= width + frameWidth ? main.right() + 1
+                                                                         : main.left() - width - frameWidth;
+    window->resize(width, height);
+    window->move(left, std::clamp(main.top(), screen.top(), screen.bottom() + 1 - height - frameHeight));
 }
 
 } // namespace
@@ -116,7 +123,11 @@ void QtPrintService::preview(const Report& report, QWidget* owner)
             if (auto r = shown.lock()) printReport(*r, *printer);
         });
         dialog->resize(820, 900);
+        forms::keepOnScreen(dialog);
+        forms::fitToScreen(dialog);
         placeBeside(dialog, owner);
+        // The whole page in view.
+        if (auto* fitPage = dialog->findChild<QAction*>(QStringLiteral("fitPageAction"))) fitPage->trigger();
         m_preview = dialog;
     }
     prepare(*m_preview->printer(), report);

@@ -2,10 +2,15 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace report
 {
@@ -30,6 +35,27 @@ void substituteFamily(const QString& family)
         return true;
     }();
     Q_UNUSED(done);
+}
+
+QFont labelFont(const Report& report, const Label& label)
+{
+    QFont font(report.fontFamily);
+    font.setPointSizeF(label.pointSize);
+    font.setBold(label.bold);
+    return font;
+}
+
+// Lines are broken at a pixel per twip, where hinting no longer changes the glyphs' advances.
+const QPaintDevice& twipDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(TwipsPerInch / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
 }
 
 int height(const Section* section)
@@ -99,6 +125,57 @@ QSizeF paperTwips(const Report& report, const QPageSize& pageSize)
     return layout.fullRect(QPageLayout::Point).size() * 20.0;
 }
 
+LabelLayout layoutLabel(const Report& report, const Label& label, const QPaintDevice& device, double dpiX,
+                        double dpiY)
+{
+    substituteFamily(report.fontFamily);
+    const double sx = dpiX / TwipsPerInch;
+    const double sy = dpiY / TwipsPerInch;
+    const QFont font = labelFont(report, label);
+    QString text = label.caption;
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+    QTextLayout broken(text, font, &twipDevice());
+    QTextOption option(label.alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    broken.setTextOption(option);
+    struct Part {
+        QString text;
+        double top;
+        double height;
+    };
+    std::vector<Part> parts;
+    double bottom = 0;
+    broken.beginLayout();
+    for (QTextLine line = broken.createLine(); line.isValid(); line = broken.createLine()) {
+        line.setLineWidth(label.width);
+        line.setPosition(QPointF(0, bottom));
+        QString part = text.mid(line.textStart(), line.textLength());
+        while (!part.isEmpty() && (part.back().isSpace() || part.back() == QChar::LineSeparator))
+            part.chop(1);
+        parts.push_back({part, bottom, line.height()});
+        bottom += line.height();
+    }
+    broken.endLayout();
+
+    LabelLayout layout;
+    const double boxWidth = label.width * sx;
+    layout.box = QRectF(0, 0, boxWidth, std::max<double>(label.height, std::ceil(bottom)) * sy);
+    const QFontMetricsF metrics(font, &device);
+    for (const Part& part : parts) {
+        const double natural = metrics.horizontalAdvance(part.text);
+        const double squeeze = natural > boxWidth && natural > 0 ? boxWidth / natural : 1;
+        const double width = natural * squeeze;
+        double x = 0;
+        if (label.alignment & Qt::AlignRight)
+            x = boxWidth - width;
+        else if (label.alignment & Qt::AlignHCenter)
+            x = (boxWidth - width) / 2;
+        layout.lines.push_back({part.text, QRectF(x, part.top * sy, width, part.height * sy), squeeze});
+    }
+    return layout;
+}
+
 void drawPage(const Report& report, const PageLayout& page, QPainter& painter, double dpiX, double dpiY,
               QPointF origin)
 {
@@ -108,6 +185,7 @@ void drawPage(const Report& report, const PageLayout& page, QPainter& painter, d
     auto rect = [&](double left, double top, double width, double height) {
         return QRectF(origin.x() + left * sx, origin.y() + top * sy, width * sx, height * sy);
     };
+    constexpr int lineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
 
     painter.save();
     painter.setPen(Qt::black);
@@ -115,17 +193,30 @@ void drawPage(const Report& report, const PageLayout& page, QPainter& painter, d
         const Section& section = *placed.section;
         const double top = report.topMargin + placed.top;
         painter.setClipRect(rect(report.leftMargin, top, report.width, section.height()));
-        for (const Rule& rule : section.rules())
-            painter.fillRect(rect(report.leftMargin + rule.left, top + rule.top, rule.width, RuleWeight),
-                             Qt::black);
+        for (const Rule& rule : section.rules()) {
+            const QRectF r = rect(report.leftMargin + rule.left, top + rule.top, rule.width, RuleWeight);
+            painter.fillRect(r, Qt::black);
+            // A hairline along it keeps the rule at least a device pixel thick at any scale.
+            painter.setPen(QPen(Qt::black, 0));
+            painter.drawLine(QLineF(r.left(), r.center().y(), r.right(), r.center().y()));
+        }
         for (const Label& label : section.labels()) {
             if (label.caption.isEmpty()) continue;
-            QFont font(report.fontFamily);
-            font.setPointSizeF(label.pointSize);
-            font.setBold(label.bold);
-            painter.setFont(font);
-            painter.drawText(rect(report.leftMargin + label.left, top + label.top, label.width, label.height),
-                             int(label.alignment | Qt::AlignTop | Qt::TextWordWrap), label.caption);
+            painter.setFont(labelFont(report, label));
+            const LabelLayout layout = layoutLabel(report, label, *painter.device(), dpiX, dpiY);
+            const QPointF at = rect(report.leftMargin + label.left, top + label.top, 0, 0).topLeft();
+            for (const LabelLine& line : layout.lines) {
+                const QRectF r = line.rect.translated(at);
+                if (line.squeeze == 1) {
+                    painter.drawText(r, lineFlags, line.text);
+                    continue;
+                }
+                painter.save();
+                painter.translate(r.topLeft());
+                painter.scale(line.squeeze, 1);
+                painter.drawText(QRectF(0, 0, r.width() / line.squeeze, r.height()), lineFlags, line.text);
+                painter.restore();
+            }
         }
     }
     painter.restore();

@@ -9,6 +9,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace report
 {
@@ -27,6 +28,23 @@ std::vector<PageLayout> paginate(const Report& report, int bodyHeight);
 
 // The paper in twips for a page size in the report's orientation.
 QSizeF paperTwips(const Report& report, const QPageSize& pageSize);
+
+// A label's text as it is drawn on a device: broken into lines where it breaks at a pixel per
+// twip, so that every resolution shows the same words on the same lines. Rectangles are in
+// device pixels from the label's top-left corner. A line wider on the device than the label
+// (hinted glyphs run wider at low resolutions) is drawn narrower to fit; a text of more lines than
+// the label holds makes the box taller.
+struct LabelLine {
+    QString text;
+    QRectF rect;
+    double squeeze = 1; // horizontal scale the line is drawn at
+};
+struct LabelLayout {
+    QRectF box;
+    std::vector<LabelLine> lines;
+};
+LabelLayout layoutLabel(const Report& report, const Label& label, const QPaintDevice& device, double dpiX,
+                        double dpiY);
 
 // Draws one page. The painter's origin is the paper's top-left corner plus origin (device
 // pixels); dpiX and dpiY convert twips to the device's pixels.

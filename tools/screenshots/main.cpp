@@ -23,7 +23,6 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QSet>
-#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
 
@@ -204,8 +203,7 @@ int main(int argc, char* argv[])
     const int topic = g_CurrentForm ? g_CurrentForm->property("HelpContextID").toInt() : 0;
     help::showTopic(topic > 0 ? topic : help::ContextContents);
     settle();
-    if (QTextBrowser* window = services.helpWindow().window()) {
-        window->resize(640, 520);
+    if (QWidget* window = services.helpWindow().window()) {
         shots.take(window, u"help"_s);
         window->close();
     }
@@ -218,7 +216,6 @@ int main(int argc, char* argv[])
     bool previewed = false;
     auto pictureModal = [&] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialog->resize(900, 960);
             shots.take(dialog, u"preview"_s);
             previewed = true;
             dialog->reject();
@@ -230,7 +227,6 @@ int main(int argc, char* argv[])
     if (!previewed) {
         for (QWidget* w : visibleWindows() - before) {
             if (!qobject_cast<QPrintPreviewDialog*>(w)) continue;
-            w->resize(900, 960);
             shots.take(w, u"preview"_s);
             previewed = true;
             w->close();

@@ -18,6 +18,8 @@
 #include <QAction>
 #include <QDate>
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QPicture>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -26,6 +28,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <map>
 
 using namespace pagetest;
 
@@ -406,6 +409,128 @@ TEST_F(OverviewReport, EveryTextFitsItsLabel)
             EXPECT_LE(needed.height(), l.height) << l.name.toStdString() << ": " << l.caption.toStdString();
             EXPECT_LE(l.left + l.width, shown().width) << l.name.toStdString();
         }
+}
+
+QImage deviceAt(int dpi)
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(dpi / 0.0254));
+    device.setDotsPerMeterY(qRound(dpi / 0.0254));
+    return device;
+}
+
+QStringList words(const QString& s)
+{
+    return s.split(QRegularExpression(text("\\s+")), Qt::SkipEmptyParts);
+}
+
+// The screen, a fine screen and the printer: the same words on the same lines, each inside its
+// label's box, and the room and feature lists inside the two lines they are given.
+TEST_F(OverviewReport, EveryWordLiesInsideItsLabelAtEveryResolution)
+{
+    const report::Report& r = preview();
+    ASSERT_GE(words(value("lbOtherRooms")).size(), 18u);
+    ASSERT_GE(words(value("lbFeatures")).size(), 6u);
+    std::map<QString, QStringList> printed; // label name -> its lines at 600 dpi
+    for (int dpi : {600, 150, 96}) {
+        const QImage device = deviceAt(dpi);
+        const double scale = dpi / double(report::TwipsPerInch);
+        for (const report::Section& s : r.sections())
+            for (const report::Label& l : s.labels()) {
+                if (l.caption.isEmpty()) continue;
+                const std::string where = l.name.toStdString() + " at " + std::to_string(dpi) + " dpi";
+                const report::LabelLayout layout = report::layoutLabel(r, l, device, dpi, dpi);
+                QStringList lines;
+                QStringList shown;
+                for (const report::LabelLine& line : layout.lines) {
+                    lines << line.text;
+                    shown << words(line.text);
+                    EXPECT_TRUE(layout.box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(line.rect))
+                        << where << ": \"" << line.text.toStdString() << "\"";
+                    EXPECT_GE(line.squeeze, 0.9) << where << ": drawn too narrow to read";
+                }
+                EXPECT_EQ(shown, words(l.caption)) << where;
+                const QString key = s.name() + text("/") + l.name;
+                if (dpi == 600)
+                    printed[key] = lines;
+                else
+                    EXPECT_EQ(lines, printed[key]) << where << ": broken as the printer breaks it";
+                EXPECT_NEAR(layout.box.height(), l.height * scale, 0.01) << where << ": no label grows";
+            }
+    }
+    EXPECT_EQ(printed[text("Section1/lbOtherRooms")].size(), 2);
+}
+
+// A label whose text needs more lines than it was given grows to hold them.
+TEST(ReportLabel, GrowsToHoldItsText)
+{
+    report::Report r;
+    report::Label l{
+        text("lbNotes"), text("one two three four five six seven eight nine ten"), 0, 0, 900, 240};
+    const QImage device = deviceAt(96);
+    const report::LabelLayout layout = report::layoutLabel(r, l, device, 96, 96);
+    ASSERT_GT(layout.lines.size(), 1u);
+    EXPECT_GT(layout.box.height(), l.height * 96.0 / report::TwipsPerInch);
+    EXPECT_LE(layout.lines.back().rect.bottom(), layout.box.bottom() + 0.01);
+}
+
+// The rules (under "Square Footage", above the totals) stay visible however small the page is
+// drawn: at low resolutions and scaled down as the preview's zoom does.
+TEST_F(OverviewReport, RulesShowAtEveryZoom)
+{
+    const report::Report& r = preview();
+    const report::Section& detail = r.section(text("Section1"));
+    ASSERT_EQ(detail.rules().size(), 3u);
+    const QSizeF paper = report::paperTwips(r, QPageSize(QPageSize::Letter));
+    const std::vector<report::PageLayout> pages = report::paginate(r, int(paper.height()) - 1440);
+    int detailTop = -1;
+    for (const report::Placement& p : pages[0])
+        if (p.section == &detail) detailTop = r.topMargin + p.top;
+    ASSERT_GE(detailTop, 0);
+
+    auto darkRun = [](const QImage& image, double y, double left, double right) {
+        int best = 0;
+        for (int row = int(y) - 2; row <= int(y) + 2; ++row) {
+            if (row < 0 || row >= image.height()) continue;
+            int dark = 0;
+            for (int x = int(left) + 1; x < int(right) - 1; ++x)
+                if (qGray(image.pixel(x, row)) < 128) ++dark;
+            best = std::max(best, dark);
+        }
+        return best / std::max(1.0, right - left - 2);
+    };
+
+    for (double zoom : {1.0, 0.8, 0.5, 0.3}) {
+        // As the preview shows it: the page recorded at screen resolution, then scaled.
+        QPicture picture;
+        {
+            QPainter painter(&picture);
+            report::drawPage(r, pages[0], painter, 96, 96);
+        }
+        QImage image((paper * 96 * zoom / report::TwipsPerInch).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.scale(zoom, zoom);
+            painter.drawPicture(0, 0, picture);
+        }
+        const double px = 96 * zoom / report::TwipsPerInch;
+        for (const report::Rule& rule : detail.rules()) {
+            const double y = (detailTop + rule.top + 7.5) * px;
+            const double left = (r.leftMargin + rule.left) * px;
+            EXPECT_GE(darkRun(image, y, left, left + rule.width * px), 0.95)
+                << "rule at " << rule.top << ", zoom " << zoom;
+        }
+    }
+    for (int dpi : {20, 48, 72}) {
+        const QImage image = report::renderPage(r, 0, dpi);
+        const double px = dpi / double(report::TwipsPerInch);
+        for (const report::Rule& rule : detail.rules()) {
+            const double left = (r.leftMargin + rule.left) * px;
+            EXPECT_GE(darkRun(image, (detailTop + rule.top + 7.5) * px, left, left + rule.width * px), 0.95)
+                << "rule at " << rule.top << ", " << dpi << " dpi";
+        }
+    }
 }
 
 QString pdfText(const QString& path)

@@ -1,6 +1,7 @@
 #include "runtime/forms/SendKeys.h"
 #include "runtime/help/ContextHelp.h"
 #include "runtime/help/HelpService.h"
+#include "runtime/help/HelpWindow.h"
 #include "runtime/os/Browser.h"
 #include "runtime/os/Programs.h"
 
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -57,18 +59,68 @@ TEST(HelpWindow, OneWindowShowsTheMappedTopicOrTheContents)
 
     help::QtHelpWindow help(dir.path());
     help.showTopic(104);
-    QTextBrowser* window = help.window();
+    help::HelpWindow* window = help.window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->toPlainText().contains(u"Call us"_s));
+    EXPECT_TRUE(window->browser()->toPlainText().contains(u"Call us"_s));
     EXPECT_TRUE(window->windowTitle().endsWith(u"Support"_s));
 
     for (int id : {105, 999}) {
         help.showTopic(id);
         EXPECT_EQ(help.window(), window) << "the window is reused";
-        EXPECT_TRUE(window->toPlainText().contains(u"All topics"_s)) << id;
+        EXPECT_TRUE(window->browser()->toPlainText().contains(u"All topics"_s)) << id;
     }
     window->close();
+}
+
+// A link followed, then Back, Forward, Contents and Escape, as a reader uses the viewer.
+TEST(HelpWindow, BackForwardContentsAndTitleFollowTheTopicShown)
+{
+    QTemporaryDir dir;
+    write(dir.filePath(u"topics.txt"_s), "100 contents.html\n37 rooms.html\n");
+    write(dir.filePath(u"contents.html"_s),
+          "<html><head><title>Contents</title></head><body>All topics</body></html>");
+    write(dir.filePath(u"rooms.html"_s), "<html><head><title>Rooms</title></head><body>"
+                                         "<a href=\"bath.html\">Bathrooms</a></body></html>");
+    write(dir.filePath(u"bath.html"_s),
+          "<html><head><title>Bathrooms</title></head><body>Full and half baths</body></html>");
+
+    help::QtHelpWindow help(dir.path());
+    help.showTopic(37);
+    help::HelpWindow* window = help.window();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QTextBrowser* browser = window->browser();
+    EXPECT_TRUE(window->windowTitle().endsWith(u" - Rooms"_s));
+    EXPECT_FALSE(window->backAction()->isEnabled());
+
+    // Tab to the link and follow it with Enter.
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    ASSERT_TRUE(browser->toPlainText().contains(u"Full and half baths"_s));
+    EXPECT_TRUE(window->windowTitle().endsWith(u" - Bathrooms"_s));
+    EXPECT_TRUE(window->backAction()->isEnabled());
+
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_TRUE(browser->toPlainText().contains(u"Bathrooms"_s));
+    EXPECT_TRUE(window->windowTitle().endsWith(u" - Rooms"_s));
+    EXPECT_TRUE(window->forwardAction()->isEnabled());
+
+    QTest::keyClick(browser, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_TRUE(window->windowTitle().endsWith(u" - Bathrooms"_s));
+
+    // The tool bar's buttons do the same.
+    auto* bar = window->findChild<QToolBar*>(u"HelpToolBar"_s);
+    ASSERT_NE(bar, nullptr);
+    QTest::mouseClick(bar->widgetForAction(window->contentsAction()), Qt::LeftButton);
+    EXPECT_TRUE(browser->toPlainText().contains(u"All topics"_s));
+    EXPECT_TRUE(window->windowTitle().endsWith(u" - Contents"_s));
+    QTest::mouseClick(bar->widgetForAction(window->backAction()), Qt::LeftButton);
+    EXPECT_TRUE(window->windowTitle().endsWith(u" - Bathrooms"_s));
+
+    QTest::keyClick(browser, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "Escape closes the help window";
 }
 
 TEST(HelpWindow, WithoutTopicsSaysSo)
@@ -77,7 +129,7 @@ TEST(HelpWindow, WithoutTopicsSaysSo)
     help::QtHelpWindow help(dir.path());
     help.showTopic(100);
     ASSERT_NE(help.window(), nullptr);
-    EXPECT_TRUE(help.window()->toPlainText().contains(u"not available"_s));
+    EXPECT_TRUE(help.window()->browser()->toPlainText().contains(u"not available"_s));
     help.window()->close();
 }
 

@@ -11,6 +11,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTest>
 
 #include <sqlite3.h>
 
@@ -334,6 +336,11 @@ TEST_F(QuickNavTest, ClosingTheWindowUnloadsIt)
     const Case cases[] = {
         {"continue", [](frmNavigation* nav) { click(nav->cmdContinue()); }},
         {"window close", [](frmNavigation* nav) { nav->close(); }},
+        {"escape",
+         [](frmNavigation* nav) {
+             QApplication::setActiveWindow(nav);
+             QTest::keyClick(nav->cmdContinue(), Qt::Key_Escape);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
