@@ -1,6 +1,8 @@
 #include "shell/frmMain.h"
 
 #include "estimate/clsHomeData.h"
+#include "runtime/com/ComponentRegistry.h"
+#include "runtime/com/LateBound.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/Modal.h"
@@ -11,6 +13,7 @@
 #include "runtime/report/PrintService.h"
 #include "runtime/vb/Financial.h"
 #include "runtime/vb/Format.h"
+#include "runtime/vb/Random.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
@@ -27,6 +30,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -236,6 +241,37 @@ frmMain::~frmMain() = default;
 void frmMain::ShowQuickNavigation()
 {
     ShowNavigationWindow();
+}
+
+// A new workbook with a 2 x 10 block of random whole numbers and a chart of it, left open in the
+// user's hands.
+void frmMain::ShowSpreadsheetChart()
+{
+    std::shared_ptr<QObject> xlApp = com::ComponentRegistry::instance().createObject(u"Excel.application"_s);
+    QObject* xlBook = com::callObject(com::getObject(xlApp.get(), u"Workbooks"_s), u"Add"_s);
+    QObject* xlSheet = com::callObject(com::getObject(xlBook, u"Worksheets"_s), u"Item"_s, {1});
+
+    QVariantList aryData(2, QVariant(QVariantList(10)));
+    vb::Randomize();
+    for (QVariant& row : aryData) {
+        QVariantList columns = row.toList();
+        for (QVariant& element : columns)
+            element = QVariant(std::floor(vb::Rnd() * 50.0f) + 1.0f);
+        row = columns;
+    }
+    const auto blockA1 = [&] {
+        return com::callObject(com::callObject(xlSheet, u"Range"_s, {u"A1"_s}), u"Resize"_s, {2, 10});
+    };
+    com::setProperty(blockA1(), u"Value"_s, aryData);
+
+    QObject* xlChart =
+        com::getObject(com::callObject(com::callObject(xlSheet, u"ChartObjects"_s), u"Add"_s, {50, 40, 300, 200}),
+                       u"Chart"_s);
+    com::callMethod(xlChart, u"SetSourceData"_s, {}, {{u"Source"_s, QVariant::fromValue(blockA1())}});
+
+    com::setProperty(xlApp.get(), u"Visible"_s, true);
+    com::setProperty(xlApp.get(), u"UserControl"_s, true);
+    xlApp.reset();
 }
 
 // The printer's page set-up; a cancel or any failure is ignored.
