@@ -264,9 +264,9 @@ void frmMain::ShowSpreadsheetChart()
     };
     com::setProperty(blockA1(), u"Value"_s, aryData);
 
-    QObject* xlChart =
-        com::getObject(com::callObject(com::callObject(xlSheet, u"ChartObjects"_s), u"Add"_s, {50, 40, 300, 200}),
-                       u"Chart"_s);
+    QObject* xlChart = com::getObject(
+        com::callObject(com::callObject(xlSheet, u"ChartObjects"_s), u"Add"_s, {50, 40, 300, 200}),
+        u"Chart"_s);
     com::callMethod(xlChart, u"SetSourceData"_s, {}, {{u"Source"_s, QVariant::fromValue(blockA1())}});
 
     com::setProperty(xlApp.get(), u"Visible"_s, true);

@@ -17,7 +17,8 @@ constexpr int32_t ErrCannotCreateComponent = 429;
 
 [[noreturn]] void cannotCreate(const QString& progId)
 {
-    throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"), progId);
+    throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
+                      progId);
 }
 
 int findMethod(const QObject* obj, const char* signature)

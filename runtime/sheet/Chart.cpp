@@ -27,7 +27,8 @@ void EmbeddedChart::SetSourceData(QObject* Source, int PlotBy)
 {
     auto* range = qobject_cast<CellRange*>(Source);
     if (!range) throw vb::VbError::typeMismatch();
-    if (PlotBy != PlotAuto && PlotBy != PlotRows && PlotBy != PlotColumns) objectDefinedError(u"SetSourceData"_s);
+    if (PlotBy != PlotAuto && PlotBy != PlotRows && PlotBy != PlotColumns)
+        objectDefinedError(u"SetSourceData"_s);
     disconnect(m_cellsConnection);
     m_source = range;
     m_plotBy = PlotBy;
@@ -53,7 +54,8 @@ std::vector<EmbeddedChart::Series> EmbeddedChart::series() const
     for (int s = 0; s < count; ++s) {
         Series series{u"Series"_s + QString::number(s + 1), {}};
         for (int p = 0; p < points; ++p) {
-            const QVariant v = inRows ? sheet->cell(b.row + s, b.column + p) : sheet->cell(b.row + p, b.column + s);
+            const QVariant v =
+                inRows ? sheet->cell(b.row + s, b.column + p) : sheet->cell(b.row + p, b.column + s);
             bool ok = false;
             const double d = v.metaType().id() == QMetaType::QString ? 0 : v.toDouble(&ok);
             series.values.append(ok && std::isfinite(d) ? d : 0.0);
@@ -82,11 +84,14 @@ ChartObjectCollection::ChartObjectCollection(Worksheet* sheet) : QObject(sheet) 
 
 QObject* ChartObjectCollection::Add(double Left, double Top, double Width, double Height)
 {
-    const auto inside = [](double v, double low, double high) { return std::isfinite(v) && v >= low && v <= high; };
+    const auto inside = [](double v, double low, double high) {
+        return std::isfinite(v) && v >= low && v <= high;
+    };
     if (!inside(Left, 0, MaxOffset) || !inside(Top, 0, MaxOffset) || !inside(Width, 1, MaxSize) ||
         !inside(Height, 1, MaxSize))
         objectDefinedError(u"Add"_s);
-    auto* chart = new ChartObject(u"Chart "_s + QString::number(++m_named), QRectF(Left, Top, Width, Height), this);
+    auto* chart =
+        new ChartObject(u"Chart "_s + QString::number(++m_named), QRectF(Left, Top, Width, Height), this);
     m_items.append(chart);
     Q_EMIT added(chart);
     return chart;

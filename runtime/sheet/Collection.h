@@ -17,10 +17,10 @@ namespace sheet
 int itemPosition(const QVariant& index, int count, const std::function<QString(int)>& nameAt);
 
 // The item of a collection of named objects that an Item index names.
-template <class T>
-T* itemOf(const QList<T*>& items, const QVariant& index)
+template <class T> T* itemOf(const QList<T*>& items, const QVariant& index)
 {
-    return items[itemPosition(index, static_cast<int>(items.size()), [&](int i) { return items[i]->Name(); })];
+    return items[itemPosition(index, static_cast<int>(items.size()),
+                              [&](int i) { return items[i]->Name(); })];
 }
 
 } // namespace sheet

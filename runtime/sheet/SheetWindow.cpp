@@ -233,7 +233,7 @@ void SheetWindow::addChart(ChartObject* chart)
 {
     auto* chartView = new QChart;
     chartView->setAnimationOptions(QChart::NoAnimation);
-    chartView->legend()->setAlignment(Qt::AlignRight);
+    chartView->legend()->setAlignment(Qt::AlignBottom);
     chartView->setMargins(QMargins(4, 4, 4, 4));
     chartView->setBackgroundRoundness(0);
     auto* view = new QChartView(chartView, m_grid->viewport());

@@ -14,7 +14,8 @@ QString progId()
 void registerSpreadsheet(com::ComponentRegistry& registry)
 {
     registry.registerObjectClass(progId(), [] {
-        return std::shared_ptr<QObject>(new Application, [](QObject* app) { static_cast<Application*>(app)->release(); });
+        return std::shared_ptr<QObject>(new Application,
+                                        [](QObject* app) { static_cast<Application*>(app)->release(); });
     });
 }
 

@@ -82,7 +82,8 @@ TEST(ComponentRegistry, AutomationObjectsByProgIdAndTheirRelease)
     EXPECT_EQ(released, 0);
     again.reset();
     EXPECT_EQ(released, 1);
-    EXPECT_THROW(registry.create(QStringLiteral("Test.Server"), nullptr), vb::VbError) << "no widget of that name";
+    EXPECT_THROW(registry.create(QStringLiteral("Test.Server"), nullptr), vb::VbError)
+        << "no widget of that name";
 
     registry.unregisterClass(QStringLiteral("Test.Server"));
     try {

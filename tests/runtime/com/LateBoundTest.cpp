@@ -61,7 +61,6 @@ private:
     int m_spacing = 5;
 };
 
-
 } // namespace
 
 TEST(LateBound, NamesMatchCaseInsensitivelyAndExactWins)
@@ -121,7 +120,9 @@ TEST(LateBound, NamedArgumentsTakeTheirParameters)
     EXPECT_EQ(scale({4}, {{QStringLiteral("Factor"), 5}}), 20);
     EXPECT_EQ(errorOf([&] { scale({}, {{QStringLiteral("Size"), 2}}); }), 448);
     EXPECT_EQ(errorOf([&] { scale({4}, {{QStringLiteral("Value"), 2}}); }), 448) << "Value is taken already";
-    EXPECT_EQ(errorOf([&] { com::callMethod(&s, QStringLiteral("Nope"), {}, {{QStringLiteral("A"), 1}}); }),
+    EXPECT_EQ(errorOf([&] {
+                  com::callMethod(&s, QStringLiteral("Nope"), {}, {{QStringLiteral("A"), 1}});
+              }),
               vb::ErrNoSuchMember);
 }
 

@@ -1,8 +1,8 @@
+#include "runtime/sheet/Spreadsheet.h"
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/LateBound.h"
 #include "runtime/sheet/Chart.h"
 #include "runtime/sheet/SheetWindow.h"
-#include "runtime/sheet/Spreadsheet.h"
 #include "runtime/sheet/Worksheet.h"
 #include "runtime/vb/VbError.h"
 #include "tests/support/ErrorOf.h"
@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -23,8 +24,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
-
-
 
 QVariantList rowsOf(std::initializer_list<std::initializer_list<double>> rows)
 {
@@ -72,7 +71,8 @@ TEST_F(Spreadsheet, BlockAndChartStayInTheUsersHandsUntilTheWindowCloses)
     EXPECT_EQ(com::getProperty(block, u"Address"_s).toString(), u"$A$1:$J$2"_s);
     EXPECT_EQ(range(u"A1:J2"_s), block) << "one object per block";
 
-    const QVariantList values = rowsOf({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12, 13, 14, 15, 16, 17, 18, 19, 20}});
+    const QVariantList values =
+        rowsOf({{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12, 13, 14, 15, 16, 17, 18, 19, 20}});
     com::setProperty(block, u"Value"_s, values);
     EXPECT_EQ(com::getProperty(range(u"J2"_s), u"Value"_s).toDouble(), 20.0);
     EXPECT_EQ(com::getProperty(block, u"Value"_s).toList(), values);
@@ -108,6 +108,10 @@ TEST_F(Spreadsheet, BlockAndChartStayInTheUsersHandsUntilTheWindowCloses)
     const QPoint a1(window->grid()->columnViewportPosition(0), window->grid()->rowViewportPosition(0));
     EXPECT_EQ(view->geometry(), QRect(a1 + QPoint(qRound(50 * perPoint), qRound(40 * perPoint)),
                                       QSize(qRound(300 * perPoint), qRound(200 * perPoint))));
+    // The chart moves with the cells when the grid scrolls.
+    const QRect placedAt = view->geometry();
+    window->grid()->verticalScrollBar()->setValue(2);
+    EXPECT_EQ(view->geometry(), placedAt.translated(0, -2 * window->grid()->rowHeight(0)));
     ASSERT_EQ(view->chart()->series().size(), 1);
     auto* bars = qobject_cast<QBarSeries*>(view->chart()->series().front());
     ASSERT_NE(bars, nullptr);
@@ -144,8 +148,8 @@ TEST_F(Spreadsheet, LettingGoEndsAnApplicationNotInTheUsersHands)
 TEST_F(Spreadsheet, ErrorsOfUnknownMembersAndBadArguments)
 {
     QObject* block = range(u"A1:B2"_s);
-    QObject* chart = com::getObject(com::callObject(com::callObject(ws, u"ChartObjects"_s), u"Add"_s, {0, 0, 10, 10}),
-                                    u"Chart"_s);
+    QObject* chart = com::getObject(
+        com::callObject(com::callObject(ws, u"ChartObjects"_s), u"Add"_s, {0, 0, 10, 10}), u"Chart"_s);
     struct Case {
         const char* what;
         std::function<void()> call;
@@ -155,20 +159,37 @@ TEST_F(Spreadsheet, ErrorsOfUnknownMembersAndBadArguments)
         {"unknown method", [&] { com::callMethod(ws, u"Charts"_s); }, vb::ErrNoSuchMember},
         {"unknown property set", [&] { com::setProperty(block, u"Values"_s, 1); }, vb::ErrNoSuchMember},
         {"unknown named argument",
-         [&] { com::callMethod(chart, u"SetSourceData"_s, {}, {{u"Data"_s, QVariant::fromValue(block)}}); }, 448},
+         [&] {
+             com::callMethod(chart, u"SetSourceData"_s, {}, {{u"Data"_s, QVariant::fromValue(block)}});
+         },
+         448},
         {"source not a range",
-         [&] { com::callMethod(chart, u"SetSourceData"_s, {}, {{u"Source"_s, QVariant::fromValue(ws)}}); },
+         [&] {
+             com::callMethod(chart, u"SetSourceData"_s, {}, {{u"Source"_s, QVariant::fromValue(ws)}});
+         },
          vb::ErrTypeMismatch},
         {"row 0", [&] { range(u"A0"_s); }, 1004},
         {"row first", [&] { range(u"1A"_s); }, 1004},
-        {"empty resize", [&] { com::callMethod(block, u"Resize"_s, {0, 1}); }, 1004},
-        {"resize past the sheet", [&] { com::callMethod(range(u"XFD1"_s), u"Resize"_s, {1, 2}); }, 1004},
+        {"empty resize",
+         [&] {
+             com::callMethod(block, u"Resize"_s, {0, 1});
+         },
+         1004},
+        {"resize past the sheet",
+         [&] {
+             com::callMethod(range(u"XFD1"_s), u"Resize"_s, {1, 2});
+         },
+         1004},
         {"whole sheet written", [&] { com::setProperty(range(u"A1:XFD1048576"_s), u"Value"_s, 1); }, 1004},
-        {"no second sheet", [&] { com::callMethod(com::getObject(book, u"Worksheets"_s), u"Item"_s, {2}); }, 9},
+        {"no second sheet", [&] { com::callMethod(com::getObject(book, u"Worksheets"_s), u"Item"_s, {2}); },
+         9},
         {"no sheet of that name",
          [&] { com::callMethod(com::getObject(book, u"Worksheets"_s), u"Item"_s, {u"Sheet2"_s}); }, 9},
         {"negative width",
-         [&] { com::callMethod(com::callObject(ws, u"ChartObjects"_s), u"Add"_s, {0, 0, -1, 10}); }, 1004},
+         [&] {
+             com::callMethod(com::callObject(ws, u"ChartObjects"_s), u"Add"_s, {0, 0, -1, 10});
+         },
+         1004},
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorOf(c.call), c.number) << c.what;

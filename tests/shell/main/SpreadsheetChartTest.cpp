@@ -69,16 +69,22 @@ public:
 
     Q_INVOKABLE QObject* Add() { return record(u"Add()"_s); }
     Q_INVOKABLE QObject* Item(const QVariant& Index) { return record(u"Item("_s + describe(Index) + u")"_s); }
-    Q_INVOKABLE QObject* Range(const QVariant& Cell1) { return record(u"Range("_s + describe(Cell1) + u")"_s); }
+    Q_INVOKABLE QObject* Range(const QVariant& Cell1)
+    {
+        return record(u"Range("_s + describe(Cell1) + u")"_s);
+    }
     Q_INVOKABLE QObject* Resize(const QVariant& RowSize, const QVariant& ColumnSize)
     {
         return record(u"Resize("_s + describe(RowSize) + u","_s + describe(ColumnSize) + u")"_s);
     }
     Q_INVOKABLE QObject* ChartObjects() { return record(u"ChartObjects"_s); }
-    Q_INVOKABLE QObject* Add(const QVariant& Left, const QVariant& Top, const QVariant& Width, const QVariant& Height)
+    Q_INVOKABLE QObject* Add(const QVariant& Left, const QVariant& Top, const QVariant& Width,
+                             const QVariant& Height)
     {
-        return record(u"Add("_s + QStringList{describe(Left), describe(Top), describe(Width), describe(Height)}.join(u',') +
-                      u")"_s);
+        return record(
+            u"Add("_s +
+            QStringList{describe(Left), describe(Top), describe(Width), describe(Height)}.join(u',') +
+            u")"_s);
     }
     Q_INVOKABLE void SetSourceData(const QVariant& Source, const QVariant& PlotBy)
     {
@@ -100,7 +106,6 @@ private:
 
     QStringList* m_log;
 };
-
 
 class SpreadsheetChart : public testing::Test
 {
@@ -151,8 +156,10 @@ TEST_F(SpreadsheetChart, FillsTheBlockChartsItAndLeavesTheWindowOpen)
     QObject* charts = ws->chartObjects();
     ASSERT_EQ(com::getProperty(charts, u"Count"_s).toInt(), 1);
     QObject* placed = com::callObject(charts, u"Item"_s, {1});
-    EXPECT_EQ(QRectF(com::getProperty(placed, u"Left"_s).toDouble(), com::getProperty(placed, u"Top"_s).toDouble(),
-                     com::getProperty(placed, u"Width"_s).toDouble(), com::getProperty(placed, u"Height"_s).toDouble()),
+    EXPECT_EQ(QRectF(com::getProperty(placed, u"Left"_s).toDouble(),
+                     com::getProperty(placed, u"Top"_s).toDouble(),
+                     com::getProperty(placed, u"Width"_s).toDouble(),
+                     com::getProperty(placed, u"Height"_s).toDouble()),
               QRectF(50, 40, 300, 200));
     ASSERT_EQ(shown->chartViews().size(), 1u);
     auto* view = qobject_cast<QChartView*>(shown->chartViews().front());
@@ -186,11 +193,22 @@ TEST_F(SpreadsheetChart, CallsTheMembersByNameInOrder)
     });
     frmMainTestAccess::ShowSpreadsheetChart(*window);
     const QStringList expected = {
-        u"Workbooks"_s, u"Add()"_s, u"Worksheets"_s, u"Item(1)"_s,
-        u"Range(A1)"_s, u"Resize(2,10)"_s, u"Value=array(2x10)"_s,
-        u"ChartObjects"_s, u"Add(50,40,300,200)"_s, u"Chart"_s,
-        u"Range(A1)"_s, u"Resize(2,10)"_s, u"SetSourceData(Source:=object)"_s,
-        u"Visible=true"_s, u"UserControl=true"_s, u"Release"_s,
+        u"Workbooks"_s,
+        u"Add()"_s,
+        u"Worksheets"_s,
+        u"Item(1)"_s,
+        u"Range(A1)"_s,
+        u"Resize(2,10)"_s,
+        u"Value=array(2x10)"_s,
+        u"ChartObjects"_s,
+        u"Add(50,40,300,200)"_s,
+        u"Chart"_s,
+        u"Range(A1)"_s,
+        u"Resize(2,10)"_s,
+        u"SetSourceData(Source:=object)"_s,
+        u"Visible=true"_s,
+        u"UserControl=true"_s,
+        u"Release"_s,
     };
     EXPECT_EQ(log, expected);
 }
