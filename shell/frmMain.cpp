@@ -251,13 +251,13 @@ void frmMain::ShowSpreadsheetChart()
     QObject* xlBook = com::callObject(com::getObject(xlApp.get(), u"Workbooks"_s), u"Add"_s);
     QObject* xlSheet = com::callObject(com::getObject(xlBook, u"Worksheets"_s), u"Item"_s, {1});
 
-    QVariantList aryData(2, QVariant(QVariantList(10)));
+    QVariantList aryData; // 2 rows of 10 columns
     vb::Randomize();
-    for (QVariant& row : aryData) {
-        QVariantList columns = row.toList();
-        for (QVariant& element : columns)
-            element = QVariant(std::floor(vb::Rnd() * 50.0f) + 1.0f);
-        row = columns;
+    for (int row = 1; row <= 2; ++row) {
+        QVariantList columns;
+        for (int column = 1; column <= 10; ++column)
+            columns.append(QVariant(std::floor(vb::Rnd() * 50.0f) + 1.0f));
+        aryData.append(QVariant(columns));
     }
     const auto blockA1 = [&] {
         return com::callObject(com::callObject(xlSheet, u"Range"_s, {u"A1"_s}), u"Resize"_s, {2, 10});
