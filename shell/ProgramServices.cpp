@@ -4,6 +4,7 @@
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/ProgramStyle.h"
+#include "runtime/sheet/Spreadsheet.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
@@ -26,6 +27,7 @@ ProgramServices::ProgramServices()
     help::setHelpService(&m_helpWindow);
     os::setBrowserService(&m_browser);
     report::setPrintService(&m_printing);
+    sheet::registerSpreadsheet(com::ComponentRegistry::instance());
 }
 
 ProgramServices::~ProgramServices()

@@ -1,6 +1,8 @@
 #include "shell/frmMain.h"
 
 #include "estimate/clsHomeData.h"
+#include "runtime/com/ComponentRegistry.h"
+#include "runtime/com/LateBound.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/Modal.h"
@@ -12,6 +14,7 @@
 #include "runtime/report/PrintService.h"
 #include "runtime/vb/Financial.h"
 #include "runtime/vb/Format.h"
+#include "runtime/vb/Random.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
@@ -29,6 +32,8 @@
 #include <QPainterPath>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -246,6 +251,37 @@ frmMain::~frmMain() = default;
 void frmMain::ShowQuickNavigation()
 {
     ShowNavigationWindow();
+}
+
+// A new workbook with a 2 x 10 block of random whole numbers and a chart of it, left open in the
+// user's hands.
+void frmMain::ShowSpreadsheetChart()
+{
+    std::shared_ptr<QObject> xlApp = com::ComponentRegistry::instance().createObject(u"Excel.application"_s);
+    QObject* xlBook = com::callObject(com::getObject(xlApp.get(), u"Workbooks"_s), u"Add"_s);
+    QObject* xlSheet = com::callObject(com::getObject(xlBook, u"Worksheets"_s), u"Item"_s, {1});
+
+    QVariantList aryData; // 2 rows of 10 columns
+    vb::Randomize();
+    for (int row = 1; row <= 2; ++row) {
+        QVariantList columns;
+        for (int column = 1; column <= 10; ++column)
+            columns.append(QVariant(std::floor(vb::Rnd() * 50.0f) + 1.0f));
+        aryData.append(QVariant(columns));
+    }
+    const auto blockA1 = [&] {
+        return com::callObject(com::callObject(xlSheet, u"Range"_s, {u"A1"_s}), u"Resize"_s, {2, 10});
+    };
+    com::setProperty(blockA1(), u"Value"_s, aryData);
+
+    QObject* xlChart = com::getObject(
+        com::callObject(com::callObject(xlSheet, u"ChartObjects"_s), u"Add"_s, {50, 40, 300, 200}),
+        u"Chart"_s);
+    com::callMethod(xlChart, u"SetSourceData"_s, {}, {{u"Source"_s, QVariant::fromValue(blockA1())}});
+
+    com::setProperty(xlApp.get(), u"Visible"_s, true);
+    com::setProperty(xlApp.get(), u"UserControl"_s, true);
+    xlApp.reset();
 }
 
 // The printer's page set-up; a cancel or any failure is ignored.

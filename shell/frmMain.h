@@ -88,6 +88,10 @@ private Q_SLOTS:
     void ShowPageSetup();
 
 private:
+    friend struct frmMainTestAccess;
+    // Not called from any menu or button; raises whatever fails.
+    void ShowSpreadsheetChart();
+
     void MDIForm_Load();
     void MDIForm_Resize();
     bool MDIForm_QueryUnload();

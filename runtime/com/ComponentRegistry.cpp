@@ -15,6 +15,12 @@ namespace
 
 constexpr int32_t ErrCannotCreateComponent = 429;
 
+[[noreturn]] void cannotCreate(const QString& progId)
+{
+    throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
+                      progId);
+}
+
 int findMethod(const QObject* obj, const char* signature)
 {
     return obj->metaObject()->indexOfMethod(QMetaObject::normalizedSignature(signature).constData());
@@ -36,27 +42,30 @@ void ComponentRegistry::registerClass(const QString& progId, Factory factory)
     m_factories[progId.toLower()] = std::move(factory);
 }
 
+void ComponentRegistry::registerObjectClass(const QString& progId, ObjectFactory factory)
+{
+    m_objectFactories[progId.toLower()] = std::move(factory);
+}
+
 void ComponentRegistry::unregisterClass(const QString& progId)
 {
     m_factories.erase(progId.toLower());
+    m_objectFactories.erase(progId.toLower());
 }
 
 bool ComponentRegistry::isRegistered(const QString& progId) const
 {
-    return m_factories.count(progId.toLower()) != 0;
+    const QString key = progId.toLower();
+    return m_factories.count(key) != 0 || m_objectFactories.count(key) != 0;
 }
 
 QWidget* ComponentRegistry::create(const QString& progId, QWidget* parent, const PropertyBag* settings) const
 {
     auto it = m_factories.find(progId.toLower());
-    if (it == m_factories.end() || !it->second)
-        throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
-                          progId);
+    if (it == m_factories.end() || !it->second) cannotCreate(progId);
 
     QWidget* control = it->second(parent);
-    if (!control)
-        throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
-                          progId);
+    if (!control) cannotCreate(progId);
     if (control->parentWidget() != parent) control->setParent(parent);
 
     if (settings) {
@@ -69,6 +78,15 @@ QWidget* ComponentRegistry::create(const QString& progId, QWidget* parent, const
         if (index >= 0) control->metaObject()->method(index).invoke(control, Qt::DirectConnection);
     }
     return control;
+}
+
+std::shared_ptr<QObject> ComponentRegistry::createObject(const QString& progId) const
+{
+    auto it = m_objectFactories.find(progId.toLower());
+    if (it == m_objectFactories.end() || !it->second) cannotCreate(progId);
+    std::shared_ptr<QObject> object = it->second();
+    if (!object) cannotCreate(progId);
+    return object;
 }
 
 bool ComponentRegistry::loadLibrary(const QString& path)

@@ -15,6 +15,9 @@ namespace
 {
 
 constexpr int32_t ErrReadOnlyProperty = 383;
+constexpr int32_t ErrObjectRequired = 424;
+constexpr int32_t ErrNamedArgumentNotFound = 448;
+constexpr qsizetype MaxArguments = 10;
 
 [[noreturn]] void noSuchMember(const QString& name)
 {
@@ -205,6 +208,29 @@ void writeProperty(QObject* obj, const QString& name, const QVariant& value)
     noSuchMember(name);
 }
 
+QVariant invoke(QObject* obj, const QMetaMethod& method, const QString& name, QVariantList args)
+{
+    QGenericArgument generic[MaxArguments];
+    for (int i = 0; i < args.size(); ++i) {
+        if (!convertTo(args[i], method.parameterMetaType(i)))
+            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        generic[i] = QGenericArgument(method.parameterMetaType(i).name(), args[i].constData());
+    }
+
+    QVariant result;
+    QGenericReturnArgument ret;
+    const QMetaType returnType = method.returnMetaType();
+    if (returnType.isValid() && returnType.id() != QMetaType::Void) {
+        result = QVariant(returnType);
+        ret = QGenericReturnArgument(returnType.name(), result.data());
+    }
+    const bool ok =
+        method.invoke(obj, Qt::DirectConnection, ret, generic[0], generic[1], generic[2], generic[3],
+                      generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
+    if (!ok) noSuchMember(name);
+    return result;
+}
+
 } // namespace
 
 QVariant getProperty(const QObject* obj, const QString& name)
@@ -234,32 +260,53 @@ void setProperty(QObject* obj, const QString& name, const QVariant& value)
 QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args)
 {
     if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
-    if (args.size() > 10) noSuchMember(name);
+    if (args.size() > MaxArguments) noSuchMember(name);
     const QMetaObject* meta = obj->metaObject();
     const int index = findMethod(meta, name, static_cast<int>(args.size()));
     if (index < 0) noSuchMember(name);
-    const QMetaMethod method = meta->method(index);
+    return invoke(obj, meta->method(index), name, args);
+}
 
-    QVariantList converted = args;
-    QGenericArgument generic[10];
-    for (int i = 0; i < converted.size(); ++i) {
-        if (!convertTo(converted[i], method.parameterMetaType(i)))
-            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
-        generic[i] = QGenericArgument(method.parameterMetaType(i).name(), converted[i].constData());
+QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args, const NamedArguments& named)
+{
+    if (named.empty()) return callMethod(obj, name, args);
+    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    const qsizetype total = args.size() + static_cast<qsizetype>(named.size());
+    if (total > MaxArguments) noSuchMember(name);
+    const QMetaObject* meta = obj->metaObject();
+    bool nameFound = false;
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
+        const QMetaMethod m = meta->method(i);
+        if (!isCallable(m) || m.access() != QMetaMethod::Public) continue;
+        if (QString::fromLatin1(m.name()).compare(name, Qt::CaseInsensitive) != 0) continue;
+        nameFound = true;
+        if (m.parameterCount() != total) continue;
+        // Each named argument takes the one parameter of its name after the positional ones.
+        const QList<QByteArray> parameters = m.parameterNames();
+        QVariantList ordered = args;
+        ordered.resize(total);
+        std::vector<bool> taken(static_cast<size_t>(total), false);
+        bool fits = true;
+        for (const auto& [argName, value] : named) {
+            qsizetype slot = -1;
+            for (qsizetype j = args.size(); j < total; ++j) {
+                if (!taken[static_cast<size_t>(j)] &&
+                    QString::fromLatin1(parameters[j]).compare(argName, Qt::CaseInsensitive) == 0) {
+                    slot = j;
+                    break;
+                }
+            }
+            if (slot < 0) {
+                fits = false;
+                break;
+            }
+            taken[static_cast<size_t>(slot)] = true;
+            ordered[slot] = value;
+        }
+        if (fits) return invoke(obj, m, name, ordered);
     }
-
-    QVariant result;
-    QGenericReturnArgument ret;
-    const QMetaType returnType = method.returnMetaType();
-    if (returnType.isValid() && returnType.id() != QMetaType::Void) {
-        result = QVariant(returnType);
-        ret = QGenericReturnArgument(returnType.name(), result.data());
-    }
-    const bool ok =
-        method.invoke(obj, Qt::DirectConnection, ret, generic[0], generic[1], generic[2], generic[3],
-                      generic[4], generic[5], generic[6], generic[7], generic[8], generic[9]);
-    if (!ok) noSuchMember(name);
-    return result;
+    if (!nameFound) noSuchMember(name);
+    throw vb::VbError(ErrNamedArgumentNotFound, QStringLiteral("Named argument not found"), name);
 }
 
 bool hasMember(const QObject* obj, const QString& name)
@@ -269,6 +316,24 @@ bool hasMember(const QObject* obj, const QString& name)
     const QMetaObject* meta = obj->metaObject();
     return findProperty(meta, first) >= 0 || !findDynamicProperty(obj, first).isEmpty() ||
            findMethod(meta, first, -1) >= 0;
+}
+
+QObject* toObject(const QVariant& value, const QString& name)
+{
+    if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
+        if (QObject* obj = *static_cast<QObject* const*>(value.constData())) return obj;
+    }
+    throw vb::VbError(ErrObjectRequired, QStringLiteral("Object required"), name);
+}
+
+QObject* getObject(const QObject* obj, const QString& name)
+{
+    return toObject(getProperty(obj, name), name);
+}
+
+QObject* callObject(QObject* obj, const QString& name, const QVariantList& args)
+{
+    return toObject(callMethod(obj, name, args), name);
 }
 
 } // namespace com

@@ -5,6 +5,9 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <utility>
+#include <vector>
+
 namespace com
 {
 
@@ -20,6 +23,15 @@ QVariant getProperty(const QObject* obj, const QString& name);
 // a setter raises pass through unchanged.
 void setProperty(QObject* obj, const QString& name, const QVariant& value);
 QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args = {});
+// Named arguments follow the positional ones and match the method's parameter names
+// case-insensitively; a name the method does not have throws VbError 448.
+using NamedArguments = std::vector<std::pair<QString, QVariant>>;
+QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args, const NamedArguments& named);
 bool hasMember(const QObject* obj, const QString& name);
+
+// The object a member returns; VbError 424 "Object required" when it returns no object.
+QObject* toObject(const QVariant& value, const QString& name = QString());
+QObject* getObject(const QObject* obj, const QString& name);
+QObject* callObject(QObject* obj, const QString& name, const QVariantList& args = {});
 
 } // namespace com

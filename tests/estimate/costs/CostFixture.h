@@ -3,6 +3,7 @@
 #include "estimate/clsHomeData.h"
 #include "runtime/ado/Connection.h"
 #include "runtime/vb/VbError.h"
+#include "tests/support/ErrorOf.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -128,15 +129,6 @@ inline constexpr NamedCost kHouseCosts[] = {
     {"Electrical", &clsHomeData::Electrical},
 };
 
-// The error number a call raises, or 0.
-inline int32_t errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using ::errorOf;
 
 } // namespace costs_test

@@ -65,6 +65,35 @@ TEST(ComponentRegistry, UnknownProgIdRaises429)
     }
 }
 
+TEST(ComponentRegistry, AutomationObjectsByProgIdAndTheirRelease)
+{
+    com::ComponentRegistry registry;
+    int released = 0;
+    registry.registerObjectClass(QStringLiteral("Test.Server"), [&] {
+        return std::shared_ptr<QObject>(new QObject, [&](QObject* o) {
+            ++released;
+            delete o;
+        });
+    });
+    EXPECT_TRUE(registry.isRegistered(QStringLiteral("test.server")));
+    std::shared_ptr<QObject> first = registry.createObject(QStringLiteral("TEST.Server"));
+    std::shared_ptr<QObject> again = first;
+    first.reset();
+    EXPECT_EQ(released, 0);
+    again.reset();
+    EXPECT_EQ(released, 1);
+    EXPECT_THROW(registry.create(QStringLiteral("Test.Server"), nullptr), vb::VbError)
+        << "no widget of that name";
+
+    registry.unregisterClass(QStringLiteral("Test.Server"));
+    try {
+        registry.createObject(QStringLiteral("Test.Server"));
+        FAIL() << "no error";
+    } catch (const vb::VbError& e) {
+        EXPECT_EQ(e.number(), 429);
+    }
+}
+
 TEST(ComponentRegistry, LoadLibraryReportsAMissingFile)
 {
     com::ComponentRegistry registry;

@@ -1,6 +1,7 @@
 #include "runtime/com/LateBound.h"
 
 #include "runtime/vb/VbError.h"
+#include "tests/support/ErrorOf.h"
 
 #include <QApplication>
 #include <QFont>
@@ -46,6 +47,8 @@ public:
 
     Q_INVOKABLE int Add(int a, int b) { return a + b; }
     Q_INVOKABLE void Refresh() { ++refreshes; }
+    Q_INVOKABLE int Scale(int Value, int Factor = 1) { return Value * Factor; }
+    Q_INVOKABLE QObject* Self() { return this; }
 
     int fontWrites = 0;
     int refreshes = 0;
@@ -57,16 +60,6 @@ private:
     bool m_enabled = true;
     int m_spacing = 5;
 };
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -114,6 +107,31 @@ TEST(LateBound, ErrorNumbers)
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorOf(c.call), c.number) << c.what;
+}
+
+TEST(LateBound, NamedArgumentsTakeTheirParameters)
+{
+    Sample s;
+    const auto scale = [&](const QVariantList& args, const com::NamedArguments& named) {
+        return com::callMethod(&s, QStringLiteral("scale"), args, named).toInt();
+    };
+    EXPECT_EQ(scale({}, {{QStringLiteral("factor"), 3}, {QStringLiteral("Value"), 2}}), 6);
+    EXPECT_EQ(scale({}, {{QStringLiteral("Value"), 2}}), 2);
+    EXPECT_EQ(scale({4}, {{QStringLiteral("Factor"), 5}}), 20);
+    EXPECT_EQ(errorOf([&] { scale({}, {{QStringLiteral("Size"), 2}}); }), 448);
+    EXPECT_EQ(errorOf([&] { scale({4}, {{QStringLiteral("Value"), 2}}); }), 448) << "Value is taken already";
+    EXPECT_EQ(errorOf([&] {
+                  com::callMethod(&s, QStringLiteral("Nope"), {}, {{QStringLiteral("A"), 1}});
+              }),
+              vb::ErrNoSuchMember);
+}
+
+TEST(LateBound, ObjectResultsAndObjectRequired)
+{
+    Sample s;
+    EXPECT_EQ(com::callObject(&s, QStringLiteral("Self")), &s);
+    EXPECT_EQ(errorOf([&] { com::getObject(&s, QStringLiteral("Caption")); }), 424);
+    EXPECT_EQ(errorOf([&] { com::callObject(&s, QStringLiteral("Scale"), {1}); }), 424);
 }
 
 TEST(LateBound, OleColoursFitSignedAndUnsignedValues)
