@@ -8,6 +8,7 @@ using estimate::costs::dbl;
 using estimate::costs::garageSqFt;
 using estimate::costs::GradePrices;
 using estimate::costs::notNegative;
+using estimate::costs::rateFor;
 using estimate::costs::rowFor;
 using estimate::costs::SingleAmount;
 using estimate::costs::sng;
@@ -34,14 +35,6 @@ constexpr std::array<SidingRate, 4> kPrimaryRates{{
 }};
 constexpr float kBrickRate = 10.01f;
 // clang-format on
-
-template <std::size_t N> double rateFor(const std::array<SidingRate, N>& table, const QString& code)
-{
-    for (const SidingRate& row : table) {
-        if (row.code == code) return row.rate;
-    }
-    return 0.0;
-}
 
 // The wall areas of the exterior: the main wall is footprint / 8 times the ceiling height,
 // the upper walls are the upper floor areas themselves.
