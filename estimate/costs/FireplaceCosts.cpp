@@ -1,3 +1,4 @@
+#include "estimate/ExteriorCodes.h"
 #include "estimate/clsHomeData.h"
 #include "estimate/costs/CostMath.h"
 
@@ -85,7 +86,7 @@ double clsHomeData::Fireplace() const
         const FluePrices& flue = lowStyle(Style()) ? kPrefabFlueLow : kPrefabFlueHigh;
         addEach(amount, flue.flue);
         if (ExternalChase()) amount += flue.externalChase;
-        if (ExteriorPrimary() == u"5") amount += kPrefabStucco;
+        if (ExteriorPrimary() == estimate::kStucco) amount += kPrefabStucco;
         addEach(amount, kPrefabFixed);
     } else if (fireplaceStyle == 2) {
         // An unlisted grade prices the whole fireplace at 0.
