@@ -1,4 +1,5 @@
 #include "estimate/clsHomeData.h"
+#include "estimate/costs/CostMath.h"
 
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/VbError.h"
@@ -210,8 +211,7 @@ float clsHomeData::FoundationPerimeter() const
 float clsHomeData::BasementPerimeter() const
 {
     return derived<float>(Derived::BasementPerimeter, [&]() -> float {
-        const int16_t type = FoundationType().value();
-        if (type != 3 && type != 4) return 0;
+        if (!estimate::costs::hasBasement(FoundationType().value())) return 0;
         return static_cast<float>(2 * (double(BasementLength()) + double(HouseDepth())));
     });
 }
@@ -256,8 +256,7 @@ float clsHomeData::CrawlExcavationYards() const
 float clsHomeData::BasementExcavationYards() const
 {
     return derived<float>(Derived::BasementExcavationYards, [&]() -> float {
-        const int16_t type = FoundationType().value();
-        if (type != 3 && type != 4) return 0;
+        if (!estimate::costs::hasBasement(FoundationType().value())) return 0;
         const float side = static_cast<float>(squareRoot(double(BasementSqFt())));
         const vb::Integer height = BasementCeilingHeight();
         const double pit = double(side) + 4 + double(height);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "estimate/HouseDataFields.h"
 #include "runtime/ado/Connection.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/vb/Integer.h"
@@ -29,139 +30,29 @@ public:
     // The [HouseData] recordset itself (shared, not copied).
     ado::Recordset& rsHouseData() const { return *m_rsHouseData; }
 
-    vb::Integer LotCondition() const;
-    void setLotCondition(vb::Integer vData);
-    vb::Integer WaterType() const;
-    void setWaterType(vb::Integer vData);
-    vb::Integer SewerType() const;
-    void setSewerType(vb::Integer vData);
-    vb::Integer DefaultGrade() const;
-    void setDefaultGrade(vb::Integer vData);
-    vb::Integer NumBedrooms() const;
-    void setNumBedrooms(vb::Integer vData);
-    vb::Integer NumFullBath() const;
-    void setNumFullBath(vb::Integer vData);
-    vb::Integer NumHalfBath() const;
-    void setNumHalfBath(vb::Integer vData);
-    vb::Integer MainFloorSqFt() const;
-    void setMainFloorSqFt(vb::Integer vData);
-    vb::Integer SecondFloorSqFt() const;
-    void setSecondFloorSqFt(vb::Integer vData);
-    vb::Integer ThirdFloorSqFt() const;
-    void setThirdFloorSqFt(vb::Integer vData);
-    vb::Integer BonusRoomSqFt() const;
-    void setBonusRoomSqFt(vb::Integer vData);
-    vb::Integer BasementSqFt() const;
-    void setBasementSqFt(vb::Integer vData);
-    vb::Integer FrontPorchSqFt() const;
-    void setFrontPorchSqFt(vb::Integer vData);
-    vb::Integer RearPorchSqFt() const;
-    void setRearPorchSqFt(vb::Integer vData);
-    vb::Integer MainCeilingHeight() const;
-    void setMainCeilingHeight(vb::Integer vData);
-    vb::Integer BasementCeilingHeight() const;
-    void setBasementCeilingHeight(vb::Integer vData);
-    vb::Integer NumCarGarage() const;
-    void setNumCarGarage(vb::Integer vData);
-    vb::Integer FoundationType() const;
+    // A read accessor for every field and a write accessor for every plain one, from the field
+    // table; the write accessors that do more follow.
+#define TAVIMOOR_FIELD_READ(field, property, type, write) TAVIMOOR_FIELD_TYPE_##type property() const;
+#define TAVIMOOR_FIELD_WRITE(field, property, type, write) TAVIMOOR_FIELD_WRITE_##write(property, type)
+#define TAVIMOOR_FIELD_WRITE_Plain(property, type) void set##property(TAVIMOOR_FIELD_PARAM_##type vData);
+#define TAVIMOOR_FIELD_WRITE_Own(property, type)
+#define TAVIMOOR_FIELD_WRITE_ReadOnly(property, type)
+    TAVIMOOR_HOUSE_DATA_FIELDS(TAVIMOOR_FIELD_READ)
+    TAVIMOOR_HOUSE_DATA_FIELDS(TAVIMOOR_FIELD_WRITE)
+#undef TAVIMOOR_FIELD_READ
+#undef TAVIMOOR_FIELD_WRITE
+#undef TAVIMOOR_FIELD_WRITE_Plain
+#undef TAVIMOOR_FIELD_WRITE_Own
+#undef TAVIMOOR_FIELD_WRITE_ReadOnly
+
     // 1 or 2 also clear BasementSqFt and FinishBasement.
     void setFoundationType(vb::Integer vData);
-    vb::Integer BrickConfiguration() const;
-    void setBrickConfiguration(vb::Integer vData);
-    QString ExteriorPrimary() const;
-    void setExteriorPrimary(const QString& vData);
-    QString ExteriorSecondary() const;
-    void setExteriorSecondary(const QString& vData);
-    vb::Integer RoofPitch() const;
-    void setRoofPitch(vb::Integer vData);
-    vb::Integer RoofStyle() const;
-    void setRoofStyle(vb::Integer vData);
-    vb::Integer HeatType() const;
-    void setHeatType(vb::Integer vData);
-    vb::Integer FixtureType() const;
-    void setFixtureType(vb::Integer vData);
-    bool AC() const;
-    void setAC(bool vData);
-    bool DoorOpeners() const;
-    void setDoorOpeners(bool vData);
-    bool FinishBonusRoom() const;
-    void setFinishBonusRoom(bool vData);
-    bool FinishBasement() const;
-    void setFinishBasement(bool vData);
-    bool FinishGarage() const;
-    void setFinishGarage(bool vData);
-    bool KitchenIsland() const;
-    void setKitchenIsland(bool vData);
-    bool KitchenBar() const;
-    void setKitchenBar(bool vData);
-    bool GardenTub() const;
-    void setGardenTub(bool vData);
-    float InterestRate() const;
-    void setInterestRate(float vData);
-    vb::Integer Location() const;
     // Looks the LocationID up in [Locations] and sets LocationFactor (1 when absent) first.
     void setLocation(vb::Integer vData);
     // "City, State" of the current location, or " " when it has no row.
     QString LocationName() const;
-    float LocationFactor() const;
-    void setLocationFactor(float vData);
-    vb::Integer FireplaceStyle() const;
-    void setFireplaceStyle(vb::Integer vData);
-    vb::Integer FireplaceFace() const;
-    void setFireplaceFace(vb::Integer vData);
-    bool ExternalChase() const;
-    void setExternalChase(bool vData);
-    vb::Integer DistanceToStreet() const;
-    void setDistanceToStreet(vb::Integer vData);
-    vb::Integer DrivewayTreatment() const;
-    void setDrivewayTreatment(vb::Integer vData);
-    bool SidewalksRequired() const;
-    void setSidewalksRequired(bool vData);
-    vb::Integer LotWidth() const;
-    void setLotWidth(vb::Integer vData);
-    float LotSize() const;
-    void setLotSize(float vData);
-    float LotPrice() const;
-    void setLotPrice(float vData);
-    bool CornerLot() const;
-    void setCornerLot(bool vData);
-    bool rmPantry() const;
-    void setrmPantry(bool vData);
-    bool rmBreakfastNook() const;
-    void setrmBreakfastNook(bool vData);
-    bool rmDiningRoom() const;
-    void setrmDiningRoom(bool vData);
-    bool rmFamilyRoom() const;
-    void setrmFamilyRoom(bool vData);
-    bool rmLivingRoom() const;
-    void setrmLivingRoom(bool vData);
-    bool rmGreatRoom() const;
-    void setrmGreatRoom(bool vData);
-    bool rmGatheringRoom() const;
-    void setrmGatheringRoom(bool vData);
-    bool rmFoyer() const;
-    void setrmFoyer(bool vData);
-    bool rmGameRoom() const;
-    void setrmGameRoom(bool vData);
-    bool rmOffice() const;
-    void setrmOffice(bool vData);
-    bool rmStudy() const;
-    void setrmStudy(bool vData);
-    bool rmDen() const;
-    void setrmDen(bool vData);
-    bool rmSunRoom() const;
-    void setrmSunRoom(bool vData);
-    bool rmLoft() const;
-    void setrmLoft(bool vData);
-    bool rmUtilityRoom() const;
-    void setrmUtilityRoom(bool vData);
-    bool rmSittingRoom() const;
-    void setrmSittingRoom(bool vData);
-    bool rmBonusRoom() const;
     // false also clears FinishBonusRoom and BonusRoomSqFt.
     void setrmBonusRoom(bool vData);
-    bool rmKitchen() const;
-    void setrmKitchen(bool vData);
 
     // The whole project in whole currency units, lot included; 0 while the house has no room.
     int32_t CalculateTotal() const;
@@ -212,12 +103,10 @@ public:
     // its property's type. Checks a file before it is adopted.
     void CheckData() const;
 
-    vb::Integer Style() const;
     // Also sets NumFloors: 1 -> 1, 2 or 3 -> 2, 4 or 5 -> 3, other values leave it.
     void setStyle(vb::Integer vData);
     // Size class 1..5 from the footprint area.
     vb::Integer HouseConfiguration() const;
-    vb::Integer NumFloors() const;
 
     QString ListRooms() const;
     QString KitchenFeatures() const;
@@ -258,72 +147,9 @@ private:
 private:
     // Fields of [HouseData], in declaration order.
     enum class Field : int {
-        LotCondition,
-        WaterType,
-        SewerType,
-        DefaultGrade,
-        NumBedrooms,
-        NumFullBath,
-        NumHalfBath,
-        MainFloorSqFt,
-        SecondFloorSqFt,
-        ThirdFloorSqFt,
-        BonusRoomSqFt,
-        BasementSqFt,
-        FrontPorchSqFt,
-        RearPorchSqFt,
-        MainCeilingHeight,
-        BasementCeilingHeight,
-        NumCarGarage,
-        FoundationType,
-        BrickConfiguration,
-        PrimaryExterior,
-        SecondaryExterior,
-        RoofPitch,
-        RoofStyle,
-        HeatType,
-        FixtureType,
-        AC,
-        DoorOpeners,
-        FinishBonusRoom,
-        FinishBasement,
-        FinishGarage,
-        KitchenIsland,
-        KitchenBar,
-        GardenTub,
-        InterestRate,
-        Location,
-        LocationFactor,
-        FireplaceStyle,
-        FireplaceFace,
-        ExternalChase,
-        DistanceToStreet,
-        DrivewayTreatment,
-        SidewalksRequired,
-        LotWidth,
-        LotSize,
-        LotPrice,
-        CornerLot,
-        Pantry,
-        BreakfastNook,
-        DiningRoom,
-        FamilyRoom,
-        LivingRoom,
-        GreatRoom,
-        GatheringRoom,
-        Foyer,
-        GameRoom,
-        Office,
-        Study,
-        Den,
-        SunRoom,
-        Loft,
-        UtilityRoom,
-        SittingRoom,
-        BonusRoom,
-        Kitchen,
-        HouseStyle,
-        NumFloors,
+#define TAVIMOOR_FIELD_ENUM(field, property, type, write) field,
+        TAVIMOOR_HOUSE_DATA_FIELDS(TAVIMOOR_FIELD_ENUM)
+#undef TAVIMOOR_FIELD_ENUM
         Count
     };
     static QString fieldName(Field f);

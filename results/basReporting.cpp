@@ -1,5 +1,6 @@
 #include "results/basReporting.h"
 
+#include "estimate/ExteriorCodes.h"
 #include "estimate/clsHomeData.h"
 #include "results/CostGroups.h"
 #include "results/rptOverview.h"
@@ -33,24 +34,18 @@ struct CodeWord {
     const char16_t* word;
 };
 
-struct TextCodeWord {
-    const char16_t* code;
-    const char16_t* word;
-};
-
-template <size_t N> QString wordOf(const CodeWord (&table)[N], vb::Integer code)
+// The word of a code, or none when the code is outside its table.
+std::optional<QString> word(std::span<const CodeWord> words, int code)
 {
-    for (const CodeWord& entry : table)
-        if (entry.code == code.value()) return QString::fromUtf16(entry.word);
-    return QString();
+    for (const CodeWord& w : words)
+        if (w.code == code) return QString::fromUtf16(w.word);
+    return std::nullopt;
 }
 
-// Text codes compare exactly, case and blanks included.
-template <size_t N> QString wordOf(const TextCodeWord (&table)[N], const QString& code)
+// The same, empty for a code outside the table.
+QString wordOf(std::span<const CodeWord> words, int code)
 {
-    for (const TextCodeWord& entry : table)
-        if (code == QStringView(entry.code)) return QString::fromUtf16(entry.word);
-    return QString();
+    return word(words, code).value_or(QString());
 }
 
 constexpr CodeWord kStyles[] = {
@@ -60,14 +55,6 @@ constexpr CodeWord kGrades[] = {{1, u"Construction Quality: Economy"},
                                 {3, u"Construction Quality: Premium"},
                                 {4, u"Construction Quality: Luxury"}};
 constexpr CodeWord kRoofStyles[] = {{0, u"Roof Style: Gable ("}, {1, u"Roof Style: Hip ("}};
-constexpr TextCodeWord kExteriors[] = {
-    {u"1", u"Vinyl"}, {u"4", u"Aluminum"}, {u"2", u"Wood"}, {u"3", u"Brick"}, {u"5", u"Stucco"}};
-constexpr CodeWord kBrickConfigurations[] = {{1, u"Full Brick"},
-                                             {5, u"Partial Brick"},
-                                             {2, u"Front Only"},
-                                             {4, u"Main Floor Only"},
-                                             {3, u"Front & Sides"}};
-constexpr TextCodeWord kSidings[] = {{u"1", u"Vinyl"}, {u"4", u"Aluminum"}, {u"2", u"Wood"}};
 constexpr CodeWord kHeatTypes[] = {{0, u"Heat: Gas "}, {1, u"Heat: Electric "}, {2, u"Heat: Geothermal "}};
 
 QString squareFeet(int area)
@@ -99,13 +86,14 @@ QString locationLine(vb::Integer id)
 QString exteriorBlock(const clsHomeData& home)
 {
     const QString primary = home.ExteriorPrimary();
-    const QString word = wordOf(kExteriors, primary);
+    const QString word = estimate::exteriorWord(primary).value_or(QString());
     if (word.isEmpty()) return QString();
     QString text = QStringLiteral("Exterior: ") + word + CRLF;
-    if (primary != QLatin1String("3")) return text;
-    const QString configuration = wordOf(kBrickConfigurations, home.BrickConfiguration());
+    if (primary != estimate::kBrick) return text;
+    const QString configuration =
+        estimate::brickConfigurationWord(home.BrickConfiguration()).value_or(QString());
     if (!configuration.isEmpty()) text += QStringLiteral("Brick Configuration: ") + configuration;
-    const QString siding = wordOf(kSidings, home.ExteriorSecondary());
+    const QString siding = estimate::sidingWord(home.ExteriorSecondary()).value_or(QString());
     if (!siding.isEmpty()) text += QStringLiteral(" with ") + siding + QStringLiteral(" Siding ");
     return text + CRLF;
 }
@@ -184,30 +172,13 @@ constexpr Foundation kFoundations[] = {{2, u"Slab", false},
                                        {3, u"Full Basement", true},
                                        {4, u"Partial Basement", true}};
 
-// Exterior by the primary siding code; "3" is brick, worded by its configuration.
-constexpr TextCodeWord kPrimarySidings[] = {
-    {u"1", u"Vinyl"}, {u"4", u"Aluminum"}, {u"2", u"Wood"}, {u"5", u"Stucco"}};
-constexpr const char16_t* BrickCode = u"3";
-constexpr int FullBrick = 1;
-constexpr CodeWord kReportBrickConfigurations[] = {{1, u"Full Brick"},
-                                                   {5, u" with 3 foot brick wrap"},
-                                                   {2, u" with bricked front"},
-                                                   {4, u" with bricked main floor"},
-                                                   {3, u" with bricked front & sides"}};
-
-std::optional<QString> word(std::span<const CodeWord> words, int code)
-{
-    for (const CodeWord& w : words)
-        if (w.code == code) return QString::fromUtf16(w.word);
-    return std::nullopt;
-}
-
-std::optional<QString> word(std::span<const TextCodeWord> words, const QString& code)
-{
-    for (const TextCodeWord& w : words)
-        if (code == QStringView(w.code)) return QString::fromUtf16(w.word);
-    return std::nullopt;
-}
+// A brick exterior is worded by its configuration, after the siding of the rest.
+constexpr CodeWord kReportBrickConfigurations[] = {
+    {estimate::kFullBrick, u"Full Brick"},
+    {estimate::kPartialBrick, u" with 3 foot brick wrap"},
+    {estimate::kFrontOnly, u" with bricked front"},
+    {estimate::kMainFloorOnly, u" with bricked main floor"},
+    {estimate::kFrontAndSides, u" with bricked front & sides"}};
 
 void setCaption(report::Section& section, const QString& name, const QString& caption)
 {
@@ -228,11 +199,11 @@ QString reportSquareFeet(int value)
 std::optional<QString> exteriorWords(const clsHomeData& home)
 {
     const QString primary = home.ExteriorPrimary();
-    if (primary != QStringView(BrickCode)) return word(kPrimarySidings, primary);
+    if (primary != estimate::kBrick) return estimate::exteriorWord(primary);
     const int configuration = home.BrickConfiguration();
     const std::optional<QString> brick = word(kReportBrickConfigurations, configuration);
-    if (!brick || configuration == FullBrick) return brick;
-    return word(kSidings, home.ExteriorSecondary()).value_or(QString()) + *brick;
+    if (!brick || configuration == estimate::kFullBrick) return brick;
+    return estimate::sidingWord(home.ExteriorSecondary()).value_or(QString()) + *brick;
 }
 
 // A style or face outside its list gives an empty value rather than an earlier house's.

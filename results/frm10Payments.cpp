@@ -1,8 +1,8 @@
 #include "results/frm10Payments.h"
 
+#include "estimate/MonthlyPayments.h"
 #include "estimate/clsHomeData.h"
 #include "runtime/vb/Conversions.h"
-#include "runtime/vb/Financial.h"
 #include "runtime/vb/Format.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
@@ -32,14 +32,7 @@ constexpr int kRowHeight = 330;
 
 constexpr QRgb kDarkBlue = 0x000080; // &H800000
 
-// 30 years of monthly payments.
-constexpr double kPeriods = 360;
-// Down payment shares of the three columns.
-constexpr double kDownShares[] = {0.05, 0.1, 0.2};
-// Monthly shares of the price (taxes, homeowners insurance) and of the loan (mortgage insurance).
-constexpr float kTaxRate = 0.0011f;
-constexpr float kHomeownersRate = 0.000266f;
-constexpr float kMortgageInsuranceRate = 0.00039f;
+using estimate::kDownShares;
 
 void styleTableLabel(QLabel* label, bool bold)
 {
@@ -63,12 +56,6 @@ double shownValue(const QLabel* cell)
 float shownSingle(const QLabel* cell)
 {
     return vb::CSng(QVariant(shownValue(cell)));
-}
-
-// The monthly principal and interest on a loan at a monthly rate.
-double monthlyPayment(double loan, double monthlyRate)
-{
-    return -vb::Pmt(monthlyRate, kPeriods, loan);
 }
 
 QStringList interestRates()
@@ -203,29 +190,30 @@ void frm10Payments::CalcForm()
     trap([&] {
         const float monthlyRate = vb::CSng(rateText()) / 100.0f / 12.0f;
         lbPandI[0]->setText(
-            vb::Format(monthlyPayment(shownValue(lbLoanAmt[0]), double(monthlyRate)), kDollarsAndCents));
+            vb::Format(estimate::monthlyPrincipalInterest(shownValue(lbLoanAmt[0]), double(monthlyRate)),
+                       kDollarsAndCents));
     });
     for (int c = 1; c < 3; ++c)
         trap([&] {
             const double monthlyRate = vb::CDbl(rateText()) / 100 / 12;
-            lbPandI[c]->setText(
-                vb::Format(monthlyPayment(shownValue(lbLoanAmt[c]), monthlyRate), kDollarsAndCents));
+            lbPandI[c]->setText(vb::Format(
+                estimate::monthlyPrincipalInterest(shownValue(lbLoanAmt[c]), monthlyRate), kDollarsAndCents));
         });
 
     for (int c = 0; c < 3; ++c)
         trap([&] {
-            lbTaxes[c]->setText(vb::Format(shownValue(lbPrice[c]) * double(kTaxRate), kDollarsAndCents));
+            lbTaxes[c]->setText(vb::Format(estimate::monthlyTaxes(shownValue(lbPrice[c])), kDollarsAndCents));
         });
     for (int c = 0; c < 3; ++c)
         trap([&] {
             lbHome[c]->setText(
-                vb::Format(shownValue(lbPrice[c]) * double(kHomeownersRate), kDollarsAndCents));
+                vb::Format(estimate::monthlyHomeowners(shownValue(lbPrice[c])), kDollarsAndCents));
         });
     // Twenty percent down carries no mortgage insurance: lbPMI3 keeps its "$0.00".
     for (int c = 0; c < 2; ++c)
         trap([&] {
             lbPMI[c]->setText(
-                vb::Format(shownValue(lbLoanAmt[c]) * double(kMortgageInsuranceRate), kDollarsAndCents));
+                vb::Format(estimate::monthlyMortgageInsurance(shownValue(lbLoanAmt[c])), kDollarsAndCents));
         });
 
     for (int c = 0; c < 3; ++c)

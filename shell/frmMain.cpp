@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "estimate/MonthlyPayments.h"
 #include "estimate/clsHomeData.h"
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/LateBound.h"
@@ -12,7 +13,6 @@
 #include "runtime/help/HelpService.h"
 #include "runtime/os/Browser.h"
 #include "runtime/report/PrintService.h"
-#include "runtime/vb/Financial.h"
 #include "runtime/vb/Format.h"
 #include "runtime/vb/Random.h"
 #include "runtime/vb/Trap.h"
@@ -143,10 +143,11 @@ TotalCostFigures ComputeTotalCost(double totalCost, float interestRate)
     f.TotalCost = totalCost;
     // The rate per month is worked out in single precision, as the record holds it.
     const float monthlyRate = interestRate / 100.0f / 12.0f;
-    f.MonthlyPrincipalInterest = -vb::Pmt(double(monthlyRate), 360, totalCost - totalCost * 0.05);
-    f.MonthlyMortgageInsurance = totalCost * double(0.00039f);
-    f.MonthlyTaxes = totalCost * double(0.0011f);
-    f.MonthlyInsurance = totalCost * double(0.000266f);
+    f.MonthlyPrincipalInterest = estimate::monthlyPrincipalInterest(
+        totalCost - totalCost * estimate::kDownShares[0], double(monthlyRate));
+    f.MonthlyMortgageInsurance = estimate::monthlyMortgageInsurance(totalCost);
+    f.MonthlyTaxes = estimate::monthlyTaxes(totalCost);
+    f.MonthlyInsurance = estimate::monthlyHomeowners(totalCost);
     return f;
 }
 

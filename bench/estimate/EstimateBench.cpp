@@ -35,6 +35,7 @@ struct House {
         const QString fixtures = QStringLiteral(ESTIMATE_CORE_FIXTURES "/");
         const QString house = dir.filePath(QStringLiteral("house.tvm"));
         const QString control = dir.filePath(QStringLiteral("HomeControl.cfg"));
+        buildDatabase(house, QStringLiteral(TAVIMOOR_TEMPLATE_SQL));
         buildDatabase(house, fixtures + QStringLiteral("house.sql"));
         buildDatabase(control, fixtures + QStringLiteral("control.sql"));
         houseCn.Open(house);

@@ -36,7 +36,8 @@ struct House {
     {
         const QString housePath = dir.filePath(QStringLiteral("house.tvm"));
         const QString controlPath = dir.filePath(QStringLiteral("control.cfg"));
-        if (!buildDatabase(housePath, QStringLiteral(COSTS_FIXTURES "/house.sql")) ||
+        if (!buildDatabase(housePath, QStringLiteral(TAVIMOOR_TEMPLATE_SQL)) ||
+            !buildDatabase(housePath, QStringLiteral(COSTS_FIXTURES "/house.sql")) ||
             !buildDatabase(controlPath, QStringLiteral(COSTS_FIXTURES "/control.sql")))
             return false;
         houseCn.Open(housePath);

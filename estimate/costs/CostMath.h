@@ -2,6 +2,8 @@
 
 #include "runtime/vb/Integer.h"
 
+#include <QString>
+
 #include <array>
 #include <cstddef>
 
@@ -48,6 +50,35 @@ inline constexpr vb::Integer kGarageSqFtPerCar{250};
 inline vb::Integer garageSqFt(vb::Integer cars)
 {
     return cars * kGarageSqFtPerCar;
+}
+
+// A full (3) or partial (4) basement.
+inline bool hasBasement(int foundationType)
+{
+    return foundationType == 3 || foundationType == 4;
+}
+
+// Adds the listed prices one after the other; unused slots hold 0.
+template <std::size_t N> void addEach(double& amount, const std::array<float, N>& prices)
+{
+    for (float price : prices)
+        amount += price;
+}
+
+// The rate of a table indexed by an answer code; a code outside the table prices at 0.
+template <std::size_t N> float rateFor(const float (&table)[N], vb::Integer code)
+{
+    const int i = code.value();
+    return i >= 0 && i < int(N) ? table[i] : 0.0f;
+}
+
+// The rate of a text code in a table of {code, rate} rows; an unlisted code prices at 0.
+template <typename Row, std::size_t N> double rateFor(const std::array<Row, N>& table, const QString& code)
+{
+    for (const Row& row : table) {
+        if (row.code == code) return row.rate;
+    }
+    return 0.0;
 }
 
 // The row of a price table whose key column holds value; an unlisted value gives the all-zero row.

@@ -1,4 +1,5 @@
 #include "estimate/clsHomeData.h"
+#include "estimate/ExteriorCodes.h"
 #include "estimate/costs/CostMath.h"
 
 #include <QStringView>
@@ -8,6 +9,7 @@ using estimate::costs::dbl;
 using estimate::costs::garageSqFt;
 using estimate::costs::GradePrices;
 using estimate::costs::notNegative;
+using estimate::costs::rateFor;
 using estimate::costs::rowFor;
 using estimate::costs::SingleAmount;
 using estimate::costs::sng;
@@ -22,26 +24,18 @@ struct SidingRate {
 };
 // clang-format off
 constexpr std::array<SidingRate, 3> kSecondaryRates{{
-    {u"4", 4.72f}, // aluminum
-    {u"1", 3.83f}, // vinyl
-    {u"2", 4.65f}, // wood
+    {estimate::kAluminum, 4.72f},
+    {estimate::kVinyl,    3.83f},
+    {estimate::kWood,     4.65f},
 }};
 constexpr std::array<SidingRate, 4> kPrimaryRates{{
-    {u"4", 4.72f},  // aluminum
-    {u"1", 3.83f},  // vinyl
-    {u"2", 4.65f},  // wood
-    {u"5", 10.59f}, // stucco
+    {estimate::kAluminum, 4.72f},
+    {estimate::kVinyl,    3.83f},
+    {estimate::kWood,     4.65f},
+    {estimate::kStucco,   10.59f},
 }};
 constexpr float kBrickRate = 10.01f;
 // clang-format on
-
-template <std::size_t N> double rateFor(const std::array<SidingRate, N>& table, const QString& code)
-{
-    for (const SidingRate& row : table) {
-        if (row.code == code) return row.rate;
-    }
-    return 0.0;
-}
 
 // The wall areas of the exterior: the main wall is footprint / 8 times the ceiling height,
 // the upper walls are the upper floor areas themselves.
@@ -64,18 +58,13 @@ struct BrickRow {
 };
 // clang-format off
 constexpr std::array<BrickRow, 6> kBrickRows{{
-    // 0 no brick
-    {0, [](const Walls& w, double primary, double) { return w.all(primary); }},
-    // 1 full brick
-    {1, [](const Walls& w, double, double) { return w.all(kBrickRate); }},
-    // 2 front only
-    {2, [](const Walls& w, double, double secondary) { return w.all(kBrickRate) * 0.3 + w.all(secondary) * 0.7; }},
-    // 3 front and sides
-    {3, [](const Walls& w, double, double secondary) { return w.all(kBrickRate) * 0.7 + w.all(secondary) * 0.3; }},
-    // 4 main floor only
-    {4, [](const Walls& w, double, double secondary) { return w.main * kBrickRate + w.upper(secondary); }},
-    // 5 partial brick: brick to 3 feet, the secondary material above
-    {5, [](const Walls& w, double, double secondary) {
+    {estimate::kNoBrick, [](const Walls& w, double primary, double) { return w.all(primary); }},
+    {estimate::kFullBrick, [](const Walls& w, double, double) { return w.all(kBrickRate); }},
+    {estimate::kFrontOnly, [](const Walls& w, double, double secondary) { return w.all(kBrickRate) * 0.3 + w.all(secondary) * 0.7; }},
+    {estimate::kFrontAndSides, [](const Walls& w, double, double secondary) { return w.all(kBrickRate) * 0.7 + w.all(secondary) * 0.3; }},
+    {estimate::kMainFloorOnly, [](const Walls& w, double, double secondary) { return w.main * kBrickRate + w.upper(secondary); }},
+    // brick to 3 feet, the secondary material above
+    {estimate::kPartialBrick, [](const Walls& w, double, double secondary) {
          const vb::Integer above = w.height - vb::Integer(3);
          return w.e * 3.0 * kBrickRate + w.e * dbl(above) * secondary + w.upper(secondary);
      }},

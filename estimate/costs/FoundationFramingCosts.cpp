@@ -3,6 +3,7 @@
 
 using estimate::costs::dbl;
 using estimate::costs::garageSqFt;
+using estimate::costs::hasBasement;
 using estimate::costs::notNegative;
 using estimate::costs::rowFor;
 using estimate::costs::SingleAmount;
@@ -45,11 +46,6 @@ constexpr std::array<RoofSystemRates, 4> kRoofSystemRates{{
     {12,      6.09f,       7.36f,        11.43f,    12.82f},
 }};
 // clang-format on
-
-bool hasBasement(int foundationType)
-{
-    return foundationType == 3 || foundationType == 4;
-}
 
 } // namespace
 

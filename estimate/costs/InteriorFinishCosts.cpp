@@ -5,6 +5,7 @@ using estimate::costs::byGrade;
 using estimate::costs::dbl;
 using estimate::costs::garageSqFt;
 using estimate::costs::GradePrices;
+using estimate::costs::hasBasement;
 using estimate::costs::rowFor;
 using estimate::costs::SingleAmount;
 using estimate::costs::sng;
@@ -61,11 +62,6 @@ constexpr std::array<CabinetPrices, 4> kCabinetPrices{{
     {4,       6427.0f, 445.72f},
 }};
 // clang-format on
-
-bool hasBasement(int foundationType)
-{
-    return foundationType == 3 || foundationType == 4;
-}
 
 // Wall board by floor area; the ceiling board also covers an unfinished garage.
 float drywall(const clsHomeData& r, float rate, bool unfinishedGarage)

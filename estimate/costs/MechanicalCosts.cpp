@@ -3,7 +3,9 @@
 
 #include <limits>
 
+using estimate::costs::addEach;
 using estimate::costs::dbl;
+using estimate::costs::hasBasement;
 using estimate::costs::notNegative;
 using estimate::costs::rowFor;
 
@@ -58,12 +60,6 @@ constexpr std::array<GasBand, 8> kGasBands{{
 constexpr float kGradeThreeG = 132.0f;
 constexpr float kOtherGradeG = 239.0f;
 
-template <std::size_t N> void addEach(double& amount, const std::array<float, N>& prices)
-{
-    for (float price : prices)
-        amount += price;
-}
-
 // Electrical prices by grade: the panel and each circuit of kinds G, K and R.
 struct CircuitPrices {
     int grade;
@@ -98,11 +94,6 @@ constexpr vb::Integer kTwo{2};
 constexpr vb::Integer kFour{4};
 constexpr vb::Integer kEight{8};
 constexpr vb::Integer kFive{5};
-
-bool hasBasement(int foundationType)
-{
-    return foundationType == 3 || foundationType == 4;
-}
 
 } // namespace
 

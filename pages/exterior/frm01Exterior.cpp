@@ -2,6 +2,7 @@
 
 #include "pages/frame/Twips.h"
 
+#include "estimate/ExteriorCodes.h"
 #include "estimate/clsHomeData.h"
 #include "runtime/forms/MsgBox.h"
 #include "shell/basGlobalVariables.h"
@@ -17,64 +18,63 @@ namespace pages
 namespace
 {
 
-struct Code {
-    const char16_t* text;
-    const char16_t* code;
-};
+using estimate::kBrick;
 
-// Materials as the lists show them and as the record stores them; the orders differ.
-constexpr Code kPrimary[] = {
-    {u"Vinyl", u"1"}, {u"Wood", u"2"}, {u"Aluminum", u"4"}, {u"Brick", u"3"}, {u"Stucco", u"5"}};
-constexpr Code kSecondary[] = {{u"Vinyl", u"1"}, {u"Wood", u"2"}, {u"Aluminum", u"4"}};
+// The lists in the order they show them; the words are the record's.
+constexpr QStringView kPrimary[] = {estimate::kVinyl, estimate::kWood, estimate::kAluminum, kBrick,
+                                    estimate::kStucco};
+constexpr QStringView kSecondary[] = {estimate::kVinyl, estimate::kWood, estimate::kAluminum};
+constexpr int kConfigurations[] = {estimate::kFrontOnly, estimate::kFrontAndSides, estimate::kPartialBrick,
+                                   estimate::kMainFloorOnly, estimate::kFullBrick};
 
-struct Configuration {
-    const char16_t* text;
-    int code;
-};
-constexpr Configuration kBrick[] = {{u"Front Only", 2},
-                                    {u"Front & Sides", 3},
-                                    {u"Partial Brick", 5},
-                                    {u"Main Floor Only", 4},
-                                    {u"Full Brick", 1}};
+QString word(QStringView code)
+{
+    return estimate::exteriorWord(code).value_or(QString());
+}
 
-const QString kBrickText = QStringLiteral("Brick");
-const QString kFullBrick = QStringLiteral("Full Brick");
+QString word(int configuration)
+{
+    return estimate::brickConfigurationWord(configuration).value_or(QString());
+}
+
+const QString kBrickText = word(kBrick);
+const QString kFullBrick = word(estimate::kFullBrick);
 
 template <typename T, size_t N> QStringList texts(const T (&items)[N])
 {
     QStringList list;
     for (const T& item : items)
-        list << QString::fromUtf16(item.text);
+        list << word(item);
     return list;
 }
 
 // The code of a shown material; empty when the text is none of the list's.
-template <size_t N> QString codeOf(const Code (&items)[N], const QString& text)
+template <size_t N> QString codeOf(const QStringView (&items)[N], const QString& text)
 {
-    for (const Code& item : items)
-        if (text == QStringView(item.text)) return QString::fromUtf16(item.code);
+    for (QStringView item : items)
+        if (text == word(item)) return item.toString();
     return QString();
 }
 
 // The shown text of a stored material code; empty when the code is none of the list's.
-template <size_t N> QString textOf(const Code (&items)[N], const QString& code)
+template <size_t N> QString textOf(const QStringView (&items)[N], const QString& code)
 {
-    for (const Code& item : items)
-        if (code == QStringView(item.code)) return QString::fromUtf16(item.text);
+    for (QStringView item : items)
+        if (code == item) return word(item);
     return QString();
 }
 
 int configurationOf(const QString& text)
 {
-    for (const Configuration& item : kBrick)
-        if (text == QStringView(item.text)) return item.code;
+    for (int item : kConfigurations)
+        if (text == word(item)) return item;
     return -1;
 }
 
 QString configurationText(int code)
 {
-    for (const Configuration& item : kBrick)
-        if (code == item.code) return QString::fromUtf16(item.text);
+    for (int item : kConfigurations)
+        if (code == item) return word(item);
     return QString();
 }
 
@@ -131,17 +131,17 @@ void frm01Exterior::Form_Load()
 void frm01Exterior::Form_Activate()
 {
     fillList(cmbPrimary, texts(kPrimary));
-    fillList(cmbBrick, texts(kBrick));
+    fillList(cmbBrick, texts(kConfigurations));
     fillList(cmbSecondary, texts(kSecondary));
     fraPrimary->show();
 
     clsHomeData& home = *g_HomeData;
     const vb::Integer configuration = home.BrickConfiguration();
-    if (configuration == 0) {
+    if (configuration.value() == estimate::kNoBrick) {
         // Without a brick configuration the house is not brick: a code "3" (or any code the list
         // does not know) shows as Vinyl.
         QString primary = textOf(kPrimary, home.ExteriorPrimary());
-        if (primary.isEmpty() || primary == kBrickText) primary = QStringLiteral("Vinyl");
+        if (primary.isEmpty() || primary == kBrickText) primary = word(estimate::kVinyl);
         selectItem(cmbPrimary, primary);
     } else {
         selectItem(cmbPrimary, kBrickText);
@@ -202,10 +202,10 @@ void frm01Exterior::CalcForm()
     if (primary == kBrickText) {
         const int configuration = configurationOf(cmbBrick->currentText());
         if (configuration > 0) trap([&] { home.setBrickConfiguration(vb::Integer(configuration)); });
-        trap([&] { home.setExteriorPrimary(QStringLiteral("3")); });
+        trap([&] { home.setExteriorPrimary(kBrick.toString()); });
         trap([&] {
-            if (home.BrickConfiguration() == 1) {
-                home.setExteriorSecondary(QStringLiteral("0"));
+            if (home.BrickConfiguration().value() == estimate::kFullBrick) {
+                home.setExteriorSecondary(estimate::kNoExterior.toString());
                 return;
             }
             const QString secondary = codeOf(kSecondary, cmbSecondary->currentText());
@@ -213,10 +213,10 @@ void frm01Exterior::CalcForm()
         });
         return;
     }
-    trap([&] { home.setBrickConfiguration(0); });
+    trap([&] { home.setBrickConfiguration(estimate::kNoBrick); });
     const QString code = codeOf(kPrimary, primary);
     if (!code.isEmpty()) trap([&] { home.setExteriorPrimary(code); });
-    trap([&] { home.setExteriorSecondary(QStringLiteral("0")); });
+    trap([&] { home.setExteriorSecondary(estimate::kNoExterior.toString()); });
 }
 
 } // namespace pages

@@ -65,6 +65,13 @@ inline void buildDatabase(const QString& path, const QString& script)
     ASSERT_EQ(rc, SQLITE_OK) << text;
 }
 
+// A house file as the program makes one, from the template, with the fixture's answers.
+inline void buildHouseFile(const QString& path)
+{
+    buildDatabase(path, QStringLiteral(TAVIMOOR_TEMPLATE_SQL));
+    buildDatabase(path, fixturePath(QStringLiteral("house.sql")));
+}
+
 // Runs one statement on a database file outside the record (to plant values the accessors
 // would never write).
 inline void execute(const QString& path, const char* sql)
@@ -88,7 +95,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         housePath = m_dir.filePath(QStringLiteral("house.tvm"));
         controlPath = m_dir.filePath(QStringLiteral("HomeControl.cfg"));
-        buildDatabase(housePath, fixturePath(QStringLiteral("house.sql")));
+        buildHouseFile(housePath);
         buildDatabase(controlPath, fixturePath(QStringLiteral("control.sql")));
         if (HasFatalFailure()) return;
         houseCn.Open(housePath);

@@ -410,7 +410,7 @@ TEST_F(HouseTest, CheckDataNeedsOneRowWithEveryFieldReadable)
         SCOPED_TRACE(c.sql);
         houseCn.Close();
         QFile::remove(housePath);
-        buildDatabase(housePath, fixturePath(QStringLiteral("house.sql")));
+        buildHouseFile(housePath);
         houseCn.Open(housePath);
         execute(housePath, c.sql);
         hd->InitializeData();

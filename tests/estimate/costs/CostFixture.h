@@ -51,6 +51,13 @@ inline void buildDatabase(const QString& path, const QString& script)
     ASSERT_EQ(rc, SQLITE_OK) << text;
 }
 
+// A house file as the program makes one, from the template, with the fixture's answers.
+inline void buildHouseFile(const QString& path)
+{
+    buildDatabase(path, QStringLiteral(TAVIMOOR_TEMPLATE_SQL));
+    buildDatabase(path, fixturePath(QStringLiteral("house.sql")));
+}
+
 // A fresh house file (a kitchen and nothing else) loaded into one record.
 class CostTest : public ::testing::Test
 {
@@ -65,7 +72,7 @@ protected:
         const QString n = QString::number(++m_files);
         const QString housePath = m_dir.filePath(QStringLiteral("house") + n + QStringLiteral(".tvm"));
         const QString controlPath = m_dir.filePath(QStringLiteral("control") + n + QStringLiteral(".cfg"));
-        buildDatabase(housePath, fixturePath(QStringLiteral("house.sql")));
+        buildHouseFile(housePath);
         buildDatabase(controlPath, fixturePath(QStringLiteral("control.sql")));
         if (HasFatalFailure()) return;
         m_houseCn = std::make_unique<ado::Connection>();

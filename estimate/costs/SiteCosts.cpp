@@ -1,4 +1,5 @@
 #include "estimate/clsHomeData.h"
+#include "estimate/costs/CostMath.h"
 
 #include "runtime/vb/VbError.h"
 
@@ -15,13 +16,9 @@ constexpr float kClearingRate[] = {0.023f, 0.059f, 0.084f};
 // Driveway rate per square foot by DrivewayTreatment: concrete, asphalt, gravel.
 constexpr float kDrivewayRate[] = {3.57f, 1.74f, 1.21f};
 
-template <size_t N> float rateFor(const float (&table)[N], vb::Integer code)
-{
-    const int i = code.value();
-    return i >= 0 && i < int(N) ? table[i] : 0.0f;
-}
-
 } // namespace
+
+using estimate::costs::rateFor;
 
 double clsHomeData::Permits() const
 {
