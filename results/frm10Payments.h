@@ -28,9 +28,13 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void CalcForm() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void storeInterestRate();
+
+    // The rate text CalcForm last took: Enter or leaving the box takes a text that differs.
+    QString m_takenRate;
 };
 
 } // namespace results

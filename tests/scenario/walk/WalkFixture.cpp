@@ -1,5 +1,6 @@
 #include "tests/scenario/walk/WalkFixture.h"
 
+#include "estimate/clsHomeData.h"
 #include "pages/registerPages.h"
 #include "results/basReporting.h"
 #include "runtime/ado/Recordset.h"
@@ -50,6 +51,11 @@ void settle()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+}
+
+const clsHomeData& home()
+{
+    return *g_HomeData;
 }
 
 void WalkTest::SetUpTestSuite()
