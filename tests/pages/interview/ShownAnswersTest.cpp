@@ -63,6 +63,30 @@ void answerTwoStoreyHouse()
     h.setRoofPitch(12);
 }
 
+// A ranch on a slab without garage, basement, fireplace or sidewalks, in stucco with electric heat.
+void answerSlabRanch()
+{
+    clsHomeData& h = *g_HomeData;
+    h.setStyle(1);
+    h.setMainFloorSqFt(1600);
+    h.setFoundationType(2);
+    h.setNumCarGarage(0);
+    h.setDoorOpeners(false);
+    h.setExteriorPrimary(QStringLiteral("5"));
+    h.setHeatType(1);
+    h.setAC(false);
+    h.setSidewalksRequired(false);
+    h.setCornerLot(false);
+    h.setFinishGarage(true);
+    h.setMainCeilingHeight(9);
+    h.setDefaultGrade(4);
+    h.setLotCondition(2);
+    h.setDrivewayTreatment(2);
+    h.setWaterType(1);
+    h.setSewerType(1);
+    h.setInterestRate(6.13f);
+}
+
 struct House {
     const char* name;
     std::function<void()> answer;
@@ -80,6 +104,9 @@ TEST(ShownPages, ShowingAPageLeavesEveryAnswerAsStored)
         // The size-of-basement page stores a full basement for a house on a crawl space.
         {"the template", [] {}, {{17, {QStringLiteral("FoundationType"), QStringLiteral("BasementSqFt")}}}},
         {"a two storey house", answerTwoStoreyHouse, {}},
+        {"a slab ranch",
+         answerSlabRanch,
+         {{17, {QStringLiteral("FoundationType"), QStringLiteral("BasementSqFt")}}}},
     };
     for (const House& house : houses) {
         SCOPED_TRACE(house.name);
