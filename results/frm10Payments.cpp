@@ -171,6 +171,13 @@ frm10Payments::frm10Payments()
     cmbInterest->lineEdit()->installEventFilter(this);
 }
 
+frm10Payments::~frm10Payments()
+{
+    // Nothing of the page may run for a box that loses the focus while the page goes.
+    QObject::disconnect(cmbInterest->lineEdit(), nullptr, this, nullptr);
+    cmbInterest->lineEdit()->removeEventFilter(this);
+}
+
 bool frm10Payments::eventFilter(QObject* watched, QEvent* event)
 {
     // Enter takes a typed rate and the page stays, so that the table shows what it makes.

@@ -17,6 +17,7 @@ class frm10Payments : public pages::InterviewPage
 
 public:
     frm10Payments();
+    ~frm10Payments() override;
 
     using Column = std::array<QLabel*, 3>;
     Column lbPrice{}, lbDwnPmt{}, lbLoanAmt{}, lbPandI{}, lbTaxes{}, lbHome{}, lbPMI{}, lbPayment{};
