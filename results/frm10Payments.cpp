@@ -10,9 +10,12 @@
 #include "shell/frmMain.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+
+#include <cmath>
 
 namespace results
 {
@@ -56,6 +59,28 @@ double shownValue(const QLabel* cell)
 float shownSingle(const QLabel* cell)
 {
     return vb::CSng(QVariant(shownValue(cell)));
+}
+
+// Whether every column's payment at this rate is an amount: the monthly rate worked out in
+// single precision (column 1) and in double (columns 2 and 3).
+bool paysFinitely(float rate)
+{
+    const double single = double(rate / 100.0f / 12.0f);
+    const double dbl = double(rate) / 100 / 12;
+    return std::isfinite(estimate::monthlyPrincipalInterest(1, single))
+           && std::isfinite(estimate::monthlyPrincipalInterest(1, dbl));
+}
+
+// The stored rate as the box shows it: as the list writes rates where that reads back as the same
+// rate, otherwise whole (a typed 5.375 stays 5.375, not 5.38).
+QString rateText(float rate)
+{
+    const QString listed = vb::Format(double(rate), kRate);
+    try {
+        if (vb::CSng(QVariant(listed)) == rate) return listed;
+    } catch (const vb::VbError&) {
+    }
+    return vb::CStr(rate);
 }
 
 QStringList interestRates()
@@ -119,11 +144,39 @@ frm10Payments::frm10Payments()
     lbIntRate3 = addCell(QStringLiteral("lbIntRate3"), QStringLiteral("5%"), 2, 3120);
 
     cmbInterest = addComboBox(QStringLiteral("cmbInterest"), kColumnLefts[0], 3080, kCellWidth);
-    // A rate may also be typed; the list offers the usual eighths.
+    // A rate may also be typed; the list offers the usual eighths. Typed text is never completed
+    // from the list: what the user types is the rate.
     cmbInterest->setEditable(true);
+    cmbInterest->setCompleter(nullptr);
     cmbInterest->setInsertPolicy(QComboBox::NoInsert);
     cmbInterest->setMaxVisibleItems(12);
     onClick(cmbInterest, [this] { CalcForm(); });
+    // A typed rate is taken on Enter or when the box loses the focus, as a choice from the list.
+    connect(cmbInterest->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (cmbInterest->currentText() != m_takenRate)
+            guarded(QStringLiteral("cmbInterest_Click"), [this] { CalcForm(); });
+    });
+    cmbInterest->lineEdit()->installEventFilter(this);
+}
+
+frm10Payments::~frm10Payments()
+{
+    // Nothing of the page may run for a box that loses the focus while the page goes.
+    QObject::disconnect(cmbInterest->lineEdit(), nullptr, this, nullptr);
+    cmbInterest->lineEdit()->removeEventFilter(this);
+}
+
+bool frm10Payments::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter takes a typed rate and the page stays, so that the table shows what it makes.
+    if (cmbInterest && watched == cmbInterest->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmbInterest->currentText() != m_takenRate) {
+            guarded(QStringLiteral("cmbInterest_Click"), [this] { CalcForm(); });
+            return true;
+        }
+    }
+    return InterviewPage::eventFilter(watched, event);
 }
 
 void frm10Payments::Form_Load()
@@ -134,7 +187,7 @@ void frm10Payments::Form_Load()
 void frm10Payments::Form_Activate()
 {
     fillList(cmbInterest, interestRates());
-    const QString stored = vb::Format(double(g_HomeData->InterestRate()), kRate);
+    const QString stored = rateText(g_HomeData->InterestRate());
     {
         // Showing the stored rate is not a choice: it runs no Click.
         const QSignalBlocker blocker(cmbInterest);
@@ -150,13 +203,21 @@ void frm10Payments::Form_Activate()
 void frm10Payments::storeInterestRate()
 {
     clsHomeData& home = *g_HomeData;
+    const QString text = cmbInterest->currentText();
+    const QString shown = rateText(home.InterestRate());
+    m_takenRate = text;
+    // The stored rate as the box shows it stays exactly as stored.
+    if (text == shown) return;
     float rate = 0;
     try {
-        rate = vb::CSng(QVariant(cmbInterest->currentText()));
+        rate = vb::CSng(QVariant(text));
+        // A rate whose payment is no amount (too large, or negative enough to break the formula).
+        if (!paysFinitely(rate)) throw vb::VbError::overflow();
     } catch (const vb::VbError&) {
-        // Not a number: the stored rate stays, and the table is worked out from it.
+        // The stored rate stays, and the table is worked out from it.
         const QSignalBlocker blocker(cmbInterest);
-        cmbInterest->setEditText(vb::Format(double(home.InterestRate()), kRate));
+        cmbInterest->setEditText(shown);
+        m_takenRate = shown;
         throw;
     }
     home.setInterestRate(rate);

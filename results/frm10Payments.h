@@ -17,6 +17,7 @@ class frm10Payments : public pages::InterviewPage
 
 public:
     frm10Payments();
+    ~frm10Payments() override;
 
     using Column = std::array<QLabel*, 3>;
     Column lbPrice{}, lbDwnPmt{}, lbLoanAmt{}, lbPandI{}, lbTaxes{}, lbHome{}, lbPMI{}, lbPayment{};
@@ -28,9 +29,13 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void CalcForm() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void storeInterestRate();
+
+    // The rate text CalcForm last took: Enter or leaving the box takes a text that differs.
+    QString m_takenRate;
 };
 
 } // namespace results

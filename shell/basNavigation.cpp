@@ -3,6 +3,7 @@
 #include "estimate/clsHomeData.h"
 #include "runtime/ado/Connection.h"
 #include "runtime/ado/Recordset.h"
+#include "runtime/com/LateBound.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/CommonDialog.h"
 #include "runtime/forms/Forms.h"
@@ -694,6 +695,17 @@ vb::Integer PopForm()
     return previous;
 }
 
+bool CommitCurrentForm()
+{
+    QWidget* page = g_CurrentForm;
+    if (!page || IsMainWindow(page) || !com::hasMember(page, u"CommitEntries"_s)) return true;
+    // The step under way (a save, New, Open) stays the one an error names.
+    const QString step = g_CurrentStep;
+    const bool taken = com::callMethod(page, u"CommitEntries"_s).toBool();
+    g_CurrentStep = step;
+    return taken;
+}
+
 void OpenControlDatabase()
 {
     vb::Trap trap(u"basNavigation.Open Control Database"_s);
@@ -798,6 +810,9 @@ vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
         });
 
     if (answer == forms::vbYes) {
+        // Yes to the question saves what the page shows (File Save and Save As took it already);
+        // a refused entry stops whatever waited on the save.
+        if (!NoPrompt && !CommitCurrentForm()) return static_cast<int16_t>(forms::vbCancel);
         // A save that fails answers Cancel: whatever waited on it stops.
         if (IsWorkingCopy()) {
             QString newName;
@@ -861,6 +876,7 @@ void FileSave()
 {
     vb::guard(u"frmMain.mnuFileSave_Click"_s, [] {
         g_CurrentStep = u"File Save"_s;
+        if (!CommitCurrentForm()) return;
         if (IsWorkingCopy()) {
             const QString name = ShowSaveDialog(u"Save"_s);
             if (name.isEmpty()) return;
@@ -875,6 +891,7 @@ void FileSaveAs()
 {
     vb::guard(u"frmMain.mnuFileSaveAs_Click"_s, [] {
         g_CurrentStep = u"File Save As"_s;
+        if (!CommitCurrentForm()) return;
         const QString name = ShowSaveDialog(u"Save As"_s);
         if (name.isEmpty()) return;
         // A new name: the copy replaces the page once it is saved.

@@ -22,6 +22,10 @@ void LoadForm(QWidget* CallingForm, vb::Integer&& FormID);
 void PushForm(vb::Integer FormID);
 vb::Integer PopForm();
 
+// Takes what the page now shown holds into the record, as a move would (its validation, then
+// its CalcForm); false when the page refused an entry and stays as it is. Saves run it first.
+bool CommitCurrentForm();
+
 // Opens "HomeControl.cfg" read only and loads [Form Definition] by Sequence.
 void OpenControlDatabase();
 

@@ -6,15 +6,21 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPalette>
-#include <QValidator>
 #include <QWidget>
 
 #include <limits>
@@ -26,6 +32,8 @@ namespace
 {
 
 constexpr int TwipsPerPixel = 15;
+// A text box's own limit when nothing else limits it.
+constexpr int MaxTextLength = 32767;
 // &H800000: the pages' dark blue.
 const QColor PageBlue(0x00, 0x00, 0x80);
 
@@ -71,40 +79,125 @@ void require(const QWidget* target)
     if (!target) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
 }
 
-// Swallows typed characters the filter changes and refuses pasted text it would change.
-class KeyFilterGuard : public QValidator
+// Guards what the user puts into a text box: a typed character the filter changes is
+// swallowed, and pasted, dropped or middle-click text with any such character is refused as a
+// whole; typing and pasting stop at the box's maximum length. Text the program puts into the
+// box is never judged or cut, so a value shows whole and the filter holds whatever it shows.
+class EntryGuard : public QObject
 {
 public:
-    KeyFilterGuard(KeyFilter filter, QLineEdit* edit) : QValidator(edit), m_filter(filter)
+    EntryGuard(KeyFilter filter, QLineEdit* edit, int limit)
+        : QObject(edit), m_filter(filter), m_edit(edit), m_limit(limit)
     {
+        setObjectName(u"EntryGuard"_s);
         edit->installEventFilter(this);
+        // Numeric entries need no composed input; what an input method commits is filtered too.
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
-    State validate(QString& input, int&) const override
+    int limit() const { return m_limit; }
+
+    // Whether text may take the place of the selection (or go in at the caret).
+    bool accepts(const QString& text) const
     {
-        return FilterAccepts(m_filter, input) ? Acceptable : Invalid;
+        if (!FilterAccepts(m_filter, text)) return false;
+        const qsizetype kept = m_edit->text().size() - m_edit->selectedText().size();
+        return text.isEmpty() || kept + text.size() <= m_limit;
+    }
+
+    void paste(const QString& text)
+    {
+        if (accepts(text)) m_edit->insert(text);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress) return QValidator::eventFilter(watched, event);
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Shortcuts (copy, paste, select all) and keys without a character go their own way.
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-        const QString text = key->text();
-        if (text.isEmpty()) return false;
-        for (QChar c : text) {
-            const char16_t code = c.unicode();
-            if (code < 0x20 || code == 0x7f) continue; // Enter, Tab, Esc, Backspace, Delete
-            if (!FilterAccepts(m_filter, QString(c))) return true;
+        if (watched != m_edit) return false;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return keyPress(static_cast<QKeyEvent*>(event));
+        case QEvent::ContextMenu:
+            contextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return refusesDrop(static_cast<QDropEvent*>(event));
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            QClipboard* clipboard = QGuiApplication::clipboard();
+            if (mouse->button() != Qt::MiddleButton || !clipboard->supportsSelection() ||
+                !m_edit->rect().contains(mouse->position().toPoint()))
+                return false;
+            m_edit->deselect();
+            paste(clipboard->text(QClipboard::Selection));
+            return true;
         }
-        return false;
+        case QEvent::InputMethod:
+            return !accepts(static_cast<QInputMethodEvent*>(event)->commitString());
+        default:
+            return false;
+        }
     }
 
 private:
+    bool keyPress(QKeyEvent* key)
+    {
+        if (key->matches(QKeySequence::Paste)) {
+            paste(QGuiApplication::clipboard()->text());
+            return true;
+        }
+        // Other shortcuts (copy, cut, undo, select all) and keys without a character go their own way.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+        QString typed;
+        for (QChar c : key->text()) {
+            const char16_t code = c.unicode();
+            if (code >= 0x20 && code != 0x7f) typed += c; // not Enter, Tab, Esc, Backspace, Delete
+        }
+        return !typed.isEmpty() && !accepts(typed);
+    }
+
+    // The box's own menu, whose Paste goes through the filter.
+    void contextMenu(QPoint globalPos)
+    {
+        QMenu* menu = m_edit->createStandardContextMenu();
+        const QString clipboard = QGuiApplication::clipboard()->text();
+        for (QAction* action : menu->actions()) {
+            // The menu's Paste is the action wired to the box's paste.
+            if (!QObject::disconnect(action, SIGNAL(triggered()), m_edit, SLOT(paste())) &&
+                !QObject::disconnect(action, &QAction::triggered, m_edit, &QLineEdit::paste))
+                continue;
+            action->setObjectName(u"edit-paste"_s);
+            QObject::connect(action, &QAction::triggered, this,
+                             [this] { paste(QGuiApplication::clipboard()->text()); });
+            action->setEnabled(action->isEnabled() && accepts(clipboard));
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(globalPos);
+    }
+
+    bool refusesDrop(QDropEvent* drop) const
+    {
+        // Text moved within the box is the box's own.
+        if (drop->source() == m_edit || !drop->mimeData()->hasText()) return false;
+        const QString text = drop->mimeData()->text();
+        if (FilterAccepts(m_filter, text) && m_edit->text().size() + text.size() <= m_limit) return false;
+        drop->ignore();
+        return true;
+    }
+
     KeyFilter m_filter;
+    QLineEdit* m_edit;
+    int m_limit;
 };
+
+EntryGuard* guardOf(const QLineEdit* edit)
+{
+    return edit ? dynamic_cast<EntryGuard*>(
+                      edit->findChild<QObject*>(u"EntryGuard"_s, Qt::FindDirectChildrenOnly))
+                : nullptr;
+}
 
 } // namespace
 
@@ -221,7 +314,22 @@ void InstallKeyFilter(QLineEdit* Target, KeyFilter Filter)
 {
     require(Target);
     if (!Filter) return;
-    Target->setValidator(new KeyFilterGuard(Filter, Target));
+    // The box's maximum length becomes the guard's, which limits typing only.
+    const int limit = MaxEntryLength(Target);
+    delete guardOf(Target);
+    new EntryGuard(Filter, Target, limit);
+    if (Target->maxLength() != MaxTextLength) {
+        // Setting the length sets the text again, which moves the caret to the end.
+        const int caret = Target->cursorPosition();
+        Target->setMaxLength(MaxTextLength);
+        Target->setCursorPosition(caret);
+    }
+}
+
+int MaxEntryLength(const QLineEdit* Target)
+{
+    if (const EntryGuard* guard = guardOf(Target)) return guard->limit();
+    return Target ? Target->maxLength() : 0;
 }
 
 QString FormatCurrencyColumn(int32_t Amount)

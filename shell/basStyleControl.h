@@ -39,8 +39,12 @@ QVariant FilterDecimalKey(vb::Integer KeyAscii);
 
 using KeyFilter = QVariant (*)(vb::Integer KeyAscii);
 // Applies a key filter to a text box: a key the filter changes is swallowed, and pasted or
-// dropped text with any character the filter would change is refused as a whole.
+// dropped text with any character the filter would change is refused as a whole, whatever the
+// box holds. The box's maximum length from then on limits what the user types or pastes, not
+// what the program shows: a value set in code stands whole.
 void InstallKeyFilter(QLineEdit* Target, KeyFilter Filter);
+// The most characters the user may bring a text box to by typing or pasting.
+int MaxEntryLength(const QLineEdit* Target);
 // True when every character of text passes the filter.
 bool FilterAccepts(KeyFilter Filter, const QString& text);
 

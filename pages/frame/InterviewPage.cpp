@@ -167,6 +167,13 @@ void InterviewPage::showQuickNavigation(bool calc)
     ShowNavigationWindow();
 }
 
+bool InterviewPage::CommitEntries()
+{
+    if (m_moves.validate && !ValidateFormData()) return false;
+    if (m_moves.calcOnForward) CalcForm();
+    return true;
+}
+
 void InterviewPage::cmdBack_Click()
 {
     moveTo(cmdBack, m_moves.calcOnBack);

@@ -44,6 +44,11 @@ public:
 
     QString className() const { return objectName(); }
 
+    // Takes what the page shows into the record as a move would, for a save: ValidateFormData
+    // first (a refusal has told the user and kept the page, the entry selected), then CalcForm.
+    // False when an entry was refused. The shell calls it late-bound on the page now shown.
+    Q_INVOKABLE bool CommitEntries();
+
     // Moves a button of the row to another left edge and width (twips), for pages whose row
     // reads differently.
     void placeButton(QWidget* button, int left, int width);

@@ -59,6 +59,11 @@ void frm01HouseType::CalcForm()
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optStyle); });
     clsHomeData& home = *g_HomeData;
+    // Only a change of style presets the upper floors: the style already stored (shown again,
+    // clicked again, or saved with a move) keeps the areas the user gave.
+    vb::Integer stored = 0;
+    trap([&] { stored = home.Style(); });
+    if (i.value() + 1 == stored.value()) i = -1;
     switch (i) {
     case 0:
         trap([&] { home.setStyle(1); });

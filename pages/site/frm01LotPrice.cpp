@@ -53,7 +53,11 @@ bool frm01LotPrice::ValidateFormData()
 void frm01LotPrice::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    trap([&] { g_HomeData->setLotPrice(vb::CSng(QVariant(txtData1->text()))); });
+    trap([&] {
+        // The stored value as shown stays exact (its text has only seven digits).
+        const QString text = txtData1->text();
+        if (text != vb::CStr(g_HomeData->LotPrice())) g_HomeData->setLotPrice(vb::CSng(QVariant(text)));
+    });
 }
 
 } // namespace pages

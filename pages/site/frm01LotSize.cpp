@@ -74,7 +74,11 @@ bool frm01LotSize::ValidateFormData()
 void frm01LotSize::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    trap([&] { g_HomeData->setLotSize(vb::CSng(QVariant(txtData1->text()))); });
+    trap([&] {
+        // The stored value as shown stays exact (its text has only seven digits).
+        const QString text = txtData1->text();
+        if (text != vb::CStr(g_HomeData->LotSize())) g_HomeData->setLotSize(vb::CSng(QVariant(text)));
+    });
 }
 
 } // namespace pages

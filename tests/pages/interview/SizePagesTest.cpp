@@ -56,14 +56,20 @@ TEST(HouseTypePage, StyleClickStoresStyleAndPresetsUpperFloors)
     }
 }
 
-TEST(HouseTypePage, ShowingThePageReselectsTheStoredStyleAndItsPresets)
+TEST(HouseTypePage, ShownOrClickedAgainTheStoredStyleKeepsTheFloors)
 {
-    g_HomeData->setStyle(2);
-    g_HomeData->setMainFloorSqFt(1501);
-    g_HomeData->setSecondFloorSqFt(400);
+    g_HomeData->setStyle(3);
+    g_HomeData->setMainFloorSqFt(1300);
+    g_HomeData->setSecondFloorSqFt(1100);
     showPage(11);
-    EXPECT_TRUE(option(QStringLiteral("optStyle"), 1)->isChecked());
-    EXPECT_EQ(g_HomeData->SecondFloorSqFt(), 750);
+    EXPECT_TRUE(option(QStringLiteral("optStyle"), 2)->isChecked());
+    EXPECT_FALSE(control<QLabel>(QStringLiteral("imgHouse"))->pixmap().isNull());
+    EXPECT_EQ(g_HomeData->SecondFloorSqFt(), 1100);
+    option(QStringLiteral("optStyle"), 2)->click();
+    EXPECT_EQ(g_HomeData->SecondFloorSqFt(), 1100);
+    click(QStringLiteral("cmdContinue"));
+    EXPECT_EQ(g_HomeData->Style(), 3);
+    EXPECT_EQ(g_HomeData->SecondFloorSqFt(), 1100);
 }
 
 TEST(HouseTypePage, UnknownStoredStyleSelectsNothing)

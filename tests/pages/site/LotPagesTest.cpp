@@ -2,15 +2,25 @@
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"
+#include "shell/basStyleControl.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <functional>
 
 using namespace pagetest;
 
@@ -130,7 +140,7 @@ TEST(TextEntries, LengthAndKeyFilterOfEachPage)
         showPage(c.formId);
         QLineEdit* box = entry();
         ASSERT_TRUE(box->isVisible());
-        EXPECT_EQ(box->maxLength(), c.maxLength);
+        EXPECT_EQ(MaxEntryLength(box), c.maxLength);
         box->clear();
         type(box, QString::fromLatin1(c.keys));
         EXPECT_EQ(box->text(), QString::fromLatin1(c.text));
@@ -241,6 +251,136 @@ TEST(SidewalksPage, ShowingThePageKeepsTheStoredAnswers)
         // No stores a plain lot.
         EXPECT_EQ(g_HomeData->CornerLot(), c.required && c.corner);
     }
+}
+
+// Values a house file may hold that do not fit their box show whole, and Continue without an
+// edit keeps them exactly as stored (a single-precision value included, whose text has seven
+// digits only).
+TEST(TextEntries, StoredValueShowsWholeAndContinueKeepsIt)
+{
+    struct Case {
+        int formId;
+        const char* shown;
+        std::function<void()> store;
+        std::function<bool()> unchanged;
+    };
+    const Case cases[] = {
+        {46, "1.234568E+07", [] { g_HomeData->setLotPrice(12345678); },
+         [] { return g_HomeData->LotPrice() == 12345678.0f; }},
+        {32, "32767", [] { g_HomeData->setDistanceToStreet(32767); },
+         [] { return g_HomeData->DistanceToStreet() == 32767; }},
+        {31, "0.3333333", [] { g_HomeData->setLotSize(0.33333334f); },
+         [] { return g_HomeData->LotSize() == 0.33333334f; }},
+        {33, "32767",
+         [] {
+             g_HomeData->setSidewalksRequired(true);
+             g_HomeData->setLotWidth(32767);
+         },
+         [] { return g_HomeData->LotWidth() == 32767; }},
+        {31, "1E-05", [] { g_HomeData->setLotSize(0.00001f); },
+         [] { return g_HomeData->LotSize() == 0.00001f; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        c.store();
+        boxes().clear();
+        showPage(c.formId);
+        EXPECT_EQ(entry()->text(), QString::fromLatin1(c.shown));
+        EXPECT_TRUE(c.unchanged()) << "showing the page changed the value";
+        click(QStringLiteral("cmdContinue"));
+        EXPECT_NE(currentFormId(), c.formId);
+        EXPECT_TRUE(c.unchanged()) << "Continue changed the value";
+        g_HomeData->setLotPrice(0);
+        g_HomeData->setLotSize(0.5f);
+        g_HomeData->setDistanceToStreet(40);
+        g_HomeData->setLotWidth(100);
+        g_HomeData->setSidewalksRequired(false);
+    }
+}
+
+// A box that shows text its filter would refuse ("1E-05", "-5") still filters what is pasted,
+// by the keyboard, by the box's own menu or by a drop; the maximum length limits typing.
+TEST(TextEntries, PasteAndDropAreFilteredWhateverTheBoxShows)
+{
+    struct Case {
+        int formId;
+        std::function<void()> store;
+        const char* shown;
+        const char* refused;
+        const char* taken;
+    };
+    const Case cases[] = {
+        {31, [] { g_HomeData->setLotSize(0.00001f); }, "1E-05", "-0.5", "0.25"},
+        {32, [] { g_HomeData->setDistanceToStreet(-5); }, "-5", "7e", "75"},
+    };
+    QClipboard* clipboard = QApplication::clipboard();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        c.store();
+        showPage(c.formId);
+        QLineEdit* box = entry();
+        ASSERT_EQ(box->text(), QString::fromLatin1(c.shown));
+        const auto pasteKeys = [&](const char* text) {
+            clipboard->setText(QString::fromLatin1(text));
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        };
+        pasteKeys(c.refused);
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.shown)) << "Ctrl+V";
+
+        // The box's own menu: Paste is offered only for text the box takes.
+        const auto menuPaste = [&](const char* text) -> QAction* {
+            clipboard->setText(QString::fromLatin1(text));
+            box->selectAll();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, box->rect().center(),
+                                    box->mapToGlobal(box->rect().center()));
+            QCoreApplication::sendEvent(box, &event);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible())
+                    for (QAction* action : menu->actions())
+                        if (action->objectName() == QLatin1String("edit-paste")) return action;
+            return nullptr;
+        };
+        QAction* paste = menuPaste(c.refused);
+        ASSERT_NE(paste, nullptr);
+        EXPECT_FALSE(paste->isEnabled());
+        paste->trigger();
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.shown)) << "menu";
+        qobject_cast<QMenu*>(paste->parent())->close();
+
+        // A drop of text from elsewhere.
+        QMimeData dropped;
+        dropped.setText(QString::fromLatin1(c.refused));
+        QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &enter);
+        EXPECT_FALSE(enter.isAccepted()) << "drag enter";
+        QDropEvent drop(box->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &drop);
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.shown)) << "drop";
+
+        paste = menuPaste(c.taken);
+        ASSERT_NE(paste, nullptr);
+        EXPECT_TRUE(paste->isEnabled());
+        paste->trigger();
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.taken)) << "menu";
+        qobject_cast<QMenu*>(paste->parent())->close();
+        pasteKeys(c.refused);
+        EXPECT_EQ(box->text(), QString::fromLatin1(c.taken)) << "Ctrl+V after an edit";
+        processEvents();
+    }
+
+    // Typing stops at the box's length: four digits for a distance.
+    showPage(32);
+    QLineEdit* box = entry();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("123456"));
+    EXPECT_EQ(box->text(), QStringLiteral("1234"));
+    clipboard->setText(QStringLiteral("99"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("1234")) << "a paste past the length";
+    g_HomeData->setLotSize(0.5f);
+    g_HomeData->setDistanceToStreet(40);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "pages/roof/frm01RoofPitch.h"
 #include "pages/roof/frm01RoofStyle.h"
 #include "pages/systems/frm01HeatType.h"
+#include "shell/basStyleControl.h"
 
 #include <gtest/gtest.h>
 
@@ -161,7 +162,7 @@ TEST(StructurePageDesign, SizePageStartsWithFiveHundredInAFourDigitBox)
     std::unique_ptr<QWidget> page(pages::makePage<pages::frm01Basement02>());
     auto* box = page->findChild<QLineEdit*>(QStringLiteral("txtData1"));
     EXPECT_EQ(box->text(), QStringLiteral("500"));
-    EXPECT_EQ(box->maxLength(), 4);
+    EXPECT_EQ(MaxEntryLength(box), 4);
 }
 
 TEST(StructurePageDesign, QuestionInsideAFrameIsAQuestionAndTheDescriptionIsPlain)

@@ -144,19 +144,27 @@ TEST(PaymentsPage, RateListHoldsTheEighthsOnceEachTime)
     restoreHouse();
 }
 
-TEST(PaymentsPage, StoredRateShowsWithTwoDecimalsAndIsStoredBack)
+TEST(PaymentsPage, StoredRateShowsAsTheListWritesItOrWholeAndStaysAsStored)
 {
-    setPrice(200000, 6.125f);
-    showPage(4);
-    EXPECT_EQ(rateList()->currentText(), QStringLiteral("6.13"));
-    EXPECT_EQ(g_HomeData->InterestRate(), 6.13f);
-    EXPECT_EQ(cell(QStringLiteral("lbIntRate3")), QStringLiteral("6.13%"));
-    // A rate the list does not offer shows as stored.
-    setPrice(200000, 6.3f);
-    showPage(4);
-    EXPECT_EQ(rateList()->currentText(), QStringLiteral("6.3"));
-    EXPECT_EQ(rateList()->currentIndex(), -1);
-    EXPECT_EQ(g_HomeData->InterestRate(), 6.3f);
+    struct Case {
+        float stored;
+        const char* shown;
+        int index; // in the list, -1 when the list does not offer it
+        const char* rateCell;
+    };
+    const Case cases[] = {
+        {7, "7.0", 24, "7.0%"},         {6.13f, "6.13", 17, "6.13%"},   {6.3f, "6.3", -1, "6.3%"},
+        {6.125f, "6.125", -1, "6.13%"}, {5.375f, "5.375", -1, "5.38%"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        setPrice(200000, c.stored);
+        showPage(4);
+        EXPECT_EQ(rateList()->currentText(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(rateList()->currentIndex(), c.index);
+        EXPECT_EQ(g_HomeData->InterestRate(), c.stored);
+        EXPECT_EQ(cell(QStringLiteral("lbIntRate3")), QString::fromLatin1(c.rateCell));
+    }
     restoreHouse();
 }
 

@@ -21,11 +21,6 @@ using namespace walk;
 namespace
 {
 
-const clsHomeData& home()
-{
-    return *g_HomeData;
-}
-
 int locationId(const QString& state, const QString& city)
 {
     ado::Recordset rs;

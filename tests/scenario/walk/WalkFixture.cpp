@@ -1,5 +1,6 @@
 #include "tests/scenario/walk/WalkFixture.h"
 
+#include "estimate/clsHomeData.h"
 #include "pages/registerPages.h"
 #include "results/basReporting.h"
 #include "results/registerResults.h"
@@ -51,6 +52,11 @@ void settle()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+}
+
+const clsHomeData& home()
+{
+    return *g_HomeData;
 }
 
 void WalkTest::SetUpTestSuite()

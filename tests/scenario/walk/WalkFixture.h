@@ -20,6 +20,7 @@
 #include <memory>
 
 class QWidget;
+class clsHomeData;
 
 // Readable texts and values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os)
@@ -108,5 +109,7 @@ private:
 };
 
 void settle();
+// The estimate record of the running program.
+const clsHomeData& home();
 
 } // namespace walk

@@ -106,14 +106,33 @@ TEST_F(FilteredEntry, PastedTextIsRejectedWhenTheFilterWouldReject)
         {FilterDecimalKey, u"2.5"_s, u"12.5"_s},   {FilterDecimalKey, u"-2.5"_s, u"1"_s},
     };
     for (const Case& c : cases) {
-        entry->setValidator(nullptr);
         entry->setText(u"1"_s);
         InstallKeyFilter(entry, c.filter);
         entry->end(false);
         QApplication::clipboard()->setText(c.pasted);
-        entry->paste();
+        QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(entry->text(), c.result) << c.pasted.toStdString();
     }
+}
+
+TEST_F(FilteredEntry, TextSetInCodeShowsWholeAndTheFilterStillHolds)
+{
+    InstallKeyFilter(entry, FilterNumericKey);
+    EXPECT_EQ(MaxEntryLength(entry), 6);
+    // Longer than the box and refused by its filter: shown as it stands.
+    entry->setText(u"-1.5E+07"_s);
+    EXPECT_EQ(entry->text(), u"-1.5E+07"_s);
+    QApplication::clipboard()->setText(u"x"_s);
+    QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(entry, Qt::Key_5);
+    EXPECT_EQ(entry->text(), u"-1.5E+07"_s);
+    // Backspace works on it; typing refills it up to the length only.
+    QTest::keyClick(entry, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(entry, Qt::Key_Backspace);
+    EXPECT_EQ(entry->text(), u"-1.5E"_s);
+    QTest::keyClicks(entry, u"123"_s);
+    EXPECT_EQ(entry->text(), u"-1.5E1"_s);
 }
 
 TEST(GetSelectedOption, FirstChosenIndexOrMinusOne)
