@@ -159,11 +159,12 @@ Lustrel::Lustrel(QWidget* parent) : QWidget(parent)
     setProperty("Tag", QString());
     resize(97, 33);
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        connect(app, &QApplication::focusChanged, this, &Lustrel::onFocusChanged);
+        m_focusChanges = connect(app, &QApplication::focusChanged, this, &Lustrel::onFocusChanged);
 }
 
 Lustrel::~Lustrel()
 {
+    disconnect(m_focusChanges);
     --g_instances;
 }
 

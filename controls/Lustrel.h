@@ -288,6 +288,8 @@ private:
     QKeySequence m_accessKey;
     int m_shortcutId = 0;
     QShortcut* m_defaultShortcut = nullptr;
+    // The application's focus changes; cut in the destructor, before ~QWidget moves the focus.
+    QMetaObject::Connection m_focusChanges;
 
     com::StdPicture m_picture;
     com::StdPicture m_pictureDown;

@@ -229,6 +229,12 @@ void frm10Payments::CalcForm()
     const auto rateText = [this] { return QVariant(cmbInterest->currentText()); };
 
     trap([&] { storeInterestRate(); });
+    // A figure that cannot be worked out (a failed step) shows nothing rather than an old one.
+    for (const Column* column : {&lbPrice, &lbDwnPmt, &lbLoanAmt, &lbPandI, &lbTaxes, &lbHome, &lbPayment})
+        for (QLabel* cell : *column)
+            cell->clear();
+    for (QLabel* cell : {lbPMI[0], lbPMI[1], lbIntRate2, lbIntRate3})
+        cell->clear();
 
     trap([&] { lbPrice[0]->setText(vb::Format(double(g_HomeData->CalculateTotal()), kWholeDollars)); });
     trap([&] { lbPrice[1]->setText(lbPrice[0]->text()); });

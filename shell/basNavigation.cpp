@@ -25,9 +25,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdlib>
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -194,15 +196,37 @@ void CheckPageList(ado::Connection& cn, const QString& sql)
         vb::CInt(rs.Field(u"Form_ID"_s));
 }
 
-// Reads a house file without writing to it: the four tables, one readable [HouseData] row, the
-// page lists and the version.
+// A private copy of a house file with the journal or write-ahead log beside it, so that what
+// SQLite recovers on opening happens to the copy. Empty when no copy could be made.
+QString CopyForCheck(const QString& path, const QTemporaryDir& scratch)
+{
+    if (!scratch.isValid()) return {};
+    const QString copy = scratch.filePath(u"check.tvm"_s);
+    for (const char16_t* suffix : {u"", u"-journal", u"-wal"}) {
+        const QString from = path + QString::fromUtf16(suffix);
+        if (!QFileInfo::exists(from)) continue;
+        const QString to = copy + QString::fromUtf16(suffix);
+        if (!QFile::copy(from, to)) return {};
+        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return copy;
+}
+
+// Reads a house file without changing anything on disk: the four tables, one readable
+// [HouseData] row, the page lists and the version.
 FileCheck CheckHouseFile(const QString& path)
 {
     FileCheck check;
     ado::Connection cn;
+    const QTemporaryDir scratch;
     try {
-        // Not read-only: a journal left by a save that failed is rolled back, as on any open.
-        cn.Open(path);
+        // A journal or log left by a save that failed is recovered as on any open, but in a
+        // copy; without one, the file itself is only read.
+        const QString copy = HasDatabaseHeader(path) ? CopyForCheck(path, scratch) : QString();
+        if (copy.isEmpty())
+            cn.Open(path, ado::OpenMode::ReadOnly);
+        else
+            cn.Open(copy, vb::IsWritableFile(path) ? ado::OpenMode::ReadWrite : ado::OpenMode::ReadOnly);
     } catch (const vb::VbError& e) {
         const QFileInfo info(path);
         if (!info.isFile() || !info.isReadable()) {
@@ -299,22 +323,37 @@ void ReportFailedSave(const QString& path)
     });
 }
 
-// Writes the record and both page lists into the open file; throws on the first failure (the
-// failed list stays detached and keeps its pending rows).
+// Runs the writes as one transaction of the connection: all of them reach the file or, on
+// any failure (thrown on), none; the recordsets keep what was not written as pending.
+void InOneTransaction(ado::Connection& cn, const std::function<void()>& writes)
+{
+    cn.BeginTrans();
+    try {
+        writes();
+        cn.CommitTrans();
+    } catch (...) {
+        cn.RollbackTrans();
+        throw;
+    }
+}
+
+// Writes the record and both page lists into the open file, as one transaction.
 void WriteOpenFile()
 {
-    Need(g_HomeData).SaveData();
-    for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
-        if (!rs) ObjectNotSet();
-        rs->SetActiveConnection(g_cnHouse.get());
-        try {
-            rs->UpdateBatch(ado::adAffectAll);
-        } catch (...) {
+    InOneTransaction(Need(g_cnHouse), [] {
+        Need(g_HomeData).SaveData();
+        for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
+            if (!rs) ObjectNotSet();
+            rs->SetActiveConnection(g_cnHouse.get());
+            try {
+                rs->UpdateBatch(ado::adAffectAll);
+            } catch (...) {
+                rs->SetActiveConnection(nullptr);
+                throw;
+            }
             rs->SetActiveConnection(nullptr);
-            throw;
         }
-        rs->SetActiveConnection(nullptr);
-    }
+    });
 }
 
 // Saves in place; false after one message when the save failed.
@@ -329,52 +368,64 @@ bool SaveOpenFile()
     }
 }
 
-// Writes the estimate as it is in memory into a copy of the open file, on its own connection;
-// the record and page lists in memory stay as they are, pending changes included.
+// Writes the whole estimate as it is in memory (answers, page stack, visited pages) into a
+// fresh copy of the template, on its own connection; the record and page lists in memory stay
+// as they are, pending changes included.
 void WriteEstimateInto(ado::Connection& cn)
 {
-    const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
-    ado::Recordset row;
-    row.setCursorLocation(ado::adUseClient);
-    row.Open(u"Select * from [HouseData]"_s, cn);
-    row.MoveFirst();
-    for (const QString& name : record->fieldNames())
-        row.setField(name, record->Field(name));
-    row.UpdateBatch(ado::adAffectAll);
+    InOneTransaction(cn, [&] {
+        const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
+        ado::Recordset row;
+        row.setCursorLocation(ado::adUseClient);
+        row.Open(u"Select * from [HouseData]"_s, cn);
+        row.MoveFirst();
+        for (const QString& name : record->fieldNames())
+            if (row.hasField(name)) row.setField(name, record->Field(name));
+        row.UpdateBatch(ado::adAffectAll);
 
-    const std::pair<const std::unique_ptr<ado::Recordset>*, QString> lists[] = {
-        {&g_rsFormStack, u"Select * from [Form Stack]"_s},
-        {&g_rsVisitedForms, u"Select * from [Visited Forms]"_s},
-    };
-    for (const auto& [list, sql] : lists) {
-        const std::unique_ptr<ado::Recordset> rows = Need(*list).Clone();
-        ado::Recordset copy;
-        copy.setCursorLocation(ado::adUseClient);
-        copy.Open(sql, cn);
-        while (!(copy.BOF() && copy.EOF())) {
-            copy.MoveFirst();
-            copy.Delete();
+        const std::pair<const std::unique_ptr<ado::Recordset>*, QString> lists[] = {
+            {&g_rsFormStack, u"Select * from [Form Stack]"_s},
+            {&g_rsVisitedForms, u"Select * from [Visited Forms]"_s},
+        };
+        for (const auto& [list, sql] : lists) {
+            const std::unique_ptr<ado::Recordset> rows = Need(*list).Clone();
+            ado::Recordset copy;
+            copy.setCursorLocation(ado::adUseClient);
+            copy.Open(sql, cn);
+            while (!(copy.BOF() && copy.EOF())) {
+                copy.MoveFirst();
+                copy.Delete();
+            }
+            for (; !rows->EOF(); rows->MoveNext()) {
+                copy.AddNew();
+                copy.setField(u"Form_ID"_s, rows->Field(u"Form_ID"_s));
+                copy.Update();
+            }
+            copy.UpdateBatch(ado::adAffectAll);
         }
-        for (; !rows->EOF(); rows->MoveNext()) {
-            copy.AddNew();
-            copy.setField(u"Form_ID"_s, rows->Field(u"Form_ID"_s));
-            copy.Update();
-        }
-        copy.UpdateBatch(ado::adAffectAll);
-    }
+    });
 }
 
-// Saves the estimate under a new name. The open file is copied to a temporary file beside the
-// target, the estimate is written into that copy, and only the complete copy replaces the
-// target; then the estimate is loaded from it. On failure (one message) the open file and the
-// estimate in memory are untouched, the target is as it was and no temporary file is left.
+// What SQLite keeps beside a database file.
+void RemoveJournals(const QString& path)
+{
+    for (const char16_t* suffix : {u"-journal", u"-wal", u"-shm"})
+        QFile::remove(path + QString::fromUtf16(suffix));
+}
+
+// Saves the estimate under a name, the open file's own included. The new file is built from the
+// template, never from the open file (which may be gone, cut short or overwritten): a copy of
+// the template beside the target, the whole estimate written into it, and only the complete
+// copy replaces the target; then the estimate is loaded from it. On failure (one message) the
+// open file and the estimate in memory are untouched, the target is as it was and no temporary
+// file is left.
 bool SaveCopyAs(const QString& target)
 {
     const QString temporary = vb::TemporaryPathBeside(target);
     try {
         if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
             throw vb::VbError(75, u"Path/File access error"_s);
-        vb::CopyToNewFile(g_HouseFilePath, temporary);
+        vb::CopyToNewFile(TemplatePath(), temporary);
         {
             ado::Connection copy;
             copy.Open(temporary);
@@ -383,10 +434,13 @@ bool SaveCopyAs(const QString& target)
         vb::ReplaceFile(temporary, target);
     } catch (const vb::VbError&) {
         QFile::remove(temporary);
-        QFile::remove(temporary + u"-journal"_s);
+        RemoveJournals(temporary);
         ReportFailedSave(target);
         return false;
     }
+    // A journal or log of the file that was replaced must never be applied to the new one.
+    if (target == g_HouseFilePath) vb::Trap::silent()([] { Need(g_cnHouse).Close(); });
+    RemoveJournals(target);
     return OpenHomeDatabaseFile(target, true);
 }
 
@@ -437,6 +491,15 @@ QString CommandLine()
     QStringList args = QCoreApplication::arguments();
     if (!args.isEmpty()) args.removeFirst();
     return args.join(u' ');
+}
+
+// The house file a command line names: the whole line, without the double quotes that may
+// enclose it. A double quote inside a name is part of the name.
+QString CommandLinePath(const QString& commandLine)
+{
+    if (commandLine.size() >= 2 && commandLine.startsWith(u'"') && commandLine.endsWith(u'"'))
+        return commandLine.mid(1, commandLine.size() - 2);
+    return commandLine;
 }
 
 void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
@@ -632,7 +695,8 @@ void Main(const QString& commandLine)
     });
 
     // A command-line file that is refused gives way to a fresh untitled estimate.
-    if (commandLine.isEmpty() || !OpenHomeDatabaseFile(commandLine, true)) {
+    const QString path = CommandLinePath(commandLine);
+    if (path.isEmpty() || !OpenHomeDatabaseFile(path, true)) {
         // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
         trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch); });
         OpenHomeDatabaseFile(WorkingCopyPath(), true);
@@ -642,7 +706,14 @@ void Main(const QString& commandLine)
         if (forms::Forms::isLoaded(u"frmSplash"_s))
             forms::Forms::unload(forms::Forms::instance(u"frmSplash"_s));
     });
+    // The first page is shown once the main window is up, not as part of the window's show:
+    // its activation may raise error boxes, whose event loops delete windows unloaded so far
+    // (the splash among them) and must not run while Qt walks the window's children.
+    const QPointer<QWidget> page = g_CurrentForm;
+    const bool pageShown = page && !IsMainWindow(page) && !page->isHidden();
+    if (pageShown) page->hide();
     trap([&] { Need(g_frmMain).show(); });
+    if (pageShown && page) trap([&] { page->show(); });
 }
 
 void LoadForm(QWidget* CallingForm, vb::Integer& FormID)
@@ -732,7 +803,6 @@ bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
     const QString procName = u"basNavigation.Open Home Database File"_s;
     vb::Trap trap(procName);
     g_CurrentStep = u"Open House Database Connection"_s;
-    FilePath.remove(u'"');
     if (CheckVersion) {
         // A file is checked before anything of the open estimate changes.
         const FileCheck check = CheckHouseFile(FilePath);
@@ -894,14 +964,8 @@ void FileSaveAs()
         if (!CommitCurrentForm()) return;
         const QString name = ShowSaveDialog(u"Save As"_s);
         if (name.isEmpty()) return;
-        // A new name: the copy replaces the page once it is saved.
-        if (name != g_HouseFilePath) {
-            SaveCopyAs(name);
-            return;
-        }
-        UnloadCurrentForm();
-        Need(g_cnHouse).Close();
-        if (OpenHomeDatabaseFile(name, false)) SaveHomeDatabaseFile(true);
+        // Under any name, the open file's too: the saved file replaces the page once it is whole.
+        SaveCopyAs(name);
     });
 }
 

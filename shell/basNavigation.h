@@ -9,7 +9,8 @@ class QWidget;
 // Program entry: builds the shared state, opens the control database and a house file (the
 // command line's or a fresh working copy) and shows the main window. Needs a QApplication.
 void Main();
-// The same with the command line given (a house file path, possibly quoted, or empty).
+// The same with the command line given (a house file path, possibly enclosed in double
+// quotes, or empty).
 void Main(const QString& commandLine);
 
 // The one way to change the page. FormID -1 goes back; after a back move an lvalue FormID
@@ -29,7 +30,7 @@ bool CommitCurrentForm();
 // Opens "HomeControl.cfg" read only and loads [Form Definition] by Sequence.
 void OpenControlDatabase();
 
-// Opens a house file (double quotes stripped) and shows its last page. With CheckVersion the
+// Opens a house file (the path as it stands) and shows its last page. With CheckVersion the
 // file is checked first (tables, record, page lists, version): a file that fails gets one
 // message and is not opened, and the open estimate stays as it is. Otherwise the current page
 // is unloaded and the record and page stacks are loaded from the file. False when not opened.

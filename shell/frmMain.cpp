@@ -157,6 +157,8 @@ void UpdateTotalCost()
     TotalCostFigures f;
     try {
         f = ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
+        // A figure that is not a finite amount has no text (overflow).
+        if (g_frmMain) g_frmMain->showTotalCost(f);
     } catch (...) {
         // No figure rather than an old one.
         if (g_frmMain) g_frmMain->clearTotalCost();
@@ -167,7 +169,6 @@ void UpdateTotalCost()
     g_MonthlyMortgageInsurance = f.MonthlyMortgageInsurance;
     g_MonthlyTaxes = f.MonthlyTaxes;
     g_MonthlyInsurance = f.MonthlyInsurance;
-    if (g_frmMain) g_frmMain->showTotalCost(f);
 }
 
 void registerShellWindows()
@@ -416,9 +417,11 @@ QWidget* frmMain::activePage() const
 
 void frmMain::showTotalCost(const TotalCostFigures& figures)
 {
-    m_lblTotalCost->setText(figures.TotalText());
-    m_lblTotalCost->setToolTip(figures.PaymentText());
-    m_lblPayment->setText(figures.PaymentText());
+    const QString total = figures.TotalText();
+    const QString payment = figures.PaymentText();
+    m_lblTotalCost->setText(total);
+    m_lblTotalCost->setToolTip(payment);
+    m_lblPayment->setText(payment);
 }
 
 void frmMain::clearTotalCost()

@@ -115,6 +115,40 @@ void BM_ReadAllFields(benchmark::State& state)
 }
 BENCHMARK(BM_ReadAllFields);
 
+// Walks a detached recordset of range(0) rows to EOF, as the page lists are walked (EOF and
+// MoveNext at every row): linear in the rows when EOF is constant-time.
+void BM_WalkRows(benchmark::State& state)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rows%1.tvm").arg(state.range(0)));
+    if (!QFile::exists(path)) {
+        sqlite3* db = nullptr;
+        const QString sql =
+            QStringLiteral("CREATE TABLE [Form Stack] (Form_ID SMALLINT); WITH RECURSIVE n(i) AS "
+                           "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO [Form Stack] SELECT 10 + i % 30 FROM n;")
+                .arg(state.range(0));
+        if (sqlite3_open(QFile::encodeName(path).constData(), &db) != SQLITE_OK ||
+            sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            std::abort();
+        sqlite3_close(db);
+    }
+    ado::Connection cn;
+    cn.Open(path);
+    ado::Recordset rs;
+    rs.setCursorLocation(ado::adUseClient);
+    rs.Open(QStringLiteral("Select * from [Form Stack]"), cn);
+    rs.SetActiveConnection(nullptr);
+    for (auto _ : state) {
+        long long sum = 0;
+        for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext())
+            sum += rs.Field(0).toLongLong();
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_WalkRows)->RangeMultiplier(10)->Range(1000, 100000)->Complexity()->Unit(benchmark::kMillisecond);
+
 void BM_Format(benchmark::State& state)
 {
     static const QString patterns[] = {QStringLiteral("$###,###"), QStringLiteral("$###,###.00"),

@@ -1,4 +1,6 @@
 #include "estimate/clsHomeData.h"
+#include "runtime/ado/Connection.h"
+#include "runtime/ado/Recordset.h"
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/App.h"
@@ -14,6 +16,8 @@
 #include "results/registerResults.h"
 
 #include <benchmark/benchmark.h>
+
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QEventLoop>
@@ -229,6 +233,70 @@ void BM_SaveHouseFile(benchmark::State& state)
         state.SkipWithError(program().boxes.calls().back().prompt.toUtf8().constData());
 }
 BENCHMARK(BM_SaveHouseFile)->Unit(benchmark::kMillisecond);
+
+// A house file whose page stack holds 100,000 rows (Back through a very long interview).
+QString longStackFile()
+{
+    static const QString path = [] {
+        const QString file = program().dir.filePath(u"long.tvm"_s);
+        QFile::copy(program().dir.filePath(u"Tmplt.cfg"_s), file);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        ado::Connection cn;
+        cn.Open(file);
+        sqlite3_exec(cn.handle(),
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 99999) "
+                     "INSERT INTO [Form Stack] (Form_ID) SELECT 10 + i % 2 FROM n",
+                     nullptr, nullptr, nullptr);
+        return file;
+    }();
+    return path;
+}
+
+bool longStackOpen()
+{
+    return g_rsFormStack && g_rsFormStack->isOpen() && g_rsFormStack->RecordCount() >= 100000;
+}
+
+// Opening that file: the check, the record and both page lists loaded, the last page shown.
+void BM_OpenLongPageStack(benchmark::State& state)
+{
+    program();
+    const QString file = longStackFile();
+    for (auto _ : state)
+        OpenHomeDatabaseFile(file, true);
+    if (!longStackOpen() || !program().boxes.calls().empty()) state.SkipWithError("the file did not open");
+}
+BENCHMARK(BM_OpenLongPageStack)->Unit(benchmark::kMillisecond);
+
+// Saving it in place after one more page.
+void BM_SaveLongPageStack(benchmark::State& state)
+{
+    program();
+    OpenHomeDatabaseFile(longStackFile(), true);
+    int16_t page = 12;
+    for (auto _ : state) {
+        LoadForm(g_CurrentForm, vb::Integer(page));
+        page = page == 12 ? 14 : 12;
+        SaveHomeDatabaseFile(true);
+    }
+    if (!longStackOpen() || !program().boxes.calls().empty()) state.SkipWithError("the file did not save");
+}
+BENCHMARK(BM_SaveLongPageStack)->Unit(benchmark::kMillisecond);
+
+// Save As of it to a new name: a file built from the template with every row, then opened.
+void BM_SaveAsLongPageStack(benchmark::State& state)
+{
+    program();
+    OpenHomeDatabaseFile(longStackFile(), true);
+    bool first = true;
+    for (auto _ : state) {
+        program().dialogs.choose(program().dir.filePath(first ? u"copy1.tvm"_s : u"copy2.tvm"_s));
+        first = !first;
+        FileSaveAs();
+    }
+    if (!longStackOpen() || !program().boxes.calls().empty()) state.SkipWithError("the file did not save");
+}
+BENCHMARK(BM_SaveAsLongPageStack)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

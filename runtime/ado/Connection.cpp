@@ -29,6 +29,8 @@ void Connection::Open(const QString& path, OpenMode mode)
     if (!info.exists() || !info.isFile())
         throw vb::VbError(vb::ErrFileNotFound, QStringLiteral("Could not find file '%1'.").arg(path),
                           QStringLiteral("ado.Connection"));
+    // Always a file name: SQLite would read a relative name beginning "file:" as a URI.
+    file = info.absoluteFilePath();
 
     // A file the seam marks read-only opens as SQLite opens a write-protected file.
     const bool readOnly = mode == OpenMode::ReadOnly || !vb::IsWritableFile(file);
@@ -61,10 +63,70 @@ void Connection::Open(const QString& path, OpenMode mode)
 
 void Connection::Close()
 {
+    if (m_inTransaction) RollbackTrans();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
+}
+
+namespace
+{
+
+[[noreturn]] void transactionError(sqlite3* db, const QString& what)
+{
+    const QString reason =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the connection is closed");
+    throw vb::VbError(vb::ErrProvider, what + QStringLiteral(": ") + reason,
+                      QStringLiteral("ado.Connection"));
+}
+
+} // namespace
+
+void Connection::BeginTrans()
+{
+    if (!m_db) transactionError(nullptr, QStringLiteral("Cannot begin a transaction"));
+    if (m_inTransaction)
+        throw vb::VbError(vb::ErrProvider, QStringLiteral("A transaction is already open."),
+                          QStringLiteral("ado.Connection"));
+    if (sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        transactionError(m_db, QStringLiteral("Cannot begin a transaction"));
+    m_inTransaction = true;
+}
+
+void Connection::CommitTrans()
+{
+    if (!m_inTransaction)
+        throw vb::VbError(vb::ErrProvider, QStringLiteral("No transaction is open."),
+                          QStringLiteral("ado.Connection"));
+    if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db));
+        RollbackTrans();
+        throw vb::VbError(vb::ErrProvider, QStringLiteral("Cannot commit the transaction: ") + reason,
+                          QStringLiteral("ado.Connection"));
+    }
+    m_inTransaction = false;
+    std::vector<std::function<void()>> work;
+    work.swap(m_onCommit);
+    for (const auto& w : work)
+        w();
+}
+
+void Connection::RollbackTrans()
+{
+    if (!m_inTransaction) return;
+    m_inTransaction = false;
+    m_onCommit.clear();
+    // A failed commit may have rolled back already.
+    if (m_db && !sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Connection::onCommit(std::function<void()> work)
+{
+    if (m_inTransaction)
+        m_onCommit.push_back(std::move(work));
+    else
+        work();
 }
 
 } // namespace ado

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 
@@ -32,8 +34,20 @@ public:
 
     sqlite3* handle() const { return m_db; }
 
+    // One transaction around several writes (a recordset's UpdateBatch inside it becomes part
+    // of it): CommitTrans makes all of them or, on failure, none of them reach the file;
+    // RollbackTrans undoes them. Not nested.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool inTransaction() const { return m_inTransaction; }
+    // Work that holds only once the transaction has committed; dropped when it rolls back.
+    void onCommit(std::function<void()> work);
+
 private:
     sqlite3* m_db = nullptr;
+    bool m_inTransaction = false;
+    std::vector<std::function<void()>> m_onCommit;
     QString m_path;
     QString m_provider;
 };

@@ -429,6 +429,10 @@ struct Recordset::Data {
     bool open = false;
     quint64 layout = 0; // one number per load, see Recordset::layout
     quint64 writes = 0; // field writes, new and deleted rows since the load
+    int visible = 0;    // rows not deleted
+    // Every row before it is deleted. Rows are only appended and a delete is never undone, so
+    // it only moves forward: walking a recordset and deleting from its front stay linear.
+    mutable int firstAlive = 0;
 
     int column(const QString& name) const
     {
@@ -443,19 +447,12 @@ struct Recordset::Data {
         return *it;
     }
     int size() const { return int(rows.size()); }
-    int visibleCount() const
-    {
-        int n = 0;
-        for (const Row& r : rows)
-            n += r.deleted ? 0 : 1;
-        return n;
-    }
+    int visibleCount() const { return visible; }
     int firstVisible() const
     {
-        for (int i = 0; i < size(); ++i) {
-            if (!rows[size_t(i)].deleted) return i;
-        }
-        return size();
+        while (firstAlive < size() && rows[size_t(firstAlive)].deleted)
+            ++firstAlive;
+        return firstAlive;
     }
 };
 
@@ -556,6 +553,7 @@ void Recordset::Open(const QString& sqlText, Connection& cn, const QVariantList&
     if (count == 0) return; // a statement without result rows leaves the recordset closed
 
     static std::atomic<quint64> loads{0};
+    data->visible = data->size();
     data->table = hasRowid ? table : QString();
     data->open = true;
     data->layout = ++loads;
@@ -668,6 +666,7 @@ void Recordset::AddNew()
     row.values = QVariantList(m_data->columns.size());
     row.dirty.assign(size_t(m_data->columns.size()), false);
     m_data->rows.push_back(std::move(row));
+    ++m_data->visible;
     ++m_data->writes;
     m_pos = m_data->size() - 1;
 }
@@ -684,6 +683,7 @@ void Recordset::Delete()
     if (!isOpen()) objectClosed();
     if (m_pos < 0 || m_pos >= m_data->size() || m_data->rows[size_t(m_pos)].deleted) noCurrentRecord();
     m_data->rows[size_t(m_pos)].deleted = true;
+    --m_data->visible;
     ++m_data->writes;
 }
 
@@ -711,16 +711,34 @@ void Recordset::UpdateBatch(int affect)
 
     sqlite3* db = m_cn->handle();
     const QString table = quoteIdentifier(m_data->table);
-    if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) engineError(db);
+    // Inside a transaction of the connection the batch is a savepoint of it, and the rows count
+    // as written only once that transaction commits.
+    const bool nested = m_cn->inTransaction();
+    if (sqlite3_exec(db, nested ? "SAVEPOINT batch" : "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        engineError(db);
 
     std::vector<std::pair<size_t, qint64>> inserted;
     try {
+        // One prepared statement per text, reused for every row that needs it.
+        std::vector<std::pair<QString, std::unique_ptr<Statement>>> prepared;
+        auto statementFor = [&](const QString& sql) -> sqlite3_stmt* {
+            for (auto& [text, statement] : prepared) {
+                if (text == sql) {
+                    sqlite3_reset(statement->stmt);
+                    sqlite3_clear_bindings(statement->stmt);
+                    return statement->stmt;
+                }
+            }
+            auto statement = std::make_unique<Statement>();
+            if (statement->prepare(db, sql) != SQLITE_OK) engineError(db);
+            prepared.emplace_back(sql, std::move(statement));
+            return prepared.back().second->stmt;
+        };
         auto run = [&](const QString& sql, const QVariantList& values, bool expectOneRow) {
-            Statement s;
-            if (s.prepare(db, sql) != SQLITE_OK) engineError(db);
+            sqlite3_stmt* stmt = statementFor(sql);
             for (int i = 0; i < values.size(); ++i)
-                bindValue(db, s.stmt, i + 1, values[i]);
-            if (sqlite3_step(s.stmt) != SQLITE_DONE) engineError(db);
+                bindValue(db, stmt, i + 1, values[i]);
+            if (sqlite3_step(stmt) != SQLITE_DONE) engineError(db);
             if (expectOneRow && sqlite3_changes(db) != 1)
                 throw vb::VbError(
                     vb::ErrRowConflict,
@@ -729,10 +747,10 @@ void Recordset::UpdateBatch(int affect)
                     kSource);
         };
         // Deletes first, then changes, then new rows in the order they were added.
+        const QString deleteRow = QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(table);
         for (size_t i : pending) {
             const Data::Row& row = m_data->rows[i];
-            if (row.pendingDelete())
-                run(QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(table), {row.rowid}, true);
+            if (row.pendingDelete()) run(deleteRow, {row.rowid}, true);
         }
         for (size_t i : pending) {
             const Data::Row& row = m_data->rows[i];
@@ -769,22 +787,35 @@ void Recordset::UpdateBatch(int affect)
                     values, false);
             inserted.emplace_back(i, sqlite3_last_insert_rowid(db));
         }
-        if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) engineError(db);
+        prepared.clear();
+        if (sqlite3_exec(db, nested ? "RELEASE batch" : "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+            engineError(db);
     } catch (...) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (nested) {
+            sqlite3_exec(db, "ROLLBACK TO batch", nullptr, nullptr, nullptr);
+            sqlite3_exec(db, "RELEASE batch", nullptr, nullptr, nullptr);
+        } else if (!sqlite3_get_autocommit(db)) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
         throw;
     }
 
     // Written: the rows are now what the file holds.
-    for (const auto& [i, rowid] : inserted)
-        m_data->rows[i].rowid = rowid;
-    for (size_t i : pending) {
-        Data::Row& row = m_data->rows[i];
-        if (row.deleted) row.written = true;
-        row.isNew = false;
-        row.modified = false;
-        row.dirty.assign(row.dirty.size(), false);
-    }
+    auto written = [data = m_data, pending = std::move(pending), inserted = std::move(inserted)] {
+        for (const auto& [i, rowid] : inserted)
+            data->rows[i].rowid = rowid;
+        for (size_t i : pending) {
+            Data::Row& row = data->rows[i];
+            if (row.deleted) row.written = true;
+            row.isNew = false;
+            row.modified = false;
+            row.dirty.assign(row.dirty.size(), false);
+        }
+    };
+    if (nested)
+        m_cn->onCommit(std::move(written));
+    else
+        written();
 }
 
 QStringList Recordset::fieldNames() const

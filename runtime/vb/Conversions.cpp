@@ -148,8 +148,8 @@ double toDouble(const QVariant& v)
 // no trailing zeros, "0.5", exponent as "1E+15" / "1E-05".
 QString numberText(double v, int digits)
 {
-    if (std::isnan(v)) return QStringLiteral("NaN");
-    if (std::isinf(v)) return v > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    // A value no arithmetic of the system can make: never shown as text.
+    if (!std::isfinite(v)) throw VbError::overflow();
     if (v == 0) return QStringLiteral("0");
     QString s = QString::number(v, 'g', digits);
     const qsizetype e = s.indexOf(u'e');

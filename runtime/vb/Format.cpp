@@ -1,6 +1,7 @@
 #include "runtime/vb/Format.h"
 
 #include "runtime/vb/Conversions.h"
+#include "runtime/vb/VbError.h"
 
 #include <QList>
 
@@ -105,7 +106,8 @@ void roundedDigits(double magnitude, int decimals, QString& whole, QString& frac
 
 QString Format(double value, const QString& pattern)
 {
-    if (pattern.isEmpty() || !std::isfinite(value)) return CStr(value);
+    if (!std::isfinite(value)) throw VbError::overflow();
+    if (pattern.isEmpty()) return CStr(value);
 
     const QList<Token> tokens = tokenize(pattern);
     qsizetype point = -1;

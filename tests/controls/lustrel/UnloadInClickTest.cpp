@@ -1,5 +1,6 @@
 #include "controls/Lustrel.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +10,7 @@
 
 using ombLustrel::Lustrel;
 
-// The font libraries keep caches until exit; only memory errors matter here.
+// The font libraries keep caches until exit; only memory errors and undefined behaviour matter here.
 extern "C" const char* __asan_default_options()
 {
     return "detect_leaks=0";
@@ -49,4 +50,31 @@ TEST(UnloadInClick, HandlerDeletesTheForm)
         EXPECT_TRUE(watch.isNull()) << way;
         if (watch) delete form;
     }
+}
+
+// A page unloaded while one of its buttons has the focus: the focus moves on during ~QWidget,
+// when the button's own part is already gone, so no slot of the button may run then.
+TEST(UnloadInClick, ButtonDestroyedWhileItHasTheFocus)
+{
+    auto* form = new QWidget;
+    form->resize(200, 100);
+    auto* first = new Lustrel(form);
+    auto* second = new Lustrel(form);
+    for (Lustrel* b : {first, second}) {
+        b->InitProperties();
+        b->resize(60, 30);
+    }
+    second->move(80, 0);
+    form->show();
+    form->activateWindow();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != form; ++i)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), form);
+    first->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), first);
+
+    delete first;
+    second->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    delete form;
 }

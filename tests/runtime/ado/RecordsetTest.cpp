@@ -455,6 +455,56 @@ TEST_F(RecordsetTest, FailedBatchRollsBackAndKeepsPendingRows)
               (QList<qlonglong>{2, 3}));
 }
 
+TEST_F(RecordsetTest, BatchesInOneTransactionReachTheFileTogetherOrNotAtAll)
+{
+    auto stackRows = detached(QStringLiteral("Select * from [Form Stack]"));
+    auto strict = detached(QStringLiteral("Select * from Strict"));
+    stackRows->AddNew();
+    stackRows->setField(QStringLiteral("Form_ID"), 9);
+    strict->AddNew(); // Form_ID left empty: violates NOT NULL
+    auto bothInOne = [&] {
+        cn.BeginTrans();
+        try {
+            save(*stackRows);
+            save(*strict);
+            cn.CommitTrans();
+        } catch (...) {
+            stackRows->SetActiveConnection(nullptr);
+            strict->SetActiveConnection(nullptr);
+            cn.RollbackTrans();
+            throw;
+        }
+    };
+    EXPECT_EQ(errorOf(bothInOne), vb::ErrProvider);
+    EXPECT_FALSE(cn.inTransaction());
+    // The first batch went with the second, and its row is still pending.
+    EXPECT_EQ(stack(), (QList<qlonglong>{1, 5, 7, 5}));
+
+    strict->setField(QStringLiteral("Form_ID"), 3);
+    bothInOne();
+    EXPECT_EQ(stack(), (QList<qlonglong>{1, 5, 7, 5, 9}));
+    EXPECT_EQ(column(QStringLiteral("Select * from Strict"), QStringLiteral("Form_ID")),
+              (QList<qlonglong>{1, 2, 3}));
+    // Written once: nothing is pending any more.
+    bothInOne();
+    EXPECT_EQ(stack(), (QList<qlonglong>{1, 5, 7, 5, 9}));
+}
+
+TEST(Connection, RelativeNameBeginningWithFileIsAFileName)
+{
+    QTemporaryDir dir;
+    execRaw(dir.filePath(QStringLiteral("file:uri.tvm")), "CREATE TABLE t (x SMALLINT);");
+    execRaw(dir.filePath(QStringLiteral("uri.tvm")), "CREATE TABLE other (x SMALLINT);");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    Connection cn;
+    cn.Open(QStringLiteral("file:uri.tvm"));
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT name FROM sqlite_master"), cn);
+    EXPECT_EQ(rs.Field(QStringLiteral("name")).toString(), QStringLiteral("t"));
+    QDir::setCurrent(previous);
+}
+
 TEST_F(RecordsetTest, RowChangedBehindTheRecordsetIsAConflict)
 {
     auto rs = detached(QStringLiteral("Select * from [Form Stack]"));

@@ -20,13 +20,6 @@ using namespace enginetest;
 namespace
 {
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 const QString NotHouseFile = u"This file is not a Tavimoor house file, so it cannot be opened:\r\n"_s;
 const QString Damaged = u"This house file is damaged and cannot be opened:\r\n"_s;
 const QString NoVersion =
@@ -233,12 +226,6 @@ protected:
     {
         return QDir(folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
-    static QString saveFailure(const QString& path)
-    {
-        return u"Your house could not be saved to this file:\r\n"_s + path +
-               u"\r\n\r\nThe disk may be full, or the file or its folder may not be written to. Your "
-               "answers are still open; save them again, perhaps under another name."_s;
-    }
     void expectEstimateKept(const QString& path)
     {
         EXPECT_EQ(g_HouseFilePath, path);
@@ -285,7 +272,7 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
             dialogs->choose(target);
             FileSaveAs();
         }
-        EXPECT_EQ(prompts(), QStringList({saveFailure(target)}));
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target)}));
         EXPECT_EQ(contents(target), before);
         EXPECT_EQ(folderFiles(), files);
         expectEstimateKept(goodFile());
@@ -311,7 +298,7 @@ TEST_F(FailedSaves, SaveAsThatFailsWhileWritingTheCopyKeepsEveryChangeForTheNext
         dialogs->choose(target);
         FileSaveAs();
     }
-    EXPECT_EQ(prompts(), QStringList({saveFailure(target)}));
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target)}));
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_EQ(folderFiles(), files);
     expectEstimateKept(goodFile());
@@ -334,7 +321,7 @@ TEST_F(FailedSaves, ReadOnlyFileStopsExitNewAndOpen)
 
     boxes->answer(forms::vbYes);
     EXPECT_FALSE(FileClose());
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailure(goodFile())}));
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailureMessage(goodFile())}));
     expectEstimateKept(goodFile());
 
     boxes->clear();
@@ -371,7 +358,7 @@ TEST_F(FailedSaves, UntitledSaveThatFailsStopsExit)
         dialogs->choose(target);
         EXPECT_FALSE(FileClose());
     }
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailure(target)}));
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailureMessage(target)}));
     EXPECT_FALSE(QFileInfo::exists(target));
     expectEstimateKept(WorkingCopyPath());
     EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
@@ -388,6 +375,7 @@ TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
         makeHouseFile(u"Good.tvm"_s);
         const int bedroomsBefore =
             column(goodFile(), u"SELECT NumBedrooms FROM [HouseData]"_s).value(0).toInt();
+        const QByteArray before = contents(goodFile());
         bool saved = false;
         {
             vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, room);
@@ -410,9 +398,12 @@ TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
             continue;
         }
         ++failed;
+        // One transaction: the file is exactly as before.
+        EXPECT_EQ(contents(goodFile()), before);
         EXPECT_EQ(bedrooms.front().toInt(), bedroomsBefore);
         EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1}));
-        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailure(goodFile())}));
+        EXPECT_EQ(prompts(),
+                  QStringList({u"Do you want to save this file?"_s, saveFailureMessage(goodFile())}));
         expectEstimateKept(goodFile());
         // The next save, with room again, writes everything.
         boxes->clear();

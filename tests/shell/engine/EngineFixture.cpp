@@ -240,6 +240,20 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QString saveFailureMessage(const QString& path)
+{
+    return u"Your house could not be saved to this file:\r\n"_s + path +
+           u"\r\n\r\nThe disk may be full, or the file or its folder may not be written to. Your "
+           "answers are still open; save them again, perhaps under another name."_s;
+}
+
 QStringList EngineTest::prompts() const
 {
     QStringList list;

@@ -32,8 +32,11 @@ QWidget* button(QWidget* page, const QString& name);
 // Clicks a button of the page now shown and lets deferred deletes run.
 void click(const QString& name);
 void processDeferred();
-// The bytes of a file (empty when it cannot be read).
+// The bytes of a file (empty when it cannot be read), and a file made of bytes.
 QByteArray contents(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+// The one message of a save that failed.
+QString saveFailureMessage(const QString& path);
 
 // A running program over a scratch program folder holding copies of the two data files.
 class EngineTest : public ::testing::Test
@@ -51,8 +54,11 @@ protected:
     // A house file copied from the template, with the given database version.
     QString makeHouseFile(const QString& name, double version = 2) const;
 
+public:
     static void exec(const QString& dbPath, const QString& sql);
     static QList<QVariant> column(const QString& dbPath, const QString& sql);
+
+protected:
     static QList<int> formIds(const QString& dbPath, const QString& table);
     // Form_IDs of a detached navigation recordset, first to last.
     static QList<int> rows(int which); // 0 stack, 1 visited

@@ -142,7 +142,7 @@ TEST_F(HouseFiles, DecliningToSaveLosesTheMovesAndAnswers)
     EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
 }
 
-TEST_F(HouseFiles, SaveAsToTheOpenFileSavesInPlace)
+TEST_F(HouseFiles, SaveAsToTheOpenFileSavesEverythingInIt)
 {
     const QString path = makeHouseFile(u"Same.tvm"_s);
     start(path);
