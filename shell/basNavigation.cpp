@@ -642,7 +642,7 @@ QString TemplatePath()
 QString WorkingCopyPath()
 {
     QString folder = forms::App::Path();
-    if (!QFileInfo(folder).isWritable()) {
+    if (!vb::IsWritableFolder(folder)) {
         folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
         QDir().mkpath(folder);
     }

@@ -111,6 +111,14 @@ bool IsWritableFile(const QString& path)
     return !info.exists() || (info.isFile() && info.isWritable());
 }
 
+bool IsWritableFolder(const QString& folder)
+{
+    if (FileWriteFault* fault = FileWriteFault::at(folder); fault && fault->kind() == FileWriteFault::ReadOnly)
+        return false;
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
 void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
 {
     QFile in(source);

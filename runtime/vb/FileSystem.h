@@ -24,6 +24,8 @@ QString TemporaryPathBeside(const QString& target);
 void ReplaceFile(const QString& temporary, const QString& target);
 // False when path exists and may not be written (or the test seam says so).
 bool IsWritableFile(const QString& path);
+// Whether new files can be made in a folder (a read-only fault on it says no).
+bool IsWritableFolder(const QString& folder);
 
 // Test seam for writes that fail. While one lives, writes to files at its path (a file, or
 // every file in a folder) fail: ReadOnly refuses them at once, DiskFull lets `room` bytes

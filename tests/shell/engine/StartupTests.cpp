@@ -3,6 +3,7 @@
 #include "estimate/clsHomeData.h"
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/Screen.h"
+#include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include <unistd.h>
 
@@ -107,9 +110,9 @@ TEST_F(Startup, MissingFilesAreReportedAndNeverCreated)
     }
 }
 
-// Takes write permission on the program folder away by its mode bits. Root ignores them: from root
-// the process also takes an ordinary user's real uid for a while, which the program's file checks go
-// by (access(2)), with a home of its own that this user can reach.
+// Takes write permission on the program folder away by its mode bits. Root ignores them, so for
+// root the folder is also made read-only through the file layer's fault seam (the installed
+// program's test starts it as an ordinary user on a truly read-only folder).
 class ReadOnlyProgramFolder
 {
 public:
@@ -119,14 +122,13 @@ public:
                               QFile::ReadOther | QFile::ExeOther;
         QFile::setPermissions(m_folder, readable);
         if (getuid() != 0) return;
-        QFile::setPermissions(home, readable | QFile::WriteOwner);
         m_home = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home));
-        m_realUidChanged = setresuid(65534, -1, -1) == 0;
+        m_fault = std::make_unique<vb::FileWriteFault>(m_folder, vb::FileWriteFault::ReadOnly);
     }
     ~ReadOnlyProgramFolder()
     {
-        if (m_realUidChanged) setresuid(0, -1, -1);
+        m_fault.reset();
         if (!m_home.isNull()) qputenv("HOME", m_home);
         QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -134,14 +136,14 @@ public:
 private:
     QString m_folder;
     QByteArray m_home;
-    bool m_realUidChanged = false;
+    std::unique_ptr<vb::FileWriteFault> m_fault;
 };
 
 TEST_F(Startup, WorkingCopyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly)
 {
     QTemporaryDir home;
     ReadOnlyProgramFolder readOnly(folder(), home.path());
-    if (QFileInfo(folder()).isWritable()) GTEST_SKIP() << "the folder stays writable for this user";
+    if (vb::IsWritableFolder(folder())) GTEST_SKIP() << "the folder stays writable for this user";
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     start();
 
