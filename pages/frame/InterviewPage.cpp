@@ -16,6 +16,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,6 +46,31 @@ constexpr int kButtonHeight = 360;
 QFont designFont(bool bold)
 {
     return StyleFont(12, bold);
+}
+
+// Enter in an open drop-down list picks the item and closes the list. The list's own key
+// handling leaves the key unclaimed as a shortcut, so the page's default button would take the
+// same Enter and move on; the popup claims it here, after its list has handled it.
+class ListKeepsEnter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        event->accept();
+        return true;
+    }
+};
+
+// The popup is the list's parent: a key the list did not claim reaches it on its way out.
+void keepEnterInList(QComboBox* combo)
+{
+    QWidget* popup = combo->view()->parentWidget();
+    if (popup) popup->installEventFilter(new ListKeepsEnter(popup));
 }
 
 } // namespace
@@ -344,6 +370,7 @@ QComboBox* InterviewPage::addComboBox(const QString& name, int left, int top, in
     combo->setFont(designFont(false));
     combo->setGeometry(twipsRect(left, top, width, 420));
     combo->hide();
+    keepEnterInList(combo);
     return combo;
 }
 

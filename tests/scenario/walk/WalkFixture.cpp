@@ -23,6 +23,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -182,7 +184,18 @@ void WalkTest::choose(const QString& list, const QString& item)
     QTest::keyClick(view, Qt::Key_Home);
     for (int i = 0; i < index; ++i)
         QTest::keyClick(view, Qt::Key_Down);
+    // The Enter that picks belongs to the list: a window shortcut (the default button's) that
+    // took it too would press that button a moment later, in the middle of the page.
+    QList<QSignalSpy*> shortcuts;
+    for (QShortcut* shortcut : combo->window()->findChildren<QShortcut*>())
+        shortcuts << new QSignalSpy(shortcut, &QShortcut::activated);
     QTest::keyClick(view, Qt::Key_Return);
+    int pressed = 0;
+    for (QSignalSpy* spy : std::as_const(shortcuts))
+        pressed += int(spy->count());
+    qDeleteAll(shortcuts);
+    EXPECT_EQ(pressed, 0) << "Enter in " << list.toStdString() << " went on to a shortcut";
+    EXPECT_FALSE(view->isVisible()) << list.toStdString() << " stayed open";
     settle();
     EXPECT_EQ(combo->currentText(), item) << list.toStdString();
 }
