@@ -11,7 +11,7 @@
 #include "runtime/vb/Format.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
 

@@ -18,7 +18,7 @@
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmAbout.h"
 #include "shell/frmNavigation.h"

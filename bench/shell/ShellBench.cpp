@@ -10,6 +10,7 @@
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/Trap.h"
 #include "shell/basGlobalVariables.h"
+#include "shell/basHouseFiles.h"
 #include "shell/basNavigation.h"
 
 #include "pages/registerPages.h"

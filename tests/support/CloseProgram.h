@@ -4,7 +4,7 @@
 #include "runtime/forms/MsgBox.h"
 #include "runtime/forms/Screen.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/frmMain.h"
 
 #include <QCoreApplication>

@@ -9,7 +9,7 @@
 #include "runtime/report/ReportRenderer.h"
 #include "runtime/vb/Conversions.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
 

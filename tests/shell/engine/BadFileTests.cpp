@@ -4,7 +4,7 @@
 #include "runtime/forms/Forms.h"
 #include "runtime/vb/FileSystem.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/frmMain.h"
 
 #include <QDir>

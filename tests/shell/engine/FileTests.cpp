@@ -3,7 +3,7 @@
 #include "estimate/clsHomeData.h"
 #include "runtime/forms/Forms.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/frmMain.h"
 
 #include <QFile>

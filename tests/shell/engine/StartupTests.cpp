@@ -7,7 +7,7 @@
 #include "runtime/vb/Trap.h"
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/frmMain.h"
 
 #include <QFile>

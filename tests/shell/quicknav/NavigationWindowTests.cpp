@@ -7,7 +7,7 @@
 #include "runtime/forms/Forms.h"
 #include "shell/ScrllngFrm.h"
 #include "shell/basGlobalVariables.h"
-#include "shell/basNavigation.h"
+#include "shell/basHouseFiles.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
 

@@ -1,0 +1,604 @@
+#include "shell/basHouseFiles.h"
+
+#include "estimate/clsHomeData.h"
+#include "runtime/ado/Connection.h"
+#include "runtime/ado/Recordset.h"
+#include "runtime/forms/App.h"
+#include "runtime/forms/CommonDialog.h"
+#include "runtime/forms/Forms.h"
+#include "runtime/forms/MsgBox.h"
+#include "runtime/vb/Conversions.h"
+#include "runtime/vb/FileSystem.h"
+#include "runtime/vb/Trap.h"
+#include "runtime/vb/VbError.h"
+#include "shell/ShellInternal.h"
+#include "shell/basErrorHandling.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace shell_internal;
+
+namespace
+{
+
+constexpr float ProgramDatabaseVersion = 2;
+
+// The main window's common dialog; a spare one while there is no main window.
+forms::CommonDialog& HouseFileDialog()
+{
+    static forms::CommonDialog spare;
+    return g_frmMain ? g_frmMain->dlgCommonDialog() : spare;
+}
+
+void SetMainCaption(const QString& caption)
+{
+    if (g_frmMain) g_frmMain->setWindowTitle(caption);
+}
+
+const QString& HouseFileFilter()
+{
+    static const QString filter = u"All Tavimoor Files (*.tvm)|*.tvm"_s;
+    return filter;
+}
+
+QString CrLf()
+{
+    return u"\r\n"_s;
+}
+
+bool IsWorkingCopy()
+{
+    return g_HouseFilePath == WorkingCopyPath();
+}
+
+void UnloadCurrentForm()
+{
+    if (g_CurrentForm && !IsMainWindow(g_CurrentForm)) forms::Forms::unload(g_CurrentForm);
+}
+
+// What is wrong with a file offered for opening.
+enum class FileProblem { None, Unopenable, NotHouseFile, Damaged, UnreadableVersion, Outdated, Newer };
+
+struct FileCheck {
+    FileProblem problem = FileProblem::None;
+    float version = 0;
+    vb::VbError error{0, QString()}; // why an unopenable file did not open
+};
+
+bool HasDatabaseHeader(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArrayLiteral("SQLite format 3\0");
+}
+
+// Every Form_ID of a page list reads as an Integer.
+void CheckPageList(ado::Connection& cn, const QString& sql)
+{
+    ado::Recordset rs;
+    rs.setCursorLocation(ado::adUseClient);
+    rs.Open(sql, cn);
+    for (; !rs.EOF(); rs.MoveNext())
+        vb::CInt(rs.Field(u"Form_ID"_s));
+}
+
+// A private copy of a house file with the journal or write-ahead log beside it, so that what
+// SQLite recovers on opening happens to the copy. Empty when no copy could be made.
+QString CopyForCheck(const QString& path, const QTemporaryDir& scratch)
+{
+    if (!scratch.isValid()) return {};
+    const QString copy = scratch.filePath(u"check.tvm"_s);
+    for (const char16_t* suffix : {u"", u"-journal", u"-wal"}) {
+        const QString from = path + QString::fromUtf16(suffix);
+        if (!QFileInfo::exists(from)) continue;
+        const QString to = copy + QString::fromUtf16(suffix);
+        if (!QFile::copy(from, to)) return {};
+        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return copy;
+}
+
+// Reads a house file without changing anything on disk: the four tables, one readable
+// [HouseData] row, the page lists and the version.
+FileCheck CheckHouseFile(const QString& path)
+{
+    FileCheck check;
+    ado::Connection cn;
+    const QTemporaryDir scratch;
+    try {
+        // A journal or log left by a save that failed is recovered as on any open, but in a
+        // copy; without one, the file itself is only read.
+        const QString copy = HasDatabaseHeader(path) ? CopyForCheck(path, scratch) : QString();
+        if (copy.isEmpty())
+            cn.Open(path, ado::OpenMode::ReadOnly);
+        else
+            cn.Open(copy, vb::IsWritableFile(path) ? ado::OpenMode::ReadWrite : ado::OpenMode::ReadOnly);
+    } catch (const vb::VbError& e) {
+        const QFileInfo info(path);
+        if (!info.isFile() || !info.isReadable()) {
+            check.problem = FileProblem::Unopenable;
+            check.error = e;
+        } else {
+            check.problem = HasDatabaseHeader(path) ? FileProblem::Damaged : FileProblem::NotHouseFile;
+        }
+        return check;
+    }
+    try {
+        ado::Recordset tables;
+        tables.setCursorLocation(ado::adUseClient);
+        tables.Open(u"SELECT name FROM sqlite_master WHERE type = 'table'"_s, cn);
+        QStringList names;
+        for (; !tables.EOF(); tables.MoveNext())
+            names << vb::CStr(tables.Field(u"name"_s)).toLower();
+        int present = 0;
+        for (const char16_t* table : {u"housedata", u"database", u"form stack", u"visited forms"})
+            present += names.contains(QString::fromUtf16(table)) ? 1 : 0;
+        if (present < 4) {
+            check.problem = present == 0 ? FileProblem::NotHouseFile : FileProblem::Damaged;
+            return check;
+        }
+        clsHomeData probe(cn, cn);
+        probe.InitializeData();
+        probe.CheckData();
+        CheckPageList(cn, u"Select * from [Form Stack]"_s);
+        CheckPageList(cn, u"Select * from [Visited Forms]"_s);
+        try {
+            check.version = probe.DBVersion();
+        } catch (const vb::VbError&) {
+            check.problem = FileProblem::UnreadableVersion;
+            return check;
+        }
+    } catch (const vb::VbError&) {
+        check.problem = FileProblem::Damaged;
+        return check;
+    }
+    if (check.version < ProgramDatabaseVersion)
+        check.problem = FileProblem::Outdated;
+    else if (check.version > ProgramDatabaseVersion)
+        check.problem = FileProblem::Newer;
+    return check;
+}
+
+QString FileErrorTitle()
+{
+    return u"File Error"_s;
+}
+
+// The one message for a file that is not opened.
+void ReportRefusedFile(const FileCheck& check, const QString& path, const QString& procName)
+{
+    const QString program = forms::App::Title();
+    QString text;
+    switch (check.problem) {
+    case FileProblem::None:
+        return;
+    case FileProblem::Unopenable:
+        vb::reportError(procName, check.error.number(), check.error.description());
+        return;
+    case FileProblem::Outdated:
+        OutdatedVersion();
+        return;
+    case FileProblem::Newer:
+        forms::MsgBox(u"An error occured in the opening the file: <"_s + GetFileName(path) + u">."_s +
+                          CrLf() + u"File Database Version: "_s + vb::CStr(check.version) + CrLf() +
+                          u"Program Database Version: "_s + u"2"_s + CrLf() + CrLf() +
+                          u"You need to install the correct version of the program."_s,
+                      forms::vbCritical, FileErrorTitle());
+        return;
+    case FileProblem::NotHouseFile:
+        text = u"This file is not a "_s + program + u" house file, so it cannot be opened:"_s;
+        break;
+    case FileProblem::Damaged:
+        text = u"This house file is damaged and cannot be opened:"_s;
+        break;
+    case FileProblem::UnreadableVersion:
+        text = u"This house file does not say which version of "_s + program +
+               u" made it, so it cannot be opened:"_s;
+        break;
+    }
+    forms::MsgBox(text + CrLf() + path, forms::vbCritical, FileErrorTitle());
+}
+
+void ReportFailedSave(const QString& path)
+{
+    vb::Trap::silent()([&] {
+        forms::MsgBox(u"Your house could not be saved to this file:"_s + CrLf() + path + CrLf() + CrLf() +
+                          u"The disk may be full, or the file or its folder may not be written to. "
+                          "Your answers are still open; save them again, perhaps under another name."_s,
+                      forms::vbCritical, FileErrorTitle());
+    });
+}
+
+// Runs the writes as one transaction of the connection: all of them reach the file or, on
+// any failure (thrown on), none; the recordsets keep what was not written as pending.
+void InOneTransaction(ado::Connection& cn, const std::function<void()>& writes)
+{
+    cn.BeginTrans();
+    try {
+        writes();
+        cn.CommitTrans();
+    } catch (...) {
+        cn.RollbackTrans();
+        throw;
+    }
+}
+
+// Writes the record and both page lists into the open file, as one transaction.
+void WriteOpenFile()
+{
+    InOneTransaction(Need(g_cnHouse), [] {
+        Need(g_HomeData).SaveData();
+        for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
+            if (!rs) ObjectNotSet();
+            rs->SetActiveConnection(g_cnHouse.get());
+            try {
+                rs->UpdateBatch(ado::adAffectAll);
+            } catch (...) {
+                rs->SetActiveConnection(nullptr);
+                throw;
+            }
+            rs->SetActiveConnection(nullptr);
+        }
+    });
+}
+
+// Saves in place; false after one message when the save failed.
+bool SaveOpenFile()
+{
+    try {
+        WriteOpenFile();
+        return true;
+    } catch (const vb::VbError&) {
+        ReportFailedSave(g_HouseFilePath);
+        return false;
+    }
+}
+
+// Writes the whole estimate as it is in memory (answers, page stack, visited pages) into a
+// fresh copy of the template, on its own connection; the record and page lists in memory stay
+// as they are, pending changes included.
+void WriteEstimateInto(ado::Connection& cn)
+{
+    InOneTransaction(cn, [&] {
+        const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
+        ado::Recordset row;
+        row.setCursorLocation(ado::adUseClient);
+        row.Open(u"Select * from [HouseData]"_s, cn);
+        row.MoveFirst();
+        for (const QString& name : record->fieldNames())
+            if (row.hasField(name)) row.setField(name, record->Field(name));
+        row.UpdateBatch(ado::adAffectAll);
+
+        const std::pair<const std::unique_ptr<ado::Recordset>*, QString> lists[] = {
+            {&g_rsFormStack, u"Select * from [Form Stack]"_s},
+            {&g_rsVisitedForms, u"Select * from [Visited Forms]"_s},
+        };
+        for (const auto& [list, sql] : lists) {
+            const std::unique_ptr<ado::Recordset> rows = Need(*list).Clone();
+            ado::Recordset copy;
+            copy.setCursorLocation(ado::adUseClient);
+            copy.Open(sql, cn);
+            while (!(copy.BOF() && copy.EOF())) {
+                copy.MoveFirst();
+                copy.Delete();
+            }
+            for (; !rows->EOF(); rows->MoveNext()) {
+                copy.AddNew();
+                copy.setField(u"Form_ID"_s, rows->Field(u"Form_ID"_s));
+                copy.Update();
+            }
+            copy.UpdateBatch(ado::adAffectAll);
+        }
+    });
+}
+
+// What SQLite keeps beside a database file.
+void RemoveJournals(const QString& path)
+{
+    for (const char16_t* suffix : {u"-journal", u"-wal", u"-shm"})
+        QFile::remove(path + QString::fromUtf16(suffix));
+}
+
+// Saves the estimate under a name, the open file's own included. The new file is built from the
+// template, never from the open file (which may be gone, cut short or overwritten): a copy of
+// the template beside the target, the whole estimate written into it, and only the complete
+// copy replaces the target; then the estimate is loaded from it. On failure (one message) the
+// open file and the estimate in memory are untouched, the target is as it was and no temporary
+// file is left.
+bool SaveCopyAs(const QString& target)
+{
+    const QString temporary = vb::TemporaryPathBeside(target);
+    try {
+        if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
+            throw vb::VbError(75, u"Path/File access error"_s);
+        vb::CopyToNewFile(TemplatePath(), temporary);
+        {
+            ado::Connection copy;
+            copy.Open(temporary);
+            WriteEstimateInto(copy);
+        }
+        vb::ReplaceFile(temporary, target);
+    } catch (const vb::VbError&) {
+        QFile::remove(temporary);
+        RemoveJournals(temporary);
+        ReportFailedSave(target);
+        return false;
+    }
+    // A journal or log of the file that was replaced must never be applied to the new one.
+    if (target == g_HouseFilePath) vb::Trap::silent()([] { Need(g_cnHouse).Close(); });
+    RemoveJournals(target);
+    return OpenHomeDatabaseFile(target, true);
+}
+
+// New, Open and Exit go on only after Yes (saved) or No.
+bool SaveQuestionLetsGoOn(vb::Integer answer)
+{
+    return answer.value() == forms::vbYes || answer.value() == forms::vbNo;
+}
+
+// The Save dialog of the main window's common dialog; empty when cancelled. The name gets
+// ".tvm" unless it already ends in exactly that.
+QString ShowSaveDialog(const QString& title)
+{
+    forms::CommonDialog& dialog = HouseFileDialog();
+    dialog.setDialogTitle(title);
+    dialog.setCancelError(false);
+    dialog.setFilter(HouseFileFilter());
+    dialog.ShowSave();
+    QString name = dialog.FileName();
+    if (name.isEmpty()) return {};
+    if (name.right(4) != u".tvm"_s) {
+        name += u".tvm"_s;
+        // The dialog confirmed the name it returned, not the one the extension made.
+        if (QFileInfo::exists(name) && name != g_HouseFilePath) {
+            const int answer =
+                forms::MsgBox(name + u" already exists."_s + CrLf() + u"Do you want to replace it?"_s,
+                              forms::vbYesNo + forms::vbExclamation, title);
+            if (answer != forms::vbYes) return {};
+        }
+    }
+    return name;
+}
+
+} // namespace
+
+QString TemplatePath()
+{
+    return forms::App::Path() + u"/Tmplt.cfg"_s;
+}
+
+QString WorkingCopyPath()
+{
+    QString folder = forms::App::Path();
+    if (!vb::IsWritableFolder(folder)) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        QDir().mkpath(folder);
+    }
+    return folder + u"/~092891.tmp"_s;
+}
+
+bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
+{
+    const QString procName = u"basNavigation.Open Home Database File"_s;
+    vb::Trap trap(procName);
+    g_CurrentStep = u"Open House Database Connection"_s;
+    if (CheckVersion) {
+        // A file is checked before anything of the open estimate changes.
+        const FileCheck check = CheckHouseFile(FilePath);
+        if (check.problem != FileProblem::None) {
+            trap([&] { ReportRefusedFile(check, FilePath, procName); });
+            return false;
+        }
+        trap([&] { UnloadCurrentForm(); });
+    }
+
+    const QString previous = g_HouseFilePath;
+    trap([&] {
+        if (Need(g_cnHouse).State() != ado::adStateClosed) Need(g_cnHouse).Close();
+    });
+    trap([&] { Need(g_cnHouse).setProvider(Provider()); });
+    if (!trap([&] { Need(g_cnHouse).Open(FilePath); })) {
+        // The estimate stays on the file it came from.
+        if (!previous.isEmpty() && previous != FilePath)
+            vb::Trap::silent()([&] { Need(g_cnHouse).Open(previous); });
+        return false;
+    }
+    g_HouseFilePath = FilePath;
+
+    if (FilePath == WorkingCopyPath()) {
+        trap([&] { SetMainCaption(forms::App::Title()); });
+        g_IsNewFile = -1;
+    } else {
+        trap([&] { SetMainCaption(forms::App::Title() + u" - "_s + GetFileName(FilePath)); });
+        g_IsNewFile = 0;
+    }
+
+    if (CheckVersion) {
+        trap([&] { Need(g_HomeData).InitializeData(); });
+        trap([&] {
+            if (Need(g_rsFormStack).State() != ado::adStateClosed) Need(g_rsFormStack).Close();
+        });
+        trap([&] { Need(g_rsFormStack).Open(u"Select * from [Form Stack]"_s, Need(g_cnHouse)); });
+        trap([&] { Need(g_rsFormStack).SetActiveConnection(nullptr); });
+        trap([&] {
+            if (Need(g_rsVisitedForms).State() != ado::adStateClosed) Need(g_rsVisitedForms).Close();
+        });
+        trap([&] { Need(g_rsVisitedForms).Open(u"Select * from [Visited Forms]"_s, Need(g_cnHouse)); });
+        trap([&] { Need(g_rsVisitedForms).SetActiveConnection(nullptr); });
+    }
+
+    g_CurrentStep = u"Load Appropriate Form"_s;
+    g_CurrentFormID = 0;
+    bool empty = true;
+    vb::Integer last = 1;
+    trap([&] {
+        empty = !Need(g_rsFormStack).isOpen() || (Need(g_rsFormStack).BOF() && Need(g_rsFormStack).EOF());
+    });
+    if (!empty) {
+        if (!trap([&] {
+                Need(g_rsFormStack).MoveLast();
+                last = vb::CInt(Need(g_rsFormStack).Field(u"Form_ID"_s));
+            }))
+            last = 1;
+    }
+    if (!IsKnownPage(last)) last = 1;
+    LoadForm(MainWindowWidget(), last);
+    return true;
+}
+
+vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
+{
+    vb::Trap trap(u"basNavigation.Save Home Database File"_s);
+    int answer = 0;
+    if (NoPrompt)
+        answer = forms::vbYes;
+    else
+        trap([&] {
+            answer = forms::MsgBox(u"Do you want to save this file?"_s,
+                                   forms::vbYesNoCancel + forms::vbExclamation);
+        });
+
+    if (answer == forms::vbYes) {
+        // Yes to the question saves what the page shows (File Save and Save As took it already);
+        // a refused entry stops whatever waited on the save.
+        if (!NoPrompt && !CommitCurrentForm()) return static_cast<int16_t>(forms::vbCancel);
+        // A save that fails answers Cancel: whatever waited on it stops.
+        if (IsWorkingCopy()) {
+            QString newName;
+            trap([&] { newName = ShowSaveDialog(u"Save"_s); });
+            if (newName.isEmpty()) return 0;
+            if (!SaveCopyAs(newName)) return static_cast<int16_t>(forms::vbCancel);
+        } else if (!SaveOpenFile()) {
+            return static_cast<int16_t>(forms::vbCancel);
+        }
+    }
+    return static_cast<int16_t>(answer);
+}
+
+void OutdatedVersion()
+{
+    vb::Trap::silent()([] { forms::MsgBox(u"Outdated Version of File"_s, forms::vbCritical); });
+}
+
+QString GetFileName(const QString& Path)
+{
+    const QString path = Path.trimmed();
+    const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    if (slash < 0) return path;
+    return path.mid(slash + 1);
+}
+
+void FileNew()
+{
+    vb::guard(u"frmMain.mnuFileNew_Click"_s, [] {
+        g_CurrentStep = u"File New"_s;
+        if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
+        try {
+            vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch);
+        } catch (const vb::VbError& e) {
+            // Without a fresh working copy the open estimate stays as it is.
+            ErrorHandler(u"frmMain.mnuFileNew_Click"_s, e.number(), e.description());
+            return;
+        }
+        OpenHomeDatabaseFile(WorkingCopyPath(), true);
+    });
+}
+
+void FileOpen()
+{
+    vb::guard(u"frmMain.mnuFileOpen_Click"_s, [] {
+        if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
+        forms::CommonDialog& dialog = HouseFileDialog();
+        dialog.setDialogTitle(u"Open"_s);
+        dialog.setCancelError(false);
+        dialog.setFilter(HouseFileFilter());
+        dialog.setInitDir(forms::App::Path());
+        dialog.ShowOpen();
+        const QString name = dialog.FileName();
+        if (name.isEmpty()) return;
+        // The current page goes only once the file is accepted.
+        OpenHomeDatabaseFile(name, true);
+    });
+}
+
+void FileSave()
+{
+    vb::guard(u"frmMain.mnuFileSave_Click"_s, [] {
+        g_CurrentStep = u"File Save"_s;
+        if (!CommitCurrentForm()) return;
+        if (IsWorkingCopy()) {
+            const QString name = ShowSaveDialog(u"Save"_s);
+            if (name.isEmpty()) return;
+            SaveCopyAs(name);
+            return;
+        }
+        SaveHomeDatabaseFile(true);
+    });
+}
+
+void FileSaveAs()
+{
+    vb::guard(u"frmMain.mnuFileSaveAs_Click"_s, [] {
+        g_CurrentStep = u"File Save As"_s;
+        if (!CommitCurrentForm()) return;
+        const QString name = ShowSaveDialog(u"Save As"_s);
+        if (name.isEmpty()) return;
+        // Under any name, the open file's too: the saved file replaces the page once it is whole.
+        SaveCopyAs(name);
+    });
+}
+
+bool FileClose()
+{
+    bool close = true;
+    vb::guard(u"frmMain.MDIForm_QueryUnload"_s, [&] {
+        if (!g_HomeData && !g_cnHouse) return; // already closed
+        if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) {
+            close = false;
+            return;
+        }
+        // Pages, quick navigation, preview and help go with the main window.
+        for (const QString& name : forms::Forms::loadedClasses()) {
+            QWidget* window = forms::Forms::instance(name);
+            if (!IsMainWindow(window)) forms::Forms::unload(window);
+        }
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!IsMainWindow(window) && window->isVisible()) window->close();
+        g_CurrentForm = nullptr;
+
+        vb::Trap trap = vb::Trap::silent();
+        trap([] {
+            if (g_rsFormStack) g_rsFormStack->Close();
+        });
+        g_rsFormStack.reset();
+        trap([] {
+            if (g_rsFormDefinition) g_rsFormDefinition->Close();
+        });
+        g_rsFormDefinition.reset();
+        trap([] {
+            if (g_rsVisitedForms) g_rsVisitedForms->Close();
+        });
+        g_rsVisitedForms.reset();
+        trap([] {
+            if (g_cnHouse) g_cnHouse->Close();
+        });
+        g_HomeData.reset();
+        g_cnHouse.reset();
+        trap([] {
+            if (g_cnControl) g_cnControl->Close();
+        });
+        g_cnControl.reset();
+    });
+    return close;
+}
