@@ -216,53 +216,31 @@ void record(QTextStream& out, const clsHomeData& h)
         {"ListRooms", [&] { return h.ListRooms(); }},
         {"KitchenFeatures", [&] { return h.KitchenFeatures(); }},
         {"ListFeatures", [&] { return h.ListFeatures(); }},
-        {"CheckData",
-         [&] {
-             h.CheckData();
-             return QStringLiteral("ok");
-         }},
+        {"CheckData", [&] { h.CheckData(); return QStringLiteral("ok"); }},
     };
     for (const auto& [name, read] : fields)
         out << "  " << name << " " << escaped(attempt(read)) << "\n";
 
     using Cost = double (clsHomeData::*)() const;
     const std::pair<const char*, Cost> costs[] = {
-        {"Permits", &clsHomeData::Permits},
-        {"LotClearing", &clsHomeData::LotClearing},
-        {"Landscaping", &clsHomeData::Landscaping},
-        {"Excavate", &clsHomeData::Excavate},
-        {"Backfill", &clsHomeData::Backfill},
-        {"RoughGrade", &clsHomeData::RoughGrade},
-        {"TrenchSewer", &clsHomeData::TrenchSewer},
-        {"WaterService", &clsHomeData::WaterService},
-        {"Sidewalks", &clsHomeData::Sidewalks},
-        {"Driveway", &clsHomeData::Driveway},
-        {"SepticSystem", &clsHomeData::SepticSystem},
-        {"Footings", &clsHomeData::Footings},
-        {"BlockWalls", &clsHomeData::BlockWalls},
-        {"BasementWalls", &clsHomeData::BasementWalls},
-        {"SlabFloors", &clsHomeData::SlabFloors},
-        {"FloorSystems", &clsHomeData::FloorSystems},
-        {"ExteriorWalls", &clsHomeData::ExteriorWalls},
-        {"InteriorWalls", &clsHomeData::InteriorWalls},
-        {"Headers", &clsHomeData::Headers},
-        {"RoofSystems", &clsHomeData::RoofSystems},
-        {"ExteriorTreatment", &clsHomeData::ExteriorTreatment},
-        {"Insulation", &clsHomeData::Insulation},
-        {"Windows", &clsHomeData::Windows},
-        {"ExteriorDoors", &clsHomeData::ExteriorDoors},
-        {"GarageDoors", &clsHomeData::GarageDoors},
-        {"Roofing", &clsHomeData::Roofing},
-        {"DrywallTrim", &clsHomeData::DrywallTrim},
-        {"DrywallCeiling", &clsHomeData::DrywallCeiling},
-        {"InteriorDoors", &clsHomeData::InteriorDoors},
-        {"Flooring", &clsHomeData::Flooring},
-        {"Stairways", &clsHomeData::Stairways},
-        {"Kitchen", &clsHomeData::Kitchen},
-        {"Fireplace", &clsHomeData::Fireplace},
-        {"WaterHeater", &clsHomeData::WaterHeater},
-        {"Plumbing", &clsHomeData::Plumbing},
-        {"HVAC", &clsHomeData::HVAC},
+        {"Permits", &clsHomeData::Permits}, {"LotClearing", &clsHomeData::LotClearing},
+        {"Landscaping", &clsHomeData::Landscaping}, {"Excavate", &clsHomeData::Excavate},
+        {"Backfill", &clsHomeData::Backfill}, {"RoughGrade", &clsHomeData::RoughGrade},
+        {"TrenchSewer", &clsHomeData::TrenchSewer}, {"WaterService", &clsHomeData::WaterService},
+        {"Sidewalks", &clsHomeData::Sidewalks}, {"Driveway", &clsHomeData::Driveway},
+        {"SepticSystem", &clsHomeData::SepticSystem}, {"Footings", &clsHomeData::Footings},
+        {"BlockWalls", &clsHomeData::BlockWalls}, {"BasementWalls", &clsHomeData::BasementWalls},
+        {"SlabFloors", &clsHomeData::SlabFloors}, {"FloorSystems", &clsHomeData::FloorSystems},
+        {"ExteriorWalls", &clsHomeData::ExteriorWalls}, {"InteriorWalls", &clsHomeData::InteriorWalls},
+        {"Headers", &clsHomeData::Headers}, {"RoofSystems", &clsHomeData::RoofSystems},
+        {"ExteriorTreatment", &clsHomeData::ExteriorTreatment}, {"Insulation", &clsHomeData::Insulation},
+        {"Windows", &clsHomeData::Windows}, {"ExteriorDoors", &clsHomeData::ExteriorDoors},
+        {"GarageDoors", &clsHomeData::GarageDoors}, {"Roofing", &clsHomeData::Roofing},
+        {"DrywallTrim", &clsHomeData::DrywallTrim}, {"DrywallCeiling", &clsHomeData::DrywallCeiling},
+        {"InteriorDoors", &clsHomeData::InteriorDoors}, {"Flooring", &clsHomeData::Flooring},
+        {"Stairways", &clsHomeData::Stairways}, {"Kitchen", &clsHomeData::Kitchen},
+        {"Fireplace", &clsHomeData::Fireplace}, {"WaterHeater", &clsHomeData::WaterHeater},
+        {"Plumbing", &clsHomeData::Plumbing}, {"HVAC", &clsHomeData::HVAC},
         {"Electrical", &clsHomeData::Electrical},
     };
     for (const auto& [name, cost] : costs)
@@ -291,8 +269,8 @@ void band(QTextStream& out)
 void payments(QTextStream& out)
 {
     showPage(4);
-    for (const char* row :
-         {"lbPrice", "lbDwnPmt", "lbLoanAmt", "lbPandI", "lbTaxes", "lbHome", "lbPMI", "lbPayment"}) {
+    for (const char* row : {"lbPrice", "lbDwnPmt", "lbLoanAmt", "lbPandI", "lbTaxes", "lbHome", "lbPMI",
+                            "lbPayment"}) {
         out << "  " << row;
         for (int c = 1; c <= 3; ++c) {
             auto* cell = control<QLabel>(QString::fromLatin1(row) + QString::number(c));
