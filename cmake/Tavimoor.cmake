@@ -23,11 +23,17 @@ function(tavimoor_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# One GoogleTest executable: tavimoor_test(name SOURCES ... LIBS ... [GUI])
-# GUI tests run on Qt's offscreen platform. TAVIMOOR_BIN_DIR tells a test where the
-# program folder is.
+# One GoogleTest executable: tavimoor_test(name SOURCES ... LIBS ... [GUI] [DATA])
+# A test in tests/<area>/<group>/ is named <area>_<group>_test, or <area>_<group>_<kind>_test
+# beside it. GUI tests run on Qt's offscreen platform. TAVIMOOR_BIN_DIR tells a test where the
+# program folder is; DATA tests find the data files built there.
 function(tavimoor_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;DATA" "" "SOURCES;LIBS" ${ARGN})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REPLACE "/" "_" prefix "${folder}")
+  if(NOT name MATCHES "^${prefix}(_[a-z0-9]+)?_test$")
+    message(FATAL_ERROR "The test in tests/${folder} is named ${prefix}_test (or ${prefix}_<kind>_test), not ${name}")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   tavimoor_target(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
@@ -36,6 +42,9 @@ function(tavimoor_test name)
   set(env "")
   if(ARG_GUI)
     set(env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  if(ARG_DATA)
+    add_dependencies(${name} data_files)
   endif()
   gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${env}" DISCOVERY_TIMEOUT 60)
 endfunction()

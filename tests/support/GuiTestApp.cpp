@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "tests/support/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,7 @@ namespace
 class AppEnvironment : public testing::Environment
 {
 public:
-    void SetUp() override
-    {
-        if (!QCoreApplication::instance()) m_app = new QApplication(m_argc, m_argv);
-    }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "tavimoor_test";
-    char* m_argv[2] = {m_name, nullptr};
-    QApplication* m_app = nullptr;
+    void SetUp() override { testsupport::application(); }
 };
 
 [[maybe_unused]] testing::Environment* const environment =

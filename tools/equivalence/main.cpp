@@ -2,7 +2,7 @@
 // table, the report labels and the exterior page's lists for random houses (fixed seed), numbers
 // in hex. EQUIVALENCE_HOUSES sets the count (3000), EQUIVALENCE_OUT the output file (stdout).
 
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/support/PageHarness.h"
 
 #include "estimate/clsHomeData.h"
 #include "results/basReporting.h"

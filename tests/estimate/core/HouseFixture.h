@@ -3,6 +3,7 @@
 #include "estimate/clsHomeData.h"
 #include "runtime/ado/Connection.h"
 #include "runtime/vb/VbError.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QStringList>
@@ -49,41 +50,15 @@ inline QString fixturePath(const QString& name)
     return QStringLiteral(ESTIMATE_CORE_FIXTURES "/") + name;
 }
 
-// Builds a database file from an SQL script.
-inline void buildDatabase(const QString& path, const QString& script)
-{
-    QFile f(script);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script.toStdString();
-    const QByteArray sql = f.readAll();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message);
-    const std::string text = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << text;
-}
+using testsupport::buildDatabase;
+// Runs statements on a database file outside the record (to plant values the accessors would
+// never write).
+using testsupport::execute;
 
 // A house file as the program makes one, from the template, with the fixture's answers.
 inline void buildHouseFile(const QString& path)
 {
-    buildDatabase(path, QStringLiteral(TAVIMOOR_TEMPLATE_SQL));
-    buildDatabase(path, fixturePath(QStringLiteral("house.sql")));
-}
-
-// Runs one statement on a database file outside the record (to plant values the accessors
-// would never write).
-inline void execute(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &message);
-    const std::string text = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << text;
+    testsupport::buildHouseFile(path, fixturePath(QStringLiteral("house.sql")));
 }
 
 // A house file and a control database in a fresh folder, with one record loaded from them.

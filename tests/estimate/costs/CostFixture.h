@@ -4,6 +4,7 @@
 #include "runtime/ado/Connection.h"
 #include "runtime/vb/VbError.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,26 +37,12 @@ inline QString fixturePath(const QString& name)
     return QStringLiteral(COSTS_FIXTURES "/") + name;
 }
 
-inline void buildDatabase(const QString& path, const QString& script)
-{
-    QFile f(script);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script.toStdString();
-    const QByteArray sql = f.readAll();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message);
-    const std::string text = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << text;
-}
+using testsupport::buildDatabase;
 
 // A house file as the program makes one, from the template, with the fixture's answers.
 inline void buildHouseFile(const QString& path)
 {
-    buildDatabase(path, QStringLiteral(TAVIMOOR_TEMPLATE_SQL));
-    buildDatabase(path, fixturePath(QStringLiteral("house.sql")));
+    testsupport::buildHouseFile(path, fixturePath(QStringLiteral("house.sql")));
 }
 
 // A fresh house file (a kitchen and nothing else) loaded into one record.

@@ -1,4 +1,4 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/support/PageHarness.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"

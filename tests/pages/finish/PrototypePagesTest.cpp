@@ -1,4 +1,4 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/support/PageHarness.h"
 
 #include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"

@@ -1,18 +1,17 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/support/PageHarness.h"
 
 #include "estimate/clsHomeData.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/forms/App.h"
 #include "runtime/vb/Conversions.h"
 #include "shell/basGlobalVariables.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QSet>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 using namespace pagetest;
 
@@ -57,14 +56,10 @@ public:
     explicit ControlDatabase(const char* sql)
     {
         m_path = m_dir.filePath(QStringLiteral("HomeControl.cfg"));
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(m_path.toUtf8().constData(), &db), SQLITE_OK);
-        const char* schema =
-            "CREATE TABLE [Locations] (LocationID SMALLINT PRIMARY KEY, State TEXT NOT NULL, "
-            "City TEXT NOT NULL, [Location Factor] REAL NOT NULL);";
-        EXPECT_EQ(sqlite3_exec(db, schema, nullptr, nullptr, nullptr), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
+        testsupport::execute(m_path, QByteArray("CREATE TABLE [Locations] (LocationID SMALLINT PRIMARY KEY, "
+                                                "State TEXT NOT NULL, City TEXT NOT NULL, "
+                                                "[Location Factor] REAL NOT NULL);") +
+                                         sql);
         g_cnControl->Close();
         g_cnControl->Open(m_path, ado::OpenMode::ReadOnly);
     }

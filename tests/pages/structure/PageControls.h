@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/support/PageHarness.h"
 
 #include <QRadioButton>
 

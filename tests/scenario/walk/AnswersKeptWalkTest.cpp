@@ -1,9 +1,8 @@
 #include "tests/scenario/walk/WalkFixture.h"
 
 #include "estimate/clsHomeData.h"
-#include "runtime/ado/Connection.h"
-#include "runtime/ado/Recordset.h"
 #include "shell/frmMain.h"
+#include "tests/support/TestFiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,16 +17,7 @@ using namespace walk;
 namespace
 {
 
-// A field of the [HouseData] row as the file on disk holds it.
-QVariant inFile(const QString& path, const QString& field)
-{
-    ado::Connection cn;
-    cn.Open(path, ado::OpenMode::ReadOnly);
-    ado::Recordset rs;
-    rs.setCursorLocation(ado::adUseClient);
-    rs.Open(u"Select * from [HouseData]"_s, cn);
-    return rs.Field(field);
-}
+using testsupport::houseField;
 
 QLineEdit* entry(const QString& name)
 {
@@ -110,7 +100,7 @@ TEST_F(WalkTest, StylePageShownAgainKeepsTheFloorsUntilAnotherStyleIsChosen)
     const QString saved = folder() + u"/two storey.tvm"_s;
     dialogs->choose(saved);
     pressCtrlS();
-    EXPECT_EQ(inFile(saved, u"SecondFloorSqFt"_s).toInt(), 1100);
+    EXPECT_EQ(houseField(saved, u"SecondFloorSqFt"_s).toInt(), 1100);
     stopProgram();
 
     startProgram(saved);
@@ -151,13 +141,13 @@ TEST_F(WalkTest, EverySaveTakesTheTypedEntryOrStopsOnARefusedOne)
     // Ctrl+S in place, then Yes to the question before Exit.
     type(u"txtData1"_s, u"1400"_s);
     pressCtrlS();
-    EXPECT_EQ(inFile(saved, u"MainFloorSqFt"_s).toInt(), 1400);
+    EXPECT_EQ(houseField(saved, u"MainFloorSqFt"_s).toInt(), 1400);
     on(37);
     type(u"txtData1"_s, u"1450"_s);
     boxes->answer(forms::vbYes);
     menu(u"mnuFileExit"_s);
     EXPECT_FALSE(g_frmMain && g_frmMain->isVisible()) << "the program did not end";
-    EXPECT_EQ(inFile(saved, u"MainFloorSqFt"_s).toInt(), 1450);
+    EXPECT_EQ(houseField(saved, u"MainFloorSqFt"_s).toInt(), 1450);
     stopProgram();
 
     startProgram(saved);
@@ -213,13 +203,13 @@ TEST_F(WalkTest, EverySaveTakesTheTypedEntryOrStopsOnARefusedOne)
     dialogs->choose(copy);
     menu(u"mnuFileSaveAs"_s);
     EXPECT_EQ(g_HouseFilePath, copy);
-    EXPECT_EQ(inFile(copy, u"MainFloorSqFt"_s).toInt(), 1600);
+    EXPECT_EQ(houseField(copy, u"MainFloorSqFt"_s).toInt(), 1600);
     on(37);
     type(u"txtData1"_s, u"1700"_s);
     boxes->clear();
     boxes->answer(forms::vbYes);
     menu(u"mnuFileNew"_s);
-    EXPECT_EQ(inFile(copy, u"MainFloorSqFt"_s).toInt(), 1700);
+    EXPECT_EQ(houseField(copy, u"MainFloorSqFt"_s).toInt(), 1700);
     on(1);
     EXPECT_EQ(home().MainFloorSqFt().value(), 1800) << "the new estimate starts from the template";
 }

@@ -2,6 +2,7 @@
 
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,8 +15,6 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
-
-#include <sqlite3.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace walk;
@@ -60,13 +59,7 @@ const StoredValue Cases[] = {
 
 void sql(const QString& path, const QString& statements)
 {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    char* message = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, statements.toUtf8().constData(), nullptr, nullptr, &message), SQLITE_OK)
-        << (message ? message : "");
-    sqlite3_free(message);
-    sqlite3_close(db);
+    testsupport::execute(path, statements.toUtf8());
 }
 
 // Every text on show in the main window and the page.

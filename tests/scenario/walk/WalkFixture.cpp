@@ -12,8 +12,10 @@
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
+#include "tests/support/Application.h"
 #include "tests/support/CloseProgram.h"
 #include "tests/support/NavigationRows.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -25,7 +27,6 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -63,18 +64,11 @@ const clsHomeData& home()
 
 void WalkTest::SetUpTestSuite()
 {
-    if (!qApp) {
-        static int argc = 1;
-        static char arg0[] = "scenario_walk_test";
-        static char* argv[] = {arg0, nullptr};
-        new QApplication(argc, argv);
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    testsupport::application();
     // A program folder of the test's own: the working copy and saved files land there.
     g_programFolder = new QTemporaryDir;
     const QString bin = QStringLiteral(TAVIMOOR_BIN_DIR);
-    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"})
-        QFile::copy(bin + u'/' + QLatin1String(file), g_programFolder->filePath(QLatin1String(file)));
+    ASSERT_NO_FATAL_FAILURE(testsupport::copyDataFiles(g_programFolder->path()));
     for (const char* entry : {"libombLustrel.so", "help", "pictures"})
         QFile::link(bin + u'/' + QLatin1String(entry), g_programFolder->filePath(QLatin1String(entry)));
     forms::App::setPath(g_programFolder->path());

@@ -10,15 +10,14 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
+#include "tests/support/Application.h"
 #include "tests/support/CloseProgram.h"
 #include "tests/support/NavigationRows.h"
+#include "tests/support/TestFiles.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
-#include <QStandardPaths>
-
-#include <sqlite3.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -119,24 +118,14 @@ int EngineTest::s_endCount = 0;
 
 void EngineTest::SetUpTestSuite()
 {
-    if (!qApp) {
-        static int argc = 1;
-        static char arg0[] = "engine_tests";
-        static char* argv[] = {arg0, nullptr};
-        new QApplication(argc, argv);
-        QApplication::setApplicationName(u"Tavimoor"_s);
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    testsupport::application();
 }
 
 void EngineTest::SetUp()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(m_dir->isValid());
-    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"}) {
-        const QString source = QStringLiteral(TAVIMOOR_BIN_DIR) + u'/' + QString::fromLatin1(file);
-        ASSERT_TRUE(QFile::copy(source, folder() + u'/' + QString::fromLatin1(file))) << file;
-    }
+    ASSERT_NO_FATAL_FAILURE(testsupport::copyDataFiles(folder()));
     forms::App::setPath(folder());
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
     dialogs = std::make_unique<forms::ScriptedFileDialogs>();
@@ -171,46 +160,12 @@ QString EngineTest::makeHouseFile(const QString& name, double version) const
 
 void EngineTest::exec(const QString& dbPath, const QString& sql)
 {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(dbPath).constData(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "");
-    sqlite3_free(message);
-    sqlite3_close(db);
+    testsupport::execute(dbPath, sql.toUtf8());
 }
 
 QList<QVariant> EngineTest::column(const QString& dbPath, const QString& sql)
 {
-    QList<QVariant> values;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_close(db);
-        return values;
-    }
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            switch (sqlite3_column_type(st, 0)) {
-            case SQLITE_INTEGER:
-                values << QVariant(qlonglong(sqlite3_column_int64(st, 0)));
-                break;
-            case SQLITE_FLOAT:
-                values << QVariant(sqlite3_column_double(st, 0));
-                break;
-            case SQLITE_NULL:
-                values << QVariant();
-                break;
-            default:
-                values << QVariant(
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))));
-            }
-        }
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return values;
+    return testsupport::column(dbPath, sql);
 }
 
 QList<int> EngineTest::formIds(const QString& dbPath, const QString& table)

@@ -12,11 +12,12 @@
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
+#include "tests/support/Application.h"
 #include "tests/support/CloseProgram.h"
+#include "tests/support/TestFiles.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <sqlite3.h>
 
@@ -136,24 +137,14 @@ QWidget* makePage(const QString& className)
 
 void QuickNavTest::SetUpTestSuite()
 {
-    if (!qApp) {
-        static int argc = 1;
-        static char arg0[] = "quicknav_tests";
-        static char* argv[] = {arg0, nullptr};
-        new QApplication(argc, argv);
-        QApplication::setApplicationName(u"Tavimoor"_s);
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    testsupport::application();
 }
 
 void QuickNavTest::SetUp()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(m_dir->isValid());
-    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"}) {
-        const QString source = QStringLiteral(TAVIMOOR_BIN_DIR) + u'/' + QString::fromLatin1(file);
-        ASSERT_TRUE(QFile::copy(source, folder() + u'/' + QString::fromLatin1(file))) << file;
-    }
+    ASSERT_NO_FATAL_FAILURE(testsupport::copyDataFiles(folder()));
     forms::App::setPath(folder());
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
     setEndProgramHook(&failOnEnd);

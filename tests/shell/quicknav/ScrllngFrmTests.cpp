@@ -1,5 +1,6 @@
 #include "runtime/com/PropertyBag.h"
 #include "shell/ScrllngFrm.h"
+#include "tests/support/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,7 @@ namespace
 class ScrllngFrmTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!qApp) {
-            static int argc = 1;
-            static char arg0[] = "quicknav_tests";
-            static char* argv[] = {arg0, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testsupport::application(); }
 
     void SetUp() override
     {

@@ -11,6 +11,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
+#include "tests/support/Application.h"
 
 #include <QApplication>
 #include <QFile>
@@ -213,7 +214,7 @@ int main(int argc, char** argv)
         f.write(ScreensConfig);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    QApplication app(argc, argv);
+    testsupport::application();
     DllRegisterServer(&com::ComponentRegistry::instance());
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "tests/pages/interview/PageHarness.h"
+#include "tests/support/PageHarness.h"
 
 #include "pages/registerPages.h"
 #include "results/registerResults.h"
@@ -11,6 +11,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
+#include "tests/support/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -50,10 +51,6 @@ Q_SIGNALS:
 };
 
 struct Program {
-    int argc = 1;
-    char name[16] = "pages_test";
-    char* argv[2] = {name, nullptr};
-    QApplication* app = nullptr;
     forms::ScriptedMessageBoxes* boxes = nullptr;
     help::ScriptedHelp* help = nullptr;
     forms::ScriptedFileDialogs* dialogs = nullptr;
@@ -73,7 +70,7 @@ public:
     void SetUp() override
     {
         Program& p = program();
-        if (!QCoreApplication::instance()) p.app = new QApplication(p.argc, p.argv);
+        testsupport::application();
         p.boxes = new forms::ScriptedMessageBoxes;
         p.help = new help::ScriptedHelp;
         p.dialogs = new forms::ScriptedFileDialogs;
