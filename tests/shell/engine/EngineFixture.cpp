@@ -27,21 +27,6 @@ namespace enginetest
 namespace
 {
 
-const char* const PageClasses[] = {
-    "frm01Welcome",        "frm01Driveway",      "frm10Summary",          "frm10Payments",
-    "frm01Disclaimer",     "frm01HouseType",     "frm01NumberBedrooms",   "frm01NumberBathrooms",
-    "frm01OtherRooms",     "frm01Basement",      "frm01Basement02",       "frm01DefaultGrade",
-    "frm01Foundation",     "frm01Garage",        "frm01MainFloorCeiling", "frm01BasementHeight",
-    "frm01RoofStyle",      "frm01RoofPitch",     "frm01HeatType",         "frm01HouseLocation",
-    "frm01LotCondition",   "frm01LotSize",       "frm01StreetDistance",   "frm01SidewalksReq",
-    "frm01WaterType",      "frm01SewerType",     "frm10Totals",           "frm01SquareFootage",
-    "frm01FaucetFixtures", "frm01KitchenExtras", "frm01FinishRooms",      "frm01GardenTub",
-    "frm01Exterior",       "frm01Fireplace",     "frm01Fireplace02",      "frm01Fireplace03",
-    "frm01LotPrice",       "frm01Porches",
-};
-
-const char* const ButtonNames[] = {"cmdBack", "cmdContinue", "cmdYes", "cmdNo", "cmdNavigation", "cmdHelp"};
-
 int g_serial = 0;
 
 // A plain button with what the engine and InitForm touch of the control's.
@@ -62,7 +47,7 @@ QWidget* makeStandIn(const QString& className)
     auto* page = new QWidget();
     page->setObjectName(className);
     page->setProperty("serial", ++g_serial);
-    for (const char* name : ButtonNames) {
+    for (const char* name : testsupport::PageButtons) {
         auto* b = new StandInButton(QString::fromLatin1(name), page);
         b->setObjectName(QString::fromLatin1(name));
         b->hide();
@@ -84,7 +69,7 @@ void failOnEnd()
 
 void registerStandInPages()
 {
-    for (const char* name : PageClasses) {
+    for (const char* name : testsupport::PageClasses) {
         const QString className = QString::fromLatin1(name);
         forms::Forms::registerClass(className, [className] { return makeStandIn(className); });
     }
@@ -98,12 +83,6 @@ int serialOf(const QWidget* page)
 QWidget* button(QWidget* page, const QString& name)
 {
     return page ? page->findChild<QWidget*>(name) : nullptr;
-}
-
-void processDeferred()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 void click(const QString& name)

@@ -2,6 +2,7 @@
 
 #include "runtime/forms/CommonDialog.h"
 #include "runtime/forms/MsgBox.h"
+#include "tests/support/StandInPages.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ int serialOf(const QWidget* page);
 QWidget* button(QWidget* page, const QString& name);
 // Clicks a button of the page now shown and lets deferred deletes run.
 void click(const QString& name);
-void processDeferred();
+using testsupport::processDeferred;
 // The bytes of a file (empty when it cannot be read), and a file made of bytes.
 QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);

@@ -33,21 +33,6 @@ namespace
 
 const QString ButtonProgId = u"ombLustrel.Lustrel"_s;
 
-const char* const PageClasses[] = {
-    "frm01Welcome",        "frm01Driveway",      "frm10Summary",          "frm10Payments",
-    "frm01Disclaimer",     "frm01HouseType",     "frm01NumberBedrooms",   "frm01NumberBathrooms",
-    "frm01OtherRooms",     "frm01Basement",      "frm01Basement02",       "frm01DefaultGrade",
-    "frm01Foundation",     "frm01Garage",        "frm01MainFloorCeiling", "frm01BasementHeight",
-    "frm01RoofStyle",      "frm01RoofPitch",     "frm01HeatType",         "frm01HouseLocation",
-    "frm01LotCondition",   "frm01LotSize",       "frm01StreetDistance",   "frm01SidewalksReq",
-    "frm01WaterType",      "frm01SewerType",     "frm10Totals",           "frm01SquareFootage",
-    "frm01FaucetFixtures", "frm01KitchenExtras", "frm01FinishRooms",      "frm01GardenTub",
-    "frm01Exterior",       "frm01Fireplace",     "frm01Fireplace02",      "frm01Fireplace03",
-    "frm01LotPrice",       "frm01Porches",
-};
-
-const char* const PageButtons[] = {"cmdBack", "cmdContinue", "cmdYes", "cmdNo", "cmdNavigation", "cmdHelp"};
-
 int g_serial = 0;
 
 void exec(sqlite3* db, const QString& sql)
@@ -104,12 +89,6 @@ void registerStandInButton()
         ButtonProgId, [](QWidget* parent) { return new StandInButton(parent); });
 }
 
-void processDeferred()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 void click(QWidget* button)
 {
     ASSERT_NE(button, nullptr);
@@ -125,7 +104,7 @@ QWidget* makePage(const QString& className)
     auto* page = new QWidget();
     page->setObjectName(className);
     page->setProperty("serial", ++g_serial);
-    for (const char* name : PageButtons) {
+    for (const char* name : testsupport::PageButtons) {
         QWidget* b = com::ComponentRegistry::instance().create(ButtonProgId, page);
         b->setObjectName(QString::fromLatin1(name));
         b->hide();
@@ -149,7 +128,7 @@ void QuickNavTest::SetUp()
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
     setEndProgramHook(&failOnEnd);
     if (!com::ComponentRegistry::instance().isRegistered(ButtonProgId)) registerStandInButton();
-    for (const char* name : PageClasses) {
+    for (const char* name : testsupport::PageClasses) {
         const QString className = QString::fromLatin1(name);
         forms::Forms::registerClass(className, [className] { return makePage(className); });
     }

@@ -2,6 +2,7 @@
 
 #include "runtime/ado/Connection.h"
 #include "runtime/forms/MsgBox.h"
+#include "tests/support/StandInPages.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ struct PlanRow {
 void registerStandInButton();
 // Emits the button's Click() and lets deferred deletes run.
 void click(QWidget* button);
-void processDeferred();
+using testsupport::processDeferred;
 
 // The program started over a scratch program folder with copies of the two data files and
 // stand-in page windows.
