@@ -21,10 +21,11 @@ namespace
 
 // Installed, the desktop knows the program by its entry and icon "tavimoor". The icon is read
 // from the installed file: a look-up in the icon themes reads every folder of the desktop's
-// themes, which under a desktop session costs more than the rest of the start-up.
+// themes, a fifth of the start-up under a desktop session.
 QIcon programIcon()
 {
-    const QString installed = QDir(forms::App::Path()).absoluteFilePath(QStringLiteral(TAVIMOOR_ICON_FROM_PROGRAM));
+    const QString installed =
+        QDir(forms::App::Path()).absoluteFilePath(QStringLiteral(TAVIMOOR_ICON_FROM_PROGRAM));
     if (!QFileInfo::exists(installed)) return QIcon::fromTheme(u"tavimoor"_s);
     // The theme offers its scalable icon in one size, its folder's 128 pixels; so does this.
     QIcon icon;
