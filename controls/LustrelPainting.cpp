@@ -393,6 +393,8 @@ void Lustrel::paintContent(Canvas& canvas, int state) const
     if (!m_captionNoAmp.isEmpty()) skip([&] { canvas.setForeColor(captionColor(state)); });
 
     skip([&] {
+        // An empty caption draws nothing, so its font need not even be loaded.
+        if (m_caption.isEmpty()) return;
         const int bottom = caption.height;
         if (isEnabled()) {
             canvas.DrawTextOut(m_caption, caption.left, caption.top, caption.right, bottom, kCaptionFormat);

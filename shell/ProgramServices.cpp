@@ -10,18 +10,38 @@
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace
+{
+
+// Installed, the desktop knows the program by its entry and icon "tavimoor". The icon is read
+// from the installed file: a look-up in the icon themes reads every folder of the desktop's
+// themes, a fifth of the start-up under a desktop session.
+QIcon programIcon()
+{
+    const QString installed =
+        QDir(forms::App::Path()).absoluteFilePath(QStringLiteral(TAVIMOOR_ICON_FROM_PROGRAM));
+    if (!QFileInfo::exists(installed)) return QIcon::fromTheme(u"tavimoor"_s);
+    // The theme offers its scalable icon in one size, its folder's 128 pixels; so does this.
+    QIcon icon;
+    icon.addPixmap(QIcon(installed).pixmap(QSize(128, 128)));
+    return icon;
+}
+
+} // namespace
+
 ProgramServices::ProgramServices()
 {
     QApplication::setApplicationName(u"Tavimoor"_s);
     forms::installProgramStyle();
-    // Installed, the desktop knows the program by its entry and icon "tavimoor".
     QGuiApplication::setDesktopFileName(u"tavimoor"_s);
-    QApplication::setWindowIcon(QIcon::fromTheme(u"tavimoor"_s));
+    // Made when the window system first asks for it; offscreen it never does.
+    QApplication::setWindowIcon(forms::deferredIcon(&programIcon));
     forms::setMessageBoxService(&m_messageBoxes);
     forms::setFileDialogService(&m_fileDialogs);
     help::setHelpService(&m_helpWindow);

@@ -71,11 +71,16 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     QStyleOption direction;
     direction.direction = option ? option->direction : QGuiApplication::layoutDirection();
     QPointer<const ProgramStyle> style = this;
-    return QIcon(new DeferredIconEngine([style, standardIcon, direction, made = m_made] {
+    return deferredIcon([style, standardIcon, direction, made = m_made] {
         if (!style) return QIcon();
         ++*made;
         return style->baseStyle()->standardIcon(standardIcon, &direction, nullptr);
-    }));
+    });
+}
+
+QIcon deferredIcon(std::function<QIcon()> make)
+{
+    return QIcon(new DeferredIconEngine(std::move(make)));
 }
 
 void installProgramStyle()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QIcon>
 #include <QProxyStyle>
 
+#include <functional>
 #include <memory>
 
 namespace forms
@@ -25,6 +27,9 @@ public:
 private:
     std::shared_ptr<int> m_made = std::make_shared<int>(0);
 };
+
+// An icon that make makes when it is first painted, measured or asked for a pixmap.
+QIcon deferredIcon(std::function<QIcon()> make);
 
 // Makes a ProgramStyle on the current style the application's style, once.
 void installProgramStyle();

@@ -2,22 +2,20 @@
 
 #include "runtime/sheet/Application.h"
 #include "runtime/sheet/Chart.h"
+#include "runtime/sheet/ChartLibrary.h"
 #include "runtime/sheet/Workbook.h"
 #include "runtime/sheet/Worksheet.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFrame>
 #include <QHeaderView>
+#include <QLibrary>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtCharts/QBarCategoryAxis>
-#include <QtCharts/QBarSeries>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -59,40 +57,33 @@ bool isNumber(const QVariant& v)
     return id != QMetaType::QString && id != QMetaType::Bool && v.canConvert<double>() && v.isValid();
 }
 
-void drawChart(QChart* view, const EmbeddedChart* chart)
-{
-    view->removeAllSeries();
-    const QList<QAbstractAxis*> axes = view->axes();
-    for (QAbstractAxis* axis : axes) {
-        view->removeAxis(axis);
-        delete axis;
-    }
-    const std::vector<EmbeddedChart::Series> series = chart->series();
-    if (series.empty()) return;
+struct ChartEntries {
+    MakeChartViewFn make = nullptr;
+    DrawChartFn draw = nullptr;
+};
 
-    auto* bars = new QBarSeries;
-    double low = 0;
-    double high = 0;
-    for (const EmbeddedChart::Series& s : series) {
-        auto* set = new QBarSet(s.name);
-        set->append(s.values);
-        bars->append(set);
-        for (double v : s.values) {
-            low = std::min(low, v);
-            high = std::max(high, v);
+// Loaded once, with the first chart shown: start-up never needs Qt Charts.
+const ChartEntries& chartEntries()
+{
+    static const ChartEntries entries = [] {
+        ChartEntries found;
+        QLibrary library(QCoreApplication::applicationDirPath() + u'/' + QLatin1StringView(ChartLibraryName));
+        if (library.load()) {
+            found.make = reinterpret_cast<MakeChartViewFn>(library.resolve(MakeChartViewEntry));
+            found.draw = reinterpret_cast<DrawChartFn>(library.resolve(DrawChartEntry));
         }
-    }
-    view->addSeries(bars);
-    auto* x = new QBarCategoryAxis;
-    x->append(chart->categories());
-    view->addAxis(x, Qt::AlignBottom);
-    bars->attachAxis(x);
-    auto* y = new QValueAxis;
-    y->setRange(low, high > low ? high : low + 1);
-    y->applyNiceNumbers();
-    y->setLabelFormat(u"%g"_s);
-    view->addAxis(y, Qt::AlignLeft);
-    bars->attachAxis(y);
+        if (!found.make || !found.draw) {
+            qWarning("The chart library could not be loaded: %s", qPrintable(library.errorString()));
+            found = {};
+        }
+        return found;
+    }();
+    return entries;
+}
+
+void drawChart(QWidget* view, const EmbeddedChart* chart)
+{
+    if (chartEntries().draw) chartEntries().draw(view, chart->categories(), chart->series());
 }
 
 } // namespace
@@ -231,19 +222,17 @@ void SheetWindow::setSheet(Worksheet* sheet)
 
 void SheetWindow::addChart(ChartObject* chart)
 {
-    auto* chartView = new QChart;
-    chartView->setAnimationOptions(QChart::NoAnimation);
-    chartView->legend()->setAlignment(Qt::AlignBottom);
-    chartView->setMargins(QMargins(4, 4, 4, 4));
-    chartView->setBackgroundRoundness(0);
-    auto* view = new QChartView(chartView, m_grid->viewport());
+    // Without the chart library the chart's place shows as an empty frame.
+    QWidget* view = chartEntries().make ? chartEntries().make(m_grid->viewport()) : nullptr;
+    if (!view) {
+        auto* frame = new QFrame(m_grid->viewport());
+        frame->setFrameShape(QFrame::Box);
+        view = frame;
+    }
     view->setObjectName(chart->Name());
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setFrameShape(QFrame::Box);
-    view->setStyleSheet(u"QChartView { border: 1px solid #a0a0a0; background: white; }"_s);
     EmbeddedChart* source = chart->chart();
-    connect(source, &EmbeddedChart::changed, view, [chartView, source] { drawChart(chartView, source); });
-    drawChart(chartView, source);
+    connect(source, &EmbeddedChart::changed, view, [view, source] { drawChart(view, source); });
+    drawChart(view, source);
     m_charts.push_back({chart, view});
     placeCharts();
     view->show();

@@ -153,8 +153,9 @@ gid_t InstalledProgram::s_gid = 0;
 TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
 {
     for (const char* path :
-         {"bin/tavimoor", "lib/tavimoor/Tavimoor", "lib/tavimoor/libombLustrel.so", "lib/tavimoor/HomeControl.cfg",
-          "lib/tavimoor/Tmplt.cfg", "lib/tavimoor/help/contents.html", "lib/tavimoor/pictures/Style0.svg",
+         {"bin/tavimoor", "lib/tavimoor/Tavimoor", "lib/tavimoor/libombLustrel.so",
+          "lib/tavimoor/libtavimoorChart.so", "lib/tavimoor/HomeControl.cfg", "lib/tavimoor/Tmplt.cfg",
+          "lib/tavimoor/help/contents.html", "lib/tavimoor/pictures/Style0.svg",
           "share/applications/tavimoor.desktop", "share/icons/hicolor/scalable/apps/tavimoor.svg",
           "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg", "share/mime/packages/tavimoor.xml"})
         EXPECT_TRUE(QFileInfo::exists(installed(QString::fromLatin1(path)))) << path;

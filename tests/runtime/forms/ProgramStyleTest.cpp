@@ -59,4 +59,31 @@ TEST(ProgramStyle, OverflowPictureMadeOnceWhenFirstDrawn)
     QApplication::setStyle(QStyleFactory::create(previous));
 }
 
+// The application's window icon is made once, when it is first asked for, not when it is set or
+// a window shows (offscreen nothing asks for it).
+TEST(DeferredIcon, MadeOnceWhenFirstAskedFor)
+{
+    int made = 0;
+    QPixmap picture(16, 16);
+    picture.fill(Qt::red);
+    const QIcon previous = QApplication::windowIcon();
+    QApplication::setWindowIcon(forms::deferredIcon([&] {
+        ++made;
+        return QIcon(picture);
+    }));
+    {
+        QWidget window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(made, 0);
+    }
+    const QIcon icon = QApplication::windowIcon();
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+    EXPECT_EQ(icon.pixmap(QSize(16, 16)).toImage().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(made, 1);
+    QApplication::setWindowIcon(previous);
+}
+
 } // namespace
