@@ -36,21 +36,16 @@ namespace
 
 constexpr float ProgramDatabaseVersion = 2;
 
-[[noreturn]] void ObjectNotSet()
-{
-    throw vb::VbError(91, u"Object variable or With block variable not set"_s);
-}
-
 // The shared objects, or error 91 when one does not exist.
 template <typename T> T& Need(const std::unique_ptr<T>& object)
 {
-    if (!object) ObjectNotSet();
+    if (!object) throw vb::VbError::objectNotSet();
     return *object;
 }
 
 template <typename T> T& Need(const QPointer<T>& object)
 {
-    if (!object) ObjectNotSet();
+    if (!object) throw vb::VbError::objectNotSet();
     return *object;
 }
 
@@ -138,9 +133,9 @@ QString CrLf()
 // A control of a page by name, as the late-bound Controls collection finds it.
 QWidget* Control(QWidget* page, const QString& name)
 {
-    if (!page) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    if (!page) throw vb::VbError::objectNotSet();
     auto* control = page->findChild<QWidget*>(name);
-    if (!control) throw vb::VbError(730, u"Control '"_s + name + u"' not found"_s);
+    if (!control) throw vb::VbError::controlNotFound(name);
     return control;
 }
 
@@ -303,9 +298,9 @@ void ReportFailedSave(const QString& path)
 // failed list stays detached and keeps its pending rows).
 void WriteOpenFile()
 {
-    Need(g_HomeData).SaveData();
+    HomeData().SaveData();
     for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
-        if (!rs) ObjectNotSet();
+        if (!rs) throw vb::VbError::objectNotSet();
         rs->SetActiveConnection(g_cnHouse.get());
         try {
             rs->UpdateBatch(ado::adAffectAll);
@@ -333,7 +328,7 @@ bool SaveOpenFile()
 // the record and page lists in memory stay as they are, pending changes included.
 void WriteEstimateInto(ado::Connection& cn)
 {
-    const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
+    const std::unique_ptr<ado::Recordset> record = HomeData().rsHouseData().Clone();
     ado::Recordset row;
     row.setCursorLocation(ado::adUseClient);
     row.Open(u"Select * from [HouseData]"_s, cn);
@@ -373,7 +368,7 @@ bool SaveCopyAs(const QString& target)
     const QString temporary = vb::TemporaryPathBeside(target);
     try {
         if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
-            throw vb::VbError(75, u"Path/File access error"_s);
+            throw vb::VbError::pathFileAccess();
         vb::CopyToNewFile(g_HouseFilePath, temporary);
         {
             ado::Connection copy;
@@ -458,13 +453,10 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
     g_CurrentStep = u"Find Record for Load Form"_s;
     ado::Recordset* definition = g_rsFormDefinition.get();
     bool found = trap([&] {
-        if (!definition) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+        if (!definition) throw vb::VbError::objectNotSet();
         definition->MoveFirst();
         definition->Find(u"Form_ID="_s + QString::number(FormID));
-        if (definition->EOF())
-            throw vb::VbError(vb::ErrNoCurrentRecord,
-                              u"Either BOF or EOF is True, or the current record has been deleted. "
-                              "Requested operation requires a current record."_s);
+        if (definition->EOF()) throw vb::VbError::noCurrentRecord();
     });
     if (!found) {
         // Without its row the page cannot be shown; the current page and the stack stay as they are.
@@ -681,10 +673,7 @@ vb::Integer PopForm()
     g_CurrentStep = u"PopForm"_s;
     ado::Recordset& stack = Need(g_rsFormStack);
     // Both rows are read before either goes, so a short stack stays as it was.
-    if (stack.RecordCount() < 2)
-        throw vb::VbError(vb::ErrNoCurrentRecord,
-                          u"Either BOF or EOF is True, or the current record has been deleted. "
-                          "Requested operation requires a current record."_s);
+    if (stack.RecordCount() < 2) throw vb::VbError::noCurrentRecord();
     stack.MoveLast();
     stack.MovePrevious();
     const vb::Integer previous = vb::CInt(stack.Field(u"Form_ID"_s));
@@ -765,7 +754,7 @@ bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
     }
 
     if (CheckVersion) {
-        trap([&] { Need(g_HomeData).InitializeData(); });
+        trap([&] { HomeData().InitializeData(); });
         trap([&] {
             if (Need(g_rsFormStack).State() != ado::adStateClosed) Need(g_rsFormStack).Close();
         });

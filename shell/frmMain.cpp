@@ -153,10 +153,10 @@ TotalCostFigures ComputeTotalCost(double totalCost, float interestRate)
 
 void UpdateTotalCost()
 {
-    if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    clsHomeData& home = HomeData();
     TotalCostFigures f;
     try {
-        f = ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
+        f = ComputeTotalCost(double(home.CalculateTotal()), home.InterestRate());
     } catch (...) {
         // No figure rather than an old one.
         if (g_frmMain) g_frmMain->clearTotalCost();
