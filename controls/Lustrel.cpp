@@ -263,8 +263,7 @@ void Lustrel::setMaskcolor(uint value)
 void Lustrel::setMouseIcon(const QVariant& value)
 {
     const auto picture = com::StdPicture::fromVariant(value);
-    if (!picture)
-        throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), QStringLiteral("MouseIcon"));
+    if (!picture) throw vb::VbError::typeMismatch(QStringLiteral("MouseIcon"));
     m_mouseIcon = *picture;
     applyMousePointer();
     changed(QStringLiteral("MouseIcon"));
@@ -305,7 +304,7 @@ void Lustrel::setPictureAlignment(int value)
 void Lustrel::setPictureMember(com::StdPicture& member, const QVariant& value, const QString& name)
 {
     const auto picture = com::StdPicture::fromVariant(value);
-    if (!picture) throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+    if (!picture) throw vb::VbError::typeMismatch(name);
     if (picture->type() != com::StdPicture::None && picture->type() != com::StdPicture::Bitmap &&
         picture->type() != com::StdPicture::Icon)
         throw vb::VbError(
@@ -536,8 +535,7 @@ void Lustrel::setCaption(const QString& value)
 void Lustrel::setAppearance(int value)
 {
     if (value < ombAppearanceFlat || value > ombAppearance3D)
-        throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"),
-                          QStringLiteral("Appearance"));
+        throw vb::VbError::invalidProperty(QStringLiteral("Appearance"));
     m_appearance = value;
     repaintNow();
     changed(QStringLiteral("Appearance"));

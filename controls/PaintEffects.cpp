@@ -25,7 +25,7 @@ QRgb toQRgb(com::ColorRef c)
 void PaintEffects::requirePicture(const com::StdPicture& picture)
 {
     if (picture.type() != com::StdPicture::Bitmap && picture.type() != com::StdPicture::Icon)
-        throw vb::VbError(vb::ErrInvalidPicture, QStringLiteral("Invalid picture"));
+        throw vb::VbError::invalidPicture();
 }
 
 QImage PaintEffects::onMaskGround(const com::StdPicture& picture, int xSrc, int ySrc, int width, int height,

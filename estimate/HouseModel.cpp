@@ -19,7 +19,7 @@ constexpr float kMaxLength = 85;
 
 double squareRoot(double value)
 {
-    if (value < 0) throw vb::VbError(5, QStringLiteral("Invalid procedure call or argument"));
+    if (value < 0) throw vb::VbError::invalidCall();
     return std::sqrt(value);
 }
 

@@ -107,7 +107,7 @@ QString HouseStyleName(vb::Integer Style)
 
 QString BuildHouseSummary()
 {
-    const clsHomeData& home = *g_HomeData;
+    const clsHomeData& home = HomeData();
     QString text;
 
     text += vb::CStr(home.NumBedrooms()) + QStringLiteral(" Bedroom, ");
@@ -284,12 +284,6 @@ rptOverview& OverviewReport()
     static std::unique_ptr<rptOverview> report;
     if (!report) report = std::make_unique<rptOverview>();
     return *report;
-}
-
-clsHomeData& HomeData()
-{
-    if (!g_HomeData) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"));
-    return *g_HomeData;
 }
 
 } // namespace

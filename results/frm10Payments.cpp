@@ -187,7 +187,7 @@ void frm10Payments::Form_Load()
 void frm10Payments::Form_Activate()
 {
     fillList(cmbInterest, interestRates());
-    const QString stored = rateText(g_HomeData->InterestRate());
+    const QString stored = rateText(HomeData().InterestRate());
     {
         // Showing the stored rate is not a choice: it runs no Click.
         const QSignalBlocker blocker(cmbInterest);
@@ -202,7 +202,7 @@ void frm10Payments::Form_Activate()
 
 void frm10Payments::storeInterestRate()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     const QString text = cmbInterest->currentText();
     const QString shown = rateText(home.InterestRate());
     m_takenRate = text;
@@ -236,7 +236,7 @@ void frm10Payments::CalcForm()
     for (QLabel* cell : {lbPMI[0], lbPMI[1], lbIntRate2, lbIntRate3})
         cell->clear();
 
-    trap([&] { lbPrice[0]->setText(vb::Format(double(g_HomeData->CalculateTotal()), kWholeDollars)); });
+    trap([&] { lbPrice[0]->setText(vb::Format(double(HomeData().CalculateTotal()), kWholeDollars)); });
     trap([&] { lbPrice[1]->setText(lbPrice[0]->text()); });
     trap([&] { lbPrice[2]->setText(lbPrice[0]->text()); });
 

@@ -70,7 +70,7 @@ void frm10Totals::Form_Load()
 
 void frm10Totals::Form_Activate()
 {
-    const clsHomeData& home = *g_HomeData;
+    const clsHomeData& home = HomeData();
     for (const CostGroup& group : costGroups()) {
         const QString text = formatBreakout(group.amount(home));
         if (auto* label = qobject_cast<QLabel*>(currentControl(QString::fromUtf16(group.valueLabel))))

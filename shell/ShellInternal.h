@@ -17,21 +17,16 @@ namespace shell_internal
 
 using namespace Qt::Literals::StringLiterals;
 
-[[noreturn]] inline void ObjectNotSet()
-{
-    throw vb::VbError(91, u"Object variable or With block variable not set"_s);
-}
-
 // The shared objects, or error 91 when one does not exist.
 template <typename T> T& Need(const std::unique_ptr<T>& object)
 {
-    if (!object) ObjectNotSet();
+    if (!object) throw vb::VbError::objectNotSet();
     return *object;
 }
 
 template <typename T> T& Need(const QPointer<T>& object)
 {
-    if (!object) ObjectNotSet();
+    if (!object) throw vb::VbError::objectNotSet();
     return *object;
 }
 

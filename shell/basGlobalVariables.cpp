@@ -1,6 +1,7 @@
 #include "shell/basGlobalVariables.h"
 
 #include "estimate/clsHomeData.h"
+#include "runtime/vb/VbError.h"
 
 std::unique_ptr<ado::Connection> g_cnHouse;
 std::unique_ptr<ado::Connection> g_cnControl;
@@ -19,3 +20,9 @@ QPointer<frmMain> g_frmMain;
 QPointer<QWidget> g_CurrentForm;
 vb::Integer g_CurrentFormID;
 QString g_HouseFilePath;
+
+clsHomeData& HomeData()
+{
+    if (!g_HomeData) throw vb::VbError::objectNotSet();
+    return *g_HomeData;
+}

@@ -26,6 +26,9 @@ extern vb::Integer g_IsNewFile;
 
 extern std::unique_ptr<clsHomeData> g_HomeData; // the one estimate record
 
+// The estimate record; error 91 while there is none.
+clsHomeData& HomeData();
+
 extern std::unique_ptr<ado::Recordset> g_rsFormStack;      // [Form Stack] of the house file
 extern std::unique_ptr<ado::Recordset> g_rsFormDefinition; // [Form Definition] by Sequence
 extern std::unique_ptr<ado::Recordset> g_rsVisitedForms;   // [Visited Forms] of the house file

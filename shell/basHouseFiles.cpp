@@ -238,9 +238,9 @@ void InOneTransaction(ado::Connection& cn, const std::function<void()>& writes)
 void WriteOpenFile()
 {
     InOneTransaction(Need(g_cnHouse), [] {
-        Need(g_HomeData).SaveData();
+        HomeData().SaveData();
         for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
-            if (!rs) ObjectNotSet();
+            if (!rs) throw vb::VbError::objectNotSet();
             rs->SetActiveConnection(g_cnHouse.get());
             try {
                 rs->UpdateBatch(ado::adAffectAll);
@@ -271,7 +271,7 @@ bool SaveOpenFile()
 void WriteEstimateInto(ado::Connection& cn)
 {
     InOneTransaction(cn, [&] {
-        const std::unique_ptr<ado::Recordset> record = Need(g_HomeData).rsHouseData().Clone();
+        const std::unique_ptr<ado::Recordset> record = HomeData().rsHouseData().Clone();
         ado::Recordset row;
         row.setCursorLocation(ado::adUseClient);
         row.Open(u"Select * from [HouseData]"_s, cn);
@@ -321,7 +321,7 @@ bool SaveCopyAs(const QString& target)
     const QString temporary = vb::TemporaryPathBeside(target);
     try {
         if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
-            throw vb::VbError(75, u"Path/File access error"_s);
+            throw vb::VbError::pathFileAccess();
         vb::CopyToNewFile(TemplatePath(), temporary);
         {
             ado::Connection copy;
@@ -425,7 +425,7 @@ bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
     }
 
     if (CheckVersion) {
-        trap([&] { Need(g_HomeData).InitializeData(); });
+        trap([&] { HomeData().InitializeData(); });
         trap([&] {
             if (Need(g_rsFormStack).State() != ado::adStateClosed) Need(g_rsFormStack).Close();
         });

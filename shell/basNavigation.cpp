@@ -80,9 +80,9 @@ EndProgramHook g_endProgram = &EndNow;
 // A control of a page by name, as the late-bound Controls collection finds it.
 QWidget* Control(QWidget* page, const QString& name)
 {
-    if (!page) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    if (!page) throw vb::VbError::objectNotSet();
     auto* control = page->findChild<QWidget*>(name);
-    if (!control) throw vb::VbError(730, u"Control '"_s + name + u"' not found"_s);
+    if (!control) throw vb::VbError::controlNotFound(name);
     return control;
 }
 
@@ -131,13 +131,11 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
     g_CurrentStep = u"Find Record for Load Form"_s;
     ado::Recordset* definition = g_rsFormDefinition.get();
     bool found = trap([&] {
-        if (!definition) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+        if (!definition) throw vb::VbError::objectNotSet();
         definition->MoveFirst();
         definition->Find(u"Form_ID="_s + QString::number(FormID));
         if (definition->EOF())
-            throw vb::VbError(vb::ErrNoCurrentRecord,
-                              u"Either BOF or EOF is True, or the current record has been deleted. "
-                              "Requested operation requires a current record."_s);
+            throw vb::VbError::noCurrentRecord();
     });
     if (!found) {
         // Without its row the page cannot be shown; the current page and the stack stay as they are.
@@ -376,9 +374,7 @@ vb::Integer PopForm()
     ado::Recordset& stack = Need(g_rsFormStack);
     // Both rows are read before either goes, so a short stack stays as it was.
     if (stack.RecordCount() < 2)
-        throw vb::VbError(vb::ErrNoCurrentRecord,
-                          u"Either BOF or EOF is True, or the current record has been deleted. "
-                          "Requested operation requires a current record."_s);
+        throw vb::VbError::noCurrentRecord();
     stack.MoveLast();
     stack.MovePrevious();
     const vb::Integer previous = vb::CInt(stack.Field(u"Form_ID"_s));

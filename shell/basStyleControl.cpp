@@ -76,7 +76,7 @@ QColor windowTextColor()
 
 void require(const QWidget* target)
 {
-    if (!target) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    if (!target) throw vb::VbError::objectNotSet();
 }
 
 // Guards what the user puts into a text box: a typed character the filter changes is
@@ -221,8 +221,7 @@ void InitForm()
     page->move((main->pageArea()->width() - page->width()) / 2, 0);
     if (g_CurrentFormID != vb::Integer(1)) {
         QWidget* navigation = page->findChild<QWidget*>(u"cmdNavigation"_s);
-        if (!navigation)
-            throw vb::VbError(vb::ErrNoSuchMember, u"Object doesn't support this property or method"_s);
+        if (!navigation) throw vb::VbError::noSuchMember();
         com::setProperty(navigation, u"ShowFocus"_s, true);
     }
 }

@@ -88,8 +88,7 @@ void frmAbout::Form_Load()
     m_Image2->setPixmap(smaller);
 
     m_lbFileVersion->setText(u"File Version: "_s);
-    if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
-    m_lbFileVersion->setText(u"File Version: "_s + vb::Format(double(g_HomeData->DBVersion()), u"#.#0"_s));
+    m_lbFileVersion->setText(u"File Version: "_s + vb::Format(double(HomeData().DBVersion()), u"#.#0"_s));
 }
 
 void frmAbout::StartSysInfo()

@@ -153,10 +153,10 @@ TotalCostFigures ComputeTotalCost(double totalCost, float interestRate)
 
 void UpdateTotalCost()
 {
-    if (!g_HomeData) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    clsHomeData& home = HomeData();
     TotalCostFigures f;
     try {
-        f = ComputeTotalCost(double(g_HomeData->CalculateTotal()), g_HomeData->InterestRate());
+        f = ComputeTotalCost(double(home.CalculateTotal()), home.InterestRate());
         // A figure that is not a finite amount has no text (overflow).
         if (g_frmMain) g_frmMain->showTotalCost(f);
     } catch (...) {

@@ -97,7 +97,7 @@ const SectionLook& lookOf(int level)
 
 ado::Recordset& require(const std::unique_ptr<ado::Recordset>& rs)
 {
-    if (!rs) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    if (!rs) throw vb::VbError::objectNotSet();
     return *rs;
 }
 
@@ -105,7 +105,7 @@ ado::Recordset& require(const std::unique_ptr<ado::Recordset>& rs)
 // members gets the nearest Qt equivalent; anything else goes through late binding.
 void setButton(QWidget* button, const QString& name, const QVariant& value)
 {
-    if (!button) throw vb::VbError(91, u"Object variable or With block variable not set"_s);
+    if (!button) throw vb::VbError::objectNotSet();
     auto* plain = qobject_cast<QAbstractButton*>(button);
     if (!plain || com::hasMember(button, name.section(u'.', 0, 0))) {
         com::setProperty(button, name, value);
@@ -182,7 +182,7 @@ void ShowNavigationWindow()
 
 QPixmap frmNavigation::ImageList1(int index) const
 {
-    if (index != 1 && index != 2) throw vb::VbError(35600, u"Index out of bounds"_s);
+    if (index != 1 && index != 2) throw vb::VbError::indexOutOfBounds();
     const qreal ratio = devicePixelRatioF();
     return m_imageList.picture(u"%1@%2"_s.arg(index).arg(ratio), [&] { return drawBox(index == 2, ratio); });
 }

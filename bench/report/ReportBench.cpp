@@ -41,7 +41,7 @@ Program& program()
         g_HomeData->InitializeData();
         g_HouseFilePath = house;
 
-        clsHomeData& h = *g_HomeData;
+        clsHomeData& h = HomeData();
         h.setStyle(3);
         h.setMainFloorSqFt(1400);
         h.setSecondFloorSqFt(1200);

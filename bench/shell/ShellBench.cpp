@@ -226,7 +226,7 @@ void BM_SaveHouseFile(benchmark::State& state)
     program();
     int16_t bedrooms = 2;
     for (auto _ : state) {
-        g_HomeData->setNumBedrooms(bedrooms);
+        HomeData().setNumBedrooms(bedrooms);
         bedrooms = bedrooms == 2 ? 3 : 2;
         SaveHomeDatabaseFile(true);
     }

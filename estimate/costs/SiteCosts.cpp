@@ -43,7 +43,7 @@ double clsHomeData::LotClearing() const
     const ComputeScope scope(*this);
     const double rate = rateFor(kClearingRate, LotCondition());
     const double footprint = CalculateSquareFt(2);
-    if (footprint < 0) throw vb::VbError(5, QStringLiteral("Invalid procedure call or argument"));
+    if (footprint < 0) throw vb::VbError::invalidCall();
     const double side = std::sqrt(footprint) + 60;
     return side * side * rate * double(LocationFactor());
 }

@@ -135,7 +135,7 @@ void frm01Exterior::Form_Activate()
     fillList(cmbSecondary, texts(kSecondary));
     fraPrimary->show();
 
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     const vb::Integer configuration = home.BrickConfiguration();
     if (configuration.value() == estimate::kNoBrick) {
         // Without a brick configuration the house is not brick: a code "3" (or any code the list
@@ -197,7 +197,7 @@ bool frm01Exterior::ValidateFormData()
 void frm01Exterior::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     const QString primary = cmbPrimary->currentText();
     if (primary == kBrickText) {
         const int configuration = configurationOf(cmbBrick->currentText());

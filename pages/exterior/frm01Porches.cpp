@@ -45,8 +45,8 @@ void frm01Porches::Form_Load()
 
 void frm01Porches::Form_Activate()
 {
-    txtData1->setText(vb::CStr(g_HomeData->FrontPorchSqFt()));
-    txtData2->setText(vb::CStr(g_HomeData->RearPorchSqFt()));
+    txtData1->setText(vb::CStr(HomeData().FrontPorchSqFt()));
+    txtData2->setText(vb::CStr(HomeData().RearPorchSqFt()));
     // The caret of a text set in code stands at the start, so the focus selects the whole entry.
     txtData1->setCursorPosition(0);
     txtData2->setCursorPosition(0);
@@ -60,7 +60,7 @@ void frm01Porches::CalcForm()
     // An emptied box holds no number: its conversion fails and is reported, that porch keeps its
     // area and the other is still stored.
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     trap([&] { home.setFrontPorchSqFt(vb::CInt(QVariant(txtData1->text()))); });
     trap([&] { home.setRearPorchSqFt(vb::CInt(QVariant(txtData2->text()))); });
 }

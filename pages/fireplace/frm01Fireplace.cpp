@@ -36,15 +36,15 @@ void frm01Fireplace::Form_Activate()
 void frm01Fireplace::cmdYes_Click()
 {
     // A prefabricated fireplace with a brick facing until the detail pages say otherwise.
-    g_HomeData->setFireplaceStyle(1);
-    g_HomeData->setFireplaceFace(1);
+    HomeData().setFireplaceStyle(1);
+    HomeData().setFireplaceFace(1);
     moveTo(cmdYes, true);
 }
 
 void frm01Fireplace::cmdNo_Click()
 {
-    g_HomeData->setFireplaceStyle(0);
-    g_HomeData->setFireplaceFace(0);
+    HomeData().setFireplaceStyle(0);
+    HomeData().setFireplaceFace(0);
     moveTo(cmdNo, true);
 }
 

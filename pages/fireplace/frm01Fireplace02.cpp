@@ -46,9 +46,9 @@ void frm01Fireplace02::Form_Activate()
 {
     fraStyle->show();
     fraChase->show();
-    const vb::Integer style = g_HomeData->FireplaceStyle();
+    const vb::Integer style = HomeData().FireplaceStyle();
     if (style == 1 || style == 2) selectOption(optStyle, style - 1, true);
-    selectYesNo(optChase, g_HomeData->ExternalChase());
+    selectYesNo(optChase, HomeData().ExternalChase());
 }
 
 void frm01Fireplace02::optStyle_Click(int Index)
@@ -61,7 +61,7 @@ void frm01Fireplace02::optStyle_Click(int Index)
 void frm01Fireplace02::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     const vb::Integer style = selected(trap, optStyle);
     if (style == 0 || style == 1) trap([&] { home.setFireplaceStyle(vb::Integer(style + 1)); });
     // Stored for both types, also while the question is hidden.

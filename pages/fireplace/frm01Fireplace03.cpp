@@ -48,7 +48,7 @@ void frm01Fireplace03::Form_Load()
 void frm01Fireplace03::Form_Activate()
 {
     fraStyle->show();
-    const vb::Integer face = g_HomeData->FireplaceFace();
+    const vb::Integer face = HomeData().FireplaceFace();
     if (face == 1 || face == 2) selectOption(optStyle, face - 1, true);
 }
 
@@ -56,7 +56,7 @@ void frm01Fireplace03::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
     const vb::Integer index = selected(trap, optStyle);
-    if (index == 0 || index == 1) trap([&] { g_HomeData->setFireplaceFace(vb::Integer(index + 1)); });
+    if (index == 0 || index == 1) trap([&] { HomeData().setFireplaceFace(vb::Integer(index + 1)); });
 }
 
 } // namespace pages

@@ -57,7 +57,7 @@ void frm01Basement02::Form_Activate()
 {
     optBasement[0]->show();
     optBasement[1]->show();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     if (home.FoundationType() == kPartial) {
         // The stored area goes into the box before the option's Click saves it.
         setEntry(QString::number(home.BasementSqFt()));
@@ -94,7 +94,7 @@ bool frm01Basement02::ValidateFormData()
     if (area < 250)
         return refuse(txtData1, QStringLiteral(
                                     "Partial basement square footage must be greater than 250 square feet."));
-    const vb::Integer mainFloor = g_HomeData->MainFloorSqFt();
+    const vb::Integer mainFloor = HomeData().MainFloorSqFt();
     if (area > mainFloor)
         return refuse(txtData1,
                       QStringLiteral("Basement square footage cannot be greater than Main Floor square "
@@ -106,7 +106,7 @@ bool frm01Basement02::ValidateFormData()
 void frm01Basement02::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optBasement); });
     if (i == 0) {

@@ -44,7 +44,7 @@ void frm01Foundation::Form_Activate()
 {
     fraFoundation->show();
     // Any other type (a basement) selects nothing.
-    const vb::Integer type = g_HomeData->FoundationType();
+    const vb::Integer type = HomeData().FoundationType();
     for (int i = 0; i < optFoundation.size(); ++i)
         if (type == kFoundationTypes[i]) {
             optFoundation[i]->setChecked(true);
@@ -57,7 +57,7 @@ void frm01Foundation::CalcForm()
     vb::Trap trap = beginCalcForm();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optFoundation); });
-    if (i >= 0) trap([&] { g_HomeData->setFoundationType(kFoundationTypes[i]); });
+    if (i >= 0) trap([&] { HomeData().setFoundationType(kFoundationTypes[i]); });
 }
 
 } // namespace pages

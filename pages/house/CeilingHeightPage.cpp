@@ -41,7 +41,7 @@ void CeilingHeightPage::Form_Load()
 void CeilingHeightPage::Form_Activate()
 {
     // A height the page does not offer selects nothing and stays stored.
-    const vb::Integer height = (g_HomeData.get()->*m_height)();
+    const vb::Integer height = (HomeData().*m_height)();
     for (int i = 0; i < optHeight.size(); ++i) {
         optHeight[i]->show();
         if (height == kHeights[i]) {
@@ -56,7 +56,7 @@ void CeilingHeightPage::CalcForm()
     vb::Trap trap = beginCalcForm();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optHeight); });
-    if (i >= 0) trap([&] { (g_HomeData.get()->*m_setHeight)(kHeights[i]); });
+    if (i >= 0) trap([&] { (HomeData().*m_setHeight)(kHeights[i]); });
 }
 
 } // namespace pages

@@ -70,7 +70,7 @@ void frm01DefaultGrade::Form_Activate()
         option->show();
     lbDescription->show();
     // A grade outside 1 to 4 selects nothing and leaves the general description.
-    const vb::Integer grade = g_HomeData->DefaultGrade();
+    const vb::Integer grade = HomeData().DefaultGrade();
     if (grade >= 1 && grade <= 4) {
         optGrade[grade - 1]->setChecked(true);
         optGrade[grade - 1]->setFocus();
@@ -83,7 +83,7 @@ void frm01DefaultGrade::CalcForm()
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optGrade); });
     if (i < 0) return;
-    trap([&] { g_HomeData->setDefaultGrade(i + 1); });
+    trap([&] { HomeData().setDefaultGrade(i + 1); });
     trap([&] { lbDescription->setText(QString::fromUtf16(kDescriptions[i])); });
 }
 

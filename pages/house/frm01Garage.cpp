@@ -43,7 +43,7 @@ void frm01Garage::Form_Load()
 
 void frm01Garage::Form_Activate()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     fillList(cmbGarageBays, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                              QStringLiteral("3"), QStringLiteral("4")});
     // A count the list does not offer selects nothing and stays stored.
@@ -62,7 +62,7 @@ void frm01Garage::Form_Activate()
 void frm01Garage::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     if (cmbGarageBays->currentIndex() >= 0)
         trap([&] { home.setNumCarGarage(vb::CInt(QVariant(cmbGarageBays->currentText()))); });
     vb::Integer bays = 0;

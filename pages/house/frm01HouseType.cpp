@@ -40,7 +40,7 @@ void frm01HouseType::Form_Activate()
 {
     fraStyle->show();
     imgHouse->show();
-    const int style = g_HomeData->Style();
+    const int style = HomeData().Style();
     if (style >= 1 && style <= 4) {
         optStyle[style - 1]->setChecked(true);
         optStyle[style - 1]->setFocus();
@@ -58,7 +58,7 @@ void frm01HouseType::CalcForm()
     vb::Trap trap = beginCalcForm();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optStyle); });
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     // Only a change of style presets the upper floors: the style already stored (shown again,
     // clicked again, or saved with a move) keeps the areas the user gave.
     vb::Integer stored = 0;

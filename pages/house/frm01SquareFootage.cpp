@@ -113,7 +113,7 @@ void frm01SquareFootage::restoreDesignLayout()
 
 void frm01SquareFootage::Form_Activate()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     restoreDesignLayout();
     txtData1->setText(QString::number(home.MainFloorSqFt()));
     txtData2->setText(QString::number(home.SecondFloorSqFt()));
@@ -175,7 +175,7 @@ void frm01SquareFootage::updateTotal()
 
 bool frm01SquareFootage::ValidateFormData()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     const double mainFloor = entry(txtData1);
     const double secondFloor = entry(txtData2);
     const double thirdFloor = entry(txtData3);
@@ -237,7 +237,7 @@ bool frm01SquareFootage::ValidateFormData()
 void frm01SquareFootage::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     trap([&] { home.setMainFloorSqFt(vb::CInt(QVariant(txtData1->text()))); });
     trap([&] { home.setSecondFloorSqFt(vb::CInt(QVariant(txtData2->text()))); });
     trap([&] { home.setThirdFloorSqFt(vb::CInt(QVariant(txtData3->text()))); });

@@ -85,14 +85,14 @@ void CodeOptionsPage::Form_Activate()
 {
     for (QRadioButton* option : m_options)
         option->show();
-    selectOption(m_options, (g_HomeData.get()->*m_member.get)(), true);
+    selectOption(m_options, (HomeData().*m_member.get)(), true);
 }
 
 void CodeOptionsPage::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
     const vb::Integer index = selected(trap, m_options);
-    if (index >= 0) trap([&] { (g_HomeData.get()->*m_member.set)(index); });
+    if (index >= 0) trap([&] { (HomeData().*m_member.set)(index); });
 }
 
 } // namespace pages

@@ -51,7 +51,7 @@ void frm01FinishRooms::Form_Load()
 
 void frm01FinishRooms::Form_Activate()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     fraGarage->show();
     selectYesNo(optGarage, home.FinishGarage(), true);
     selectYesNo(optBasement, home.FinishBasement());
@@ -75,7 +75,7 @@ void frm01FinishRooms::Form_Activate()
 void frm01FinishRooms::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     storeYesNo(trap, optGarage, [&](bool v) { home.setFinishGarage(v); });
     storeYesNo(trap, optBasement, [&](bool v) { home.setFinishBasement(v); });
     storeYesNo(trap, optBonusRoom, [&](bool v) { home.setFinishBonusRoom(v); });

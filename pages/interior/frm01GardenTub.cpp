@@ -39,13 +39,13 @@ void frm01GardenTub::Form_Load()
 void frm01GardenTub::Form_Activate()
 {
     fraTub->show();
-    selectYesNo(optTub, g_HomeData->GardenTub(), true);
+    selectYesNo(optTub, HomeData().GardenTub(), true);
 }
 
 void frm01GardenTub::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    storeYesNo(trap, optTub, [](bool v) { g_HomeData->setGardenTub(v); });
+    storeYesNo(trap, optTub, [](bool v) { HomeData().setGardenTub(v); });
 }
 
 } // namespace pages

@@ -48,14 +48,14 @@ void frm01KitchenExtras::Form_Activate()
 {
     fraIsland->show();
     fraBar->show();
-    selectYesNo(optIsland, g_HomeData->KitchenIsland(), true);
-    selectYesNo(optBar, g_HomeData->KitchenBar());
+    selectYesNo(optIsland, HomeData().KitchenIsland(), true);
+    selectYesNo(optBar, HomeData().KitchenBar());
 }
 
 void frm01KitchenExtras::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     storeYesNo(trap, optIsland, [&](bool v) { home.setKitchenIsland(v); });
     storeYesNo(trap, optBar, [&](bool v) { home.setKitchenBar(v); });
 }

@@ -39,7 +39,7 @@ void RoofPage::Form_Activate()
     fraRoof->show();
     imgRoof->show();
     // A value outside the table selects nothing: no picture, and nothing stored until a choice.
-    const vb::Integer value = (g_HomeData.get()->*m_value)();
+    const vb::Integer value = (HomeData().*m_value)();
     for (int i = 0; i < optRoof.size(); ++i)
         if (value == m_choices[i].code) {
             optRoof[i]->setChecked(true);
@@ -58,7 +58,7 @@ void RoofPage::CalcForm()
     vb::Trap trap = beginCalcForm();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optRoof); });
-    if (i >= 0) trap([&] { (g_HomeData.get()->*m_setValue)(m_choices[i].code); });
+    if (i >= 0) trap([&] { (HomeData().*m_setValue)(m_choices[i].code); });
 }
 
 } // namespace pages

@@ -43,8 +43,8 @@ void frm01NumberBathrooms::Form_Activate()
     fillList(cmbHalfBath, {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                            QStringLiteral("4"), QStringLiteral("5")});
     // Counts the lists do not offer select nothing and stay stored.
-    selectItem(cmbFullBath, QString::number(g_HomeData->NumFullBath()));
-    selectItem(cmbHalfBath, QString::number(g_HomeData->NumHalfBath()));
+    selectItem(cmbFullBath, QString::number(HomeData().NumFullBath()));
+    selectItem(cmbHalfBath, QString::number(HomeData().NumHalfBath()));
     for (QWidget* w : std::initializer_list<QWidget*>{lbFullBath, cmbFullBath, lbHalfBath, cmbHalfBath})
         w->show();
     cmbFullBath->setFocus();
@@ -53,7 +53,7 @@ void frm01NumberBathrooms::Form_Activate()
 void frm01NumberBathrooms::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     // A list with nothing selected keeps the stored count (the half-bath list is still empty
     // while Activate selects the full-bath count).
     if (cmbFullBath->currentIndex() >= 0)

@@ -36,7 +36,7 @@ void frm01NumberBedrooms::Form_Activate()
     fillList(cmbBedrooms, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
                            QStringLiteral("6")});
     // A count the list does not offer selects nothing and stays stored until the user picks one.
-    selectItem(cmbBedrooms, QString::number(g_HomeData->NumBedrooms()));
+    selectItem(cmbBedrooms, QString::number(HomeData().NumBedrooms()));
     lbData1->show();
     cmbBedrooms->show();
     cmbBedrooms->setFocus();
@@ -46,7 +46,7 @@ void frm01NumberBedrooms::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
     if (cmbBedrooms->currentIndex() < 0) return;
-    trap([&] { g_HomeData->setNumBedrooms(vb::CInt(QVariant(cmbBedrooms->currentText()))); });
+    trap([&] { HomeData().setNumBedrooms(vb::CInt(QVariant(cmbBedrooms->currentText()))); });
 }
 
 } // namespace pages

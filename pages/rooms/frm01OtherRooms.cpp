@@ -51,7 +51,7 @@ frm01OtherRooms::frm01OtherRooms()
                                      kColumnLeft[room.column - 1], kFirstRowTop + (room.row - 1) * kRowStep,
                                      kColumnWidth[room.column - 1]);
         const auto set = room.set;
-        onClick(box, [box, set] { (g_HomeData.get()->*set)(box->isChecked()); });
+        onClick(box, [box, set] { (HomeData().*set)(box->isChecked()); });
         if (!m_boxes.isEmpty()) setTabOrder(m_boxes.last(), box);
         m_boxes.append(box);
     }
@@ -66,7 +66,7 @@ void frm01OtherRooms::Form_Load()
 void frm01OtherRooms::Form_Activate()
 {
     for (int i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setChecked((g_HomeData.get()->*Rooms[i].get)());
+        m_boxes[i]->setChecked((HomeData().*Rooms[i].get)());
     for (QCheckBox* box : m_boxes)
         box->show();
     focusCurrent(QStringLiteral("chkPantry"));

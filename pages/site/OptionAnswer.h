@@ -28,7 +28,7 @@ inline void storeSelectedOption(vb::Trap& trap, const QList<QRadioButton*>& opti
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(options); });
     if (i < 0) return;
-    trap([&] { (g_HomeData.get()->*set)(i); });
+    trap([&] { (HomeData().*set)(i); });
 }
 
 } // namespace pages

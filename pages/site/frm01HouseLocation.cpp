@@ -18,7 +18,7 @@ namespace
 
 ado::Connection& controlDatabase()
 {
-    if (!g_cnControl) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"));
+    if (!g_cnControl) throw vb::VbError::objectNotSet();
     return *g_cnControl;
 }
 
@@ -83,7 +83,7 @@ void frm01HouseLocation::Form_Activate()
 
     // A stored location without its row selects nothing: the lists wait for the user's choice.
     rs.Open(QStringLiteral("Select * from [Locations] Where LocationID=?"), controlDatabase(),
-            {QVariant(qlonglong(g_HomeData->Location().value()))});
+            {QVariant(qlonglong(HomeData().Location().value()))});
     if (!rs.EOF()) {
         const QString state = vb::CStr(rs.Field(QStringLiteral("State")));
         const QString city = vb::CStr(rs.Field(QStringLiteral("City")));
@@ -119,7 +119,7 @@ void frm01HouseLocation::cmbCity_Click()
             {QVariant(cmbState->currentText()), QVariant(cmbCity->currentText())});
     const vb::Integer location = rs.EOF() ? vb::Integer(1) : vb::CInt(rs.Field(QStringLiteral("LocationID")));
     rs.Close();
-    g_HomeData->setLocation(location);
+    HomeData().setLocation(location);
 }
 
 } // namespace pages

@@ -44,7 +44,7 @@ void frm01LotCondition::Form_Activate()
 {
     for (QRadioButton* option : optGrade)
         option->show();
-    selectStoredOption(optGrade, g_HomeData->LotCondition());
+    selectStoredOption(optGrade, HomeData().LotCondition());
 }
 
 void frm01LotCondition::CalcForm()

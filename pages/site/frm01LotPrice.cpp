@@ -37,7 +37,7 @@ void frm01LotPrice::Form_Activate()
 {
     lbData1->show();
     txtData1->show();
-    txtData1->setText(vb::CStr(g_HomeData->LotPrice()));
+    txtData1->setText(vb::CStr(HomeData().LotPrice()));
     // The caret of a text set in code stands at the start, so the focus selects the whole entry.
     txtData1->setCursorPosition(0);
     focusCurrent(QStringLiteral("txtData1"));
@@ -56,7 +56,7 @@ void frm01LotPrice::CalcForm()
     trap([&] {
         // The stored value as shown stays exact (its text has only seven digits).
         const QString text = txtData1->text();
-        if (text != vb::CStr(g_HomeData->LotPrice())) g_HomeData->setLotPrice(vb::CSng(QVariant(text)));
+        if (text != vb::CStr(HomeData().LotPrice())) HomeData().setLotPrice(vb::CSng(QVariant(text)));
     });
 }
 

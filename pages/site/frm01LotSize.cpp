@@ -56,7 +56,7 @@ void frm01LotSize::Form_Activate()
 {
     lbData1->show();
     txtData1->show();
-    txtData1->setText(vb::CStr(g_HomeData->LotSize()));
+    txtData1->setText(vb::CStr(HomeData().LotSize()));
     txtData1->setCursorPosition(0); // the first focus selects the whole entry
     focusCurrent(QStringLiteral("txtData1"));
 }
@@ -77,7 +77,7 @@ void frm01LotSize::CalcForm()
     trap([&] {
         // The stored value as shown stays exact (its text has only seven digits).
         const QString text = txtData1->text();
-        if (text != vb::CStr(g_HomeData->LotSize())) g_HomeData->setLotSize(vb::CSng(QVariant(text)));
+        if (text != vb::CStr(HomeData().LotSize())) HomeData().setLotSize(vb::CSng(QVariant(text)));
     });
 }
 

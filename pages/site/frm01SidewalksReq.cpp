@@ -72,7 +72,7 @@ void frm01SidewalksReq::Form_Load()
 
 void frm01SidewalksReq::Form_Activate()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     fraSidewalk->show();
     // The width goes in first: the Yes below stores it.
     txtData1->setText(vb::CStr(home.LotWidth()));
@@ -94,15 +94,15 @@ void frm01SidewalksReq::Form_Activate()
 void frm01SidewalksReq::storeCornerLot(vb::Trap& trap)
 {
     if (optCorner[0]->isChecked())
-        trap([] { g_HomeData->setCornerLot(true); });
+        trap([] { HomeData().setCornerLot(true); });
     else if (optCorner[1]->isChecked())
-        trap([] { g_HomeData->setCornerLot(false); });
+        trap([] { HomeData().setCornerLot(false); });
 }
 
 void frm01SidewalksReq::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optSidewalk); });
     switch (i) {

@@ -33,7 +33,7 @@ void frm01StreetDistance::Form_Load()
 
 void frm01StreetDistance::Form_Activate()
 {
-    txtData1->setText(vb::CStr(g_HomeData->DistanceToStreet()));
+    txtData1->setText(vb::CStr(HomeData().DistanceToStreet()));
     txtData1->setCursorPosition(0); // the first focus selects the whole entry
     lbData1->show();
     txtData1->show();
@@ -44,7 +44,7 @@ void frm01StreetDistance::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
     // An empty box does not convert: the trap reports it and the stored distance stays.
-    trap([&] { g_HomeData->setDistanceToStreet(vb::CInt(QVariant(txtData1->text()))); });
+    trap([&] { HomeData().setDistanceToStreet(vb::CInt(QVariant(txtData1->text()))); });
 }
 
 } // namespace pages

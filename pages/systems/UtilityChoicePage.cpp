@@ -38,7 +38,7 @@ void UtilityChoicePage::Form_Load()
 void UtilityChoicePage::Form_Activate()
 {
     m_frame->show();
-    selectStoredOption(m_options, (g_HomeData.get()->*m_design.get)());
+    selectStoredOption(m_options, (HomeData().*m_design.get)());
 }
 
 void UtilityChoicePage::CalcForm()

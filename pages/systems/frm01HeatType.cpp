@@ -51,7 +51,7 @@ void frm01HeatType::Form_Load()
 
 void frm01HeatType::Form_Activate()
 {
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     fraHeat->show();
     // A type outside the list selects nothing and leaves the air-conditioning question hidden.
     const vb::Integer heat = home.HeatType();
@@ -66,7 +66,7 @@ void frm01HeatType::Form_Activate()
 void frm01HeatType::CalcForm()
 {
     vb::Trap trap = beginCalcForm();
-    clsHomeData& home = *g_HomeData;
+    clsHomeData& home = HomeData();
     vb::Integer i = -1;
     trap([&] { i = GetSelectedOption(optHVAC); });
     if (i < 0) return;

@@ -57,10 +57,7 @@ ColumnClass classify(const char* declared)
 
 [[noreturn]] void noCurrentRecord()
 {
-    throw vb::VbError(vb::ErrNoCurrentRecord,
-                      QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
-                                     "Requested operation requires a current record."),
-                      kSource);
+    throw vb::VbError::noCurrentRecord(kSource);
 }
 
 [[noreturn]] void outOfRange(int index)

@@ -13,12 +13,9 @@ namespace com
 namespace
 {
 
-constexpr int32_t ErrCannotCreateComponent = 429;
-
 [[noreturn]] void cannotCreate(const QString& progId)
 {
-    throw vb::VbError(ErrCannotCreateComponent, QStringLiteral("ActiveX component can't create object"),
-                      progId);
+    throw vb::VbError::cannotCreateObject(progId);
 }
 
 int findMethod(const QObject* obj, const char* signature)

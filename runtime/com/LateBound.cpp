@@ -14,15 +14,11 @@ namespace com
 namespace
 {
 
-constexpr int32_t ErrReadOnlyProperty = 383;
-constexpr int32_t ErrObjectRequired = 424;
-constexpr int32_t ErrNamedArgumentNotFound = 448;
 constexpr qsizetype MaxArguments = 10;
 
 [[noreturn]] void noSuchMember(const QString& name)
 {
-    throw vb::VbError(vb::ErrNoSuchMember, QStringLiteral("Object doesn't support this property or method"),
-                      name);
+    throw vb::VbError::noSuchMember(name);
 }
 
 // Index of the property named name: the most derived case-insensitive match, so a control's
@@ -146,8 +142,7 @@ void setFontMember(QFont& font, const QString& member, const QVariant& value)
     };
     if (member.compare(u"Size", Qt::CaseInsensitive) == 0) {
         need(QMetaType::Double);
-        if (v.toDouble() <= 0)
-            throw vb::VbError(vb::ErrInvalidProperty, QStringLiteral("Invalid property value"), member);
+        if (v.toDouble() <= 0) throw vb::VbError::invalidProperty(member);
         font.setPointSizeF(v.toDouble());
     } else if (member.compare(u"Bold", Qt::CaseInsensitive) == 0) {
         need(QMetaType::Bool);
@@ -174,7 +169,7 @@ void setFontMember(QFont& font, const QString& member, const QVariant& value)
 
 QVariant readProperty(const QObject* obj, const QString& name)
 {
-    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    if (!obj) throw vb::VbError::objectNotSet(name);
     const QMetaObject* meta = obj->metaObject();
     const int index = findProperty(meta, name);
     if (index >= 0) return meta->property(index).read(obj);
@@ -185,19 +180,15 @@ QVariant readProperty(const QObject* obj, const QString& name)
 
 void writeProperty(QObject* obj, const QString& name, const QVariant& value)
 {
-    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    if (!obj) throw vb::VbError::objectNotSet(name);
     const QMetaObject* meta = obj->metaObject();
     const int index = findProperty(meta, name);
     if (index >= 0) {
         const QMetaProperty property = meta->property(index);
-        if (!property.isWritable())
-            throw vb::VbError(ErrReadOnlyProperty, QStringLiteral("Can't assign to read-only property"),
-                              name);
+        if (!property.isWritable()) throw vb::VbError::readOnlyProperty(name);
         QVariant v = value;
-        if (!convertTo(v, property.metaType()))
-            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
-        if (!property.write(obj, v))
-            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        if (!convertTo(v, property.metaType())) throw vb::VbError::typeMismatch(name);
+        if (!property.write(obj, v)) throw vb::VbError::typeMismatch(name);
         return;
     }
     const QByteArray dynamic = findDynamicProperty(obj, name);
@@ -212,8 +203,7 @@ QVariant invoke(QObject* obj, const QMetaMethod& method, const QString& name, QV
 {
     QGenericArgument generic[MaxArguments];
     for (int i = 0; i < args.size(); ++i) {
-        if (!convertTo(args[i], method.parameterMetaType(i)))
-            throw vb::VbError(vb::ErrTypeMismatch, QStringLiteral("Type mismatch"), name);
+        if (!convertTo(args[i], method.parameterMetaType(i))) throw vb::VbError::typeMismatch(name);
         generic[i] = QGenericArgument(method.parameterMetaType(i).name(), args[i].constData());
     }
 
@@ -259,7 +249,7 @@ void setProperty(QObject* obj, const QString& name, const QVariant& value)
 
 QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args)
 {
-    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    if (!obj) throw vb::VbError::objectNotSet(name);
     if (args.size() > MaxArguments) noSuchMember(name);
     const QMetaObject* meta = obj->metaObject();
     const int index = findMethod(meta, name, static_cast<int>(args.size()));
@@ -270,7 +260,7 @@ QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args)
 QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args, const NamedArguments& named)
 {
     if (named.empty()) return callMethod(obj, name, args);
-    if (!obj) throw vb::VbError(91, QStringLiteral("Object variable or With block variable not set"), name);
+    if (!obj) throw vb::VbError::objectNotSet(name);
     const qsizetype total = args.size() + static_cast<qsizetype>(named.size());
     if (total > MaxArguments) noSuchMember(name);
     const QMetaObject* meta = obj->metaObject();
@@ -306,7 +296,7 @@ QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args,
         if (fits) return invoke(obj, m, name, ordered);
     }
     if (!nameFound) noSuchMember(name);
-    throw vb::VbError(ErrNamedArgumentNotFound, QStringLiteral("Named argument not found"), name);
+    throw vb::VbError::namedArgumentNotFound(name);
 }
 
 bool hasMember(const QObject* obj, const QString& name)
@@ -323,7 +313,7 @@ QObject* toObject(const QVariant& value, const QString& name)
     if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {
         if (QObject* obj = *static_cast<QObject* const*>(value.constData())) return obj;
     }
-    throw vb::VbError(ErrObjectRequired, QStringLiteral("Object required"), name);
+    throw vb::VbError::objectRequired(name);
 }
 
 QObject* getObject(const QObject* obj, const QString& name)

@@ -48,18 +48,18 @@ std::optional<StdPicture> StdPicture::fromVariant(const QVariant& value)
 StdPicture StdPicture::load(const QString& path)
 {
     if (path.isEmpty()) return StdPicture();
-    if (!QFileInfo::exists(path)) throw vb::VbError(53, QStringLiteral("File not found"), path);
+    if (!QFileInfo::exists(path)) throw vb::VbError::noSuchFile(path);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"wmf") return metafile(Metafile);
     if (suffix == u"emf") return metafile(EnhMetafile);
     if (suffix == u"ico" || suffix == u"cur") {
         QIcon icon(path);
-        if (icon.isNull()) throw vb::VbError(vb::ErrInvalidPicture, QStringLiteral("Invalid picture"), path);
+        if (icon.isNull()) throw vb::VbError::invalidPicture(path);
         return StdPicture(icon);
     }
     QImageReader reader(path);
     const QImage image = reader.read();
-    if (image.isNull()) throw vb::VbError(vb::ErrInvalidPicture, QStringLiteral("Invalid picture"), path);
+    if (image.isNull()) throw vb::VbError::invalidPicture(path);
     return StdPicture(image);
 }
 

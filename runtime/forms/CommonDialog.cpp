@@ -146,7 +146,7 @@ void CommonDialog::show(FileDialogRequest::Kind kind)
     const std::optional<QString> chosen = fileDialogService()->run(request, m_owner);
     if (!chosen) {
         m_fileName.clear();
-        if (m_cancelError) throw vb::VbError(ErrCancelSelected, QStringLiteral("Cancel was selected."));
+        if (m_cancelError) throw vb::VbError::cancelSelected();
         return;
     }
     m_fileName = *chosen;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/vb/VbError.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,7 +13,7 @@ namespace forms
 {
 
 // Error raised by a dialog with CancelError set when the user cancels.
-inline constexpr int ErrCancelSelected = 32755;
+inline constexpr int ErrCancelSelected = vb::ErrCancelSelected;
 
 struct FileDialogRequest {
     enum class Kind { Open, Save };

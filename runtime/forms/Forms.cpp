@@ -47,9 +47,11 @@ QWidget* Forms::instance(const QString& className)
     if (QWidget* w = t.instances.value(k)) return w;
     auto factory = t.factories.find(k);
     if (factory == t.factories.end() || !*factory)
-        throw vb::VbError(340, QStringLiteral("No window class named ") + className);
+        throw vb::VbError(vb::ErrNoSuchWindowClass, QStringLiteral("No window class named ") + className);
     QWidget* w = (*factory)();
-    if (!w) throw vb::VbError(340, QStringLiteral("Window class could not be created: ") + className);
+    if (!w)
+        throw vb::VbError(vb::ErrNoSuchWindowClass,
+                          QStringLiteral("Window class could not be created: ") + className);
     if (w->objectName().isEmpty()) w->setObjectName(className);
     t.instances.insert(k, w);
     return w;

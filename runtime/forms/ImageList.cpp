@@ -39,7 +39,7 @@ QPixmap ImageList::picture(const QString& key) const
     const auto listed = std::find_if(m_keys.cbegin(), m_keys.cend(), [&](const QString& k) {
         return k.compare(key, Qt::CaseInsensitive) == 0;
     });
-    if (listed == m_keys.cend()) throw vb::VbError(35601, QStringLiteral("Element not found"));
+    if (listed == m_keys.cend()) throw vb::VbError::elementNotFound();
     const QString& name = *listed;
     auto cached = m_cache.constFind(name);
     if (cached != m_cache.cend()) return *cached;

@@ -5,18 +5,9 @@
 namespace sheet
 {
 
-namespace
-{
-
-constexpr int32_t ErrSubscriptOutOfRange = 9;
-constexpr int32_t ErrObjectDefined = 1004;
-
-} // namespace
-
 void objectDefinedError(const QString& source)
 {
-    throw vb::VbError(ErrObjectDefined, QStringLiteral("Application-defined or object-defined error"),
-                      source);
+    throw vb::VbError::applicationDefined(source);
 }
 
 int itemPosition(const QVariant& index, int count, const std::function<QString(int)>& nameAt)
@@ -31,8 +22,7 @@ int itemPosition(const QVariant& index, int count, const std::function<QString(i
         const double n = index.toDouble(&ok);
         if (ok && n >= 1 && n <= count && n == static_cast<int>(n)) return static_cast<int>(n) - 1;
     }
-    throw vb::VbError(ErrSubscriptOutOfRange, QStringLiteral("Subscript out of range"),
-                      QStringLiteral("Item"));
+    throw vb::VbError::subscriptOutOfRange(QStringLiteral("Item"));
 }
 
 } // namespace sheet

@@ -30,12 +30,12 @@ QString absolute(const QString& path)
 
 [[noreturn]] void accessError()
 {
-    throw VbError(75, QStringLiteral("Path/File access error"));
+    throw VbError::pathFileAccess();
 }
 
 [[noreturn]] void diskFull()
 {
-    throw VbError(61, QStringLiteral("Disk full"));
+    throw VbError::diskFull();
 }
 
 // Writes all of data, or throws (a full disk, a file that refuses writes).
@@ -122,8 +122,7 @@ bool IsWritableFolder(const QString& folder)
 void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
 {
     QFile in(source);
-    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly))
-        throw VbError(53, QStringLiteral("File not found"));
+    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly)) throw VbError::noSuchFile();
     QFile out(newFile);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) accessError();
     try {
@@ -145,7 +144,7 @@ void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
 
 void FileCopy(const QString& source, const QString& destination, CopyKind kind)
 {
-    if (!QFileInfo(source).isFile()) throw VbError(53, QStringLiteral("File not found"));
+    if (!QFileInfo(source).isFile()) throw VbError::noSuchFile();
     if (!IsWritableFile(destination)) accessError();
     const QString temporary = TemporaryPathBeside(destination);
     CopyToNewFile(source, temporary, kind);

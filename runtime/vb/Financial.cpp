@@ -9,7 +9,7 @@ namespace vb
 
 double Pmt(double rate, double nper, double pv, double fv, int type)
 {
-    if (nper == 0) throw VbError(ErrInvalidCall, QStringLiteral("Invalid procedure call or argument"));
+    if (nper == 0) throw VbError::invalidCall();
     if (rate == 0) return -(pv + fv) / nper;
     const double growth = std::pow(1 + rate, nper);
     const double due = type != 0 ? 1 + rate : 1.0;

@@ -49,7 +49,7 @@ public:
     // Integer division (the "\" operator): truncates toward zero.
     friend Integer idiv(Integer a, Integer b)
     {
-        if (b.m_v == 0) throw VbError(11, QStringLiteral("Division by zero"));
+        if (b.m_v == 0) throw VbError::divisionByZero();
         return from(long(a.m_v) / b.m_v);
     }
 

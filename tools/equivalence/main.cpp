@@ -332,7 +332,7 @@ TEST(Equivalence, Houses)
     QTextStream out(&file);
     report::ScriptedPrintService printing;
     Random r;
-    clsHomeData& h = *g_HomeData;
+    clsHomeData& h = HomeData();
     for (int n = 0; n < count; ++n) {
         out << "house " << n << "\n";
         try {

@@ -186,7 +186,7 @@ int main(int argc, char* argv[])
     // Every page as the house file has it: the record is read again before each page, since
     // showing a page stores what it shows.
     for (const PlanRow& row : pagePlan()) {
-        g_HomeData->InitializeData();
+        HomeData().InitializeData();
         QWidget* caller = g_CurrentForm ? g_CurrentForm.data() : static_cast<QWidget*>(g_frmMain.data());
         LoadForm(caller, vb::Integer(row.formId));
         settle();
