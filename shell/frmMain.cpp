@@ -157,8 +157,6 @@ void UpdateTotalCost()
     TotalCostFigures f;
     try {
         f = ComputeTotalCost(double(home.CalculateTotal()), home.InterestRate());
-        // A figure that is not a finite amount has no text (overflow).
-        if (g_frmMain) g_frmMain->showTotalCost(f);
     } catch (...) {
         // No figure rather than an old one.
         if (g_frmMain) g_frmMain->clearTotalCost();
@@ -169,6 +167,7 @@ void UpdateTotalCost()
     g_MonthlyMortgageInsurance = f.MonthlyMortgageInsurance;
     g_MonthlyTaxes = f.MonthlyTaxes;
     g_MonthlyInsurance = f.MonthlyInsurance;
+    if (g_frmMain) g_frmMain->showTotalCost(f);
 }
 
 void registerShellWindows()
@@ -417,9 +416,17 @@ QWidget* frmMain::activePage() const
 
 void frmMain::showTotalCost(const TotalCostFigures& figures)
 {
-    const QString total = figures.TotalText();
-    const QString payment = figures.PaymentText();
-    m_lblTotalCost->setText(total);
+    m_lblTotalCost->setText(figures.TotalText());
+    QString payment;
+    try {
+        payment = figures.PaymentText();
+    } catch (...) {
+        // A payment that is not a finite amount has no text (overflow): the total stays, the
+        // payment shows nothing rather than an old figure.
+        m_lblTotalCost->setToolTip(QString());
+        m_lblPayment->clear();
+        throw;
+    }
     m_lblTotalCost->setToolTip(payment);
     m_lblPayment->setText(payment);
 }

@@ -171,6 +171,12 @@ TEST_F(MainWindow, TopBandShowsTotalAndPayment)
     EXPECT_EQ(window->lblTotalCost()->toolTip(), u"Estimated Payment: $1,490.35"_s);
     EXPECT_EQ(window->findChild<QLabel*>(u"lblEstimatedPayment"_s)->text(),
               u"Estimated Payment: $1,490.35"_s);
+
+    // A rate whose payment is no amount: the total stays, the payment is cleared, the overflow raised.
+    EXPECT_THROW(window->showTotalCost(ComputeTotalCost(200000, 99999)), vb::VbError);
+    EXPECT_EQ(window->lblTotalCost()->text(), u"$200,000"_s);
+    EXPECT_TRUE(window->lblTotalCost()->toolTip().isEmpty());
+    EXPECT_TRUE(window->findChild<QLabel*>(u"lblEstimatedPayment"_s)->text().isEmpty());
 }
 
 TEST_F(MainWindow, HelpMenuOpensContentsAndSupport)
