@@ -4,12 +4,16 @@
 // to that paint, the median peak resident memory and their ratios to the floor.
 //   startup_bench [pairs] [program folder]   (default 30 and this build's program folder; the Qt
 //   platform is offscreen unless QT_QPA_PLATFORM is set)
+//   startup_bench --timeline [starts] [program folder]   the median time of each phase's start,
+//   over that many starts of each (default 20)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,17 +43,19 @@ void killChild(int)
 }
 
 // One start of program, ended by the preloaded first-paint watch on a widget of class paintOf.
-bool runOnce(const std::string& program, const std::string& paintOf, Run& run)
+// With a timeline file, the start also writes its phases' marks there.
+bool runOnce(const std::string& program, const std::string& paintOf, Run& run, const char* timeline = nullptr)
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
-        if (entry.rfind("LD_PRELOAD=", 0) == 0 || entry.rfind("STARTUP_FIRST_PAINT_OF=", 0) == 0) continue;
+        if (entry.rfind("LD_PRELOAD=", 0) == 0 || entry.rfind("STARTUP_", 0) == 0) continue;
         env.push_back(entry);
     }
     if (!std::getenv("QT_QPA_PLATFORM")) env.emplace_back("QT_QPA_PLATFORM=offscreen");
     env.push_back(std::string("LD_PRELOAD=") + FIRST_PAINT_MODULE);
     if (!paintOf.empty()) env.push_back("STARTUP_FIRST_PAINT_OF=" + paintOf);
+    if (timeline) env.emplace_back("STARTUP_TIMELINE=1");
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
@@ -60,8 +66,14 @@ bool runOnce(const std::string& program, const std::string& paintOf, Run& run)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, timeline ? timeline : "/dev/null",
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const auto start = std::chrono::steady_clock::now();
+    timespec spawned{};
+    clock_gettime(CLOCK_MONOTONIC, &spawned);
+    std::string spawnedAt = "STARTUP_SPAWNED_NS=" +
+                            std::to_string(static_cast<long long>(spawned.tv_sec) * 1000000000LL + spawned.tv_nsec);
+    envp.insert(envp.end() - 1, spawnedAt.data());
     pid_t pid = 0;
     const int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -97,10 +109,58 @@ std::string loadAverage()
     return a + " " + b + " " + c;
 }
 
+// The median of each mark over starts of program, in the order of those medians.
+// A mark that comes more than once in a start ("dlopen" of several libraries) is numbered.
+int timelineOf(const char* name, const std::string& program, const std::string& paintOf, int starts)
+{
+    const std::string file = "/tmp/startup_timeline." + std::to_string(getpid());
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> times;
+    std::vector<double> total;
+    for (int i = 0; i < starts; ++i) {
+        Run run;
+        if (!runOnce(program, paintOf, run, file.c_str())) {
+            std::fprintf(stderr, "%s did not end on its first paint\n", name);
+            return 1;
+        }
+        total.push_back(run.ms);
+        std::ifstream in(file);
+        std::map<std::string, int> seen;
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream words(line);
+            std::string tag, what;
+            double ms = 0;
+            if (!(words >> tag >> ms) || tag != "timeline") continue;
+            std::getline(words >> std::ws, what);
+            if (const int n = seen[what]++) what += " #" + std::to_string(n + 1);
+            if (!times.count(what)) order.push_back(what);
+            times[what].push_back(ms);
+        }
+    }
+    std::remove(file.c_str());
+    std::printf("%s, median of %d starts (ms since spawn)\n", name, starts);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](const std::string& a, const std::string& b) { return median(times[a]) < median(times[b]); });
+    for (const std::string& what : order)
+        std::printf("  %9.2f  %s%s\n", median(times[what]), what.c_str(),
+                    int(times[what].size()) < starts ? "  (not every start)" : "");
+    std::printf("  %9.2f  process ended\n", median(total));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--timeline") == 0) {
+        const int starts = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
+        const std::string program = std::string(argc > 3 ? argv[3] : TAVIMOOR_BIN_DIR) + "/Tavimoor";
+        Run warm;
+        runOnce(STARTUP_FLOOR, "QLabel", warm);
+        runOnce(program, "pages::InterviewPage", warm);
+        return timelineOf("floor: one-label window", STARTUP_FLOOR, "QLabel", starts) ||
+               timelineOf("Tavimoor: first page", program, "pages::InterviewPage", starts);
+    }
     const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
     struct sigaction onAlarm {
     };
