@@ -5,9 +5,11 @@
 // With STARTUP_TIMELINE set it also prints, on standard error, when each phase of the start
 // began: milliseconds since STARTUP_SPAWNED_NS (the spawner's CLOCK_MONOTONIC at spawn), one
 // "timeline <ms> <mark>" line a mark. The marks are the libraries loaded, the application made,
-// each library and database opened, and each window's first show and paint.
+// each library and database opened, and each window's first show and paint. With STARTUP_SMAPS
+// set to a file name, the process's memory map (/proc/self/smaps) at the paint is copied there.
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -86,6 +88,11 @@ protected:
             QTimer::singleShot(0, [] {
                 mark("painted on the window");
                 printTimeline();
+                if (const QByteArray smaps = qgetenv("STARTUP_SMAPS"); !smaps.isEmpty()) {
+                    QFile map(QStringLiteral("/proc/self/smaps"));
+                    QFile copy(QString::fromLocal8Bit(smaps));
+                    if (map.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly)) copy.write(map.readAll());
+                }
                 std::fflush(nullptr);
                 _exit(0);
             });
