@@ -36,7 +36,32 @@ inline const QString& Provider()
     return provider;
 }
 
+// With the house-file code in basHouseFiles.cpp.
+
+// What is wrong with a file offered for opening.
+enum class FileProblem { None, Unopenable, NotHouseFile, Damaged, UnreadableVersion, Outdated, Newer };
+
+struct FileCheck {
+    FileProblem problem = FileProblem::None;
+    float version = 0;
+    vb::VbError error{0, QString()}; // why an unopenable file did not open
+};
+
+// Reads a house file without changing anything on disk: the four tables, one readable
+// [HouseData] row, the page lists and the version. Uses nothing of the open estimate, so it
+// may run on any thread.
+FileCheck CheckHouseFile(const QString& path);
+
+// OpenHomeDatabaseFile with the check of the file already made.
+bool OpenCheckedHomeDatabaseFile(const QString& FilePath, const FileCheck& check);
+
 // With the page engine in basNavigation.cpp.
+// "HomeControl.cfg" in the program folder, and the query of its page plan.
+QString ControlDatabasePath();
+inline QString FormDefinitionQuery()
+{
+    return u"Select * from [Form Definition] "_s + u"Order By Sequence"_s;
+}
 QWidget* MainWindowWidget();
 bool IsMainWindow(const QWidget* window);
 bool IsKnownPage(vb::Integer formId);

@@ -68,15 +68,6 @@ void UnloadCurrentForm()
     if (g_CurrentForm && !IsMainWindow(g_CurrentForm)) forms::Forms::unload(g_CurrentForm);
 }
 
-// What is wrong with a file offered for opening.
-enum class FileProblem { None, Unopenable, NotHouseFile, Damaged, UnreadableVersion, Outdated, Newer };
-
-struct FileCheck {
-    FileProblem problem = FileProblem::None;
-    float version = 0;
-    vb::VbError error{0, QString()}; // why an unopenable file did not open
-};
-
 bool HasDatabaseHeader(const QString& path)
 {
     QFile f(path);
@@ -107,67 +98,6 @@ QString CopyForCheck(const QString& path, const QTemporaryDir& scratch)
         QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
     }
     return copy;
-}
-
-// Reads a house file without changing anything on disk: the four tables, one readable
-// [HouseData] row, the page lists and the version.
-FileCheck CheckHouseFile(const QString& path)
-{
-    FileCheck check;
-    ado::Connection cn;
-    const QTemporaryDir scratch;
-    try {
-        // A journal or log left by a save that failed is recovered as on any open, but in a
-        // copy; without one, the file itself is only read.
-        const QString copy = HasDatabaseHeader(path) ? CopyForCheck(path, scratch) : QString();
-        if (copy.isEmpty())
-            cn.Open(path, ado::OpenMode::ReadOnly);
-        else
-            cn.Open(copy, vb::IsWritableFile(path) ? ado::OpenMode::ReadWrite : ado::OpenMode::ReadOnly);
-    } catch (const vb::VbError& e) {
-        const QFileInfo info(path);
-        if (!info.isFile() || !info.isReadable()) {
-            check.problem = FileProblem::Unopenable;
-            check.error = e;
-        } else {
-            check.problem = HasDatabaseHeader(path) ? FileProblem::Damaged : FileProblem::NotHouseFile;
-        }
-        return check;
-    }
-    try {
-        ado::Recordset tables;
-        tables.setCursorLocation(ado::adUseClient);
-        tables.Open(u"SELECT name FROM sqlite_master WHERE type = 'table'"_s, cn);
-        QStringList names;
-        for (; !tables.EOF(); tables.MoveNext())
-            names << vb::CStr(tables.Field(u"name"_s)).toLower();
-        int present = 0;
-        for (const char16_t* table : {u"housedata", u"database", u"form stack", u"visited forms"})
-            present += names.contains(QString::fromUtf16(table)) ? 1 : 0;
-        if (present < 4) {
-            check.problem = present == 0 ? FileProblem::NotHouseFile : FileProblem::Damaged;
-            return check;
-        }
-        clsHomeData probe(cn, cn);
-        probe.InitializeData();
-        probe.CheckData();
-        CheckPageList(cn, u"Select * from [Form Stack]"_s);
-        CheckPageList(cn, u"Select * from [Visited Forms]"_s);
-        try {
-            check.version = probe.DBVersion();
-        } catch (const vb::VbError&) {
-            check.problem = FileProblem::UnreadableVersion;
-            return check;
-        }
-    } catch (const vb::VbError&) {
-        check.problem = FileProblem::Damaged;
-        return check;
-    }
-    if (check.version < ProgramDatabaseVersion)
-        check.problem = FileProblem::Outdated;
-    else if (check.version > ProgramDatabaseVersion)
-        check.problem = FileProblem::Newer;
-    return check;
 }
 
 QString FileErrorTitle()
@@ -373,6 +303,70 @@ QString ShowSaveDialog(const QString& title)
 
 } // namespace
 
+namespace shell_internal
+{
+
+FileCheck CheckHouseFile(const QString& path)
+{
+    FileCheck check;
+    ado::Connection cn;
+    const QTemporaryDir scratch;
+    try {
+        // A journal or log left by a save that failed is recovered as on any open, but in a
+        // copy; without one, the file itself is only read.
+        const QString copy = HasDatabaseHeader(path) ? CopyForCheck(path, scratch) : QString();
+        if (copy.isEmpty())
+            cn.Open(path, ado::OpenMode::ReadOnly);
+        else
+            cn.Open(copy, vb::IsWritableFile(path) ? ado::OpenMode::ReadWrite : ado::OpenMode::ReadOnly);
+    } catch (const vb::VbError& e) {
+        const QFileInfo info(path);
+        if (!info.isFile() || !info.isReadable()) {
+            check.problem = FileProblem::Unopenable;
+            check.error = e;
+        } else {
+            check.problem = HasDatabaseHeader(path) ? FileProblem::Damaged : FileProblem::NotHouseFile;
+        }
+        return check;
+    }
+    try {
+        ado::Recordset tables;
+        tables.setCursorLocation(ado::adUseClient);
+        tables.Open(u"SELECT name FROM sqlite_master WHERE type = 'table'"_s, cn);
+        QStringList names;
+        for (; !tables.EOF(); tables.MoveNext())
+            names << vb::CStr(tables.Field(u"name"_s)).toLower();
+        int present = 0;
+        for (const char16_t* table : {u"housedata", u"database", u"form stack", u"visited forms"})
+            present += names.contains(QString::fromUtf16(table)) ? 1 : 0;
+        if (present < 4) {
+            check.problem = present == 0 ? FileProblem::NotHouseFile : FileProblem::Damaged;
+            return check;
+        }
+        clsHomeData probe(cn, cn);
+        probe.InitializeData();
+        probe.CheckData();
+        CheckPageList(cn, u"Select * from [Form Stack]"_s);
+        CheckPageList(cn, u"Select * from [Visited Forms]"_s);
+        try {
+            check.version = probe.DBVersion();
+        } catch (const vb::VbError&) {
+            check.problem = FileProblem::UnreadableVersion;
+            return check;
+        }
+    } catch (const vb::VbError&) {
+        check.problem = FileProblem::Damaged;
+        return check;
+    }
+    if (check.version < ProgramDatabaseVersion)
+        check.problem = FileProblem::Outdated;
+    else if (check.version > ProgramDatabaseVersion)
+        check.problem = FileProblem::Newer;
+    return check;
+}
+
+} // namespace shell_internal
+
 QString TemplatePath()
 {
     return forms::App::Path() + u"/Tmplt.cfg"_s;
@@ -388,16 +382,20 @@ QString WorkingCopyPath()
     return folder + u"/~092891.tmp"_s;
 }
 
-bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
+namespace
+{
+
+// Opens the file and shows its last page; with a check, a file that failed it is refused.
+bool OpenHouseFile(const QString& FilePath, const FileCheck* check)
 {
     const QString procName = u"basNavigation.Open Home Database File"_s;
     vb::Trap trap(procName);
     g_CurrentStep = u"Open House Database Connection"_s;
+    const bool CheckVersion = check != nullptr;
     if (CheckVersion) {
         // A file is checked before anything of the open estimate changes.
-        const FileCheck check = CheckHouseFile(FilePath);
-        if (check.problem != FileProblem::None) {
-            trap([&] { ReportRefusedFile(check, FilePath, procName); });
+        if (check->problem != FileProblem::None) {
+            trap([&] { ReportRefusedFile(*check, FilePath, procName); });
             return false;
         }
         trap([&] { UnloadCurrentForm(); });
@@ -455,6 +453,20 @@ bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
     if (!IsKnownPage(last)) last = 1;
     LoadForm(MainWindowWidget(), last);
     return true;
+}
+
+} // namespace
+
+bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
+{
+    if (!CheckVersion) return OpenHouseFile(FilePath, nullptr);
+    const FileCheck check = CheckHouseFile(FilePath);
+    return OpenHouseFile(FilePath, &check);
+}
+
+bool shell_internal::OpenCheckedHomeDatabaseFile(const QString& FilePath, const FileCheck& check)
+{
+    return OpenHouseFile(FilePath, &check);
 }
 
 vb::Integer SaveHomeDatabaseFile(bool NoPrompt)

@@ -19,6 +19,7 @@
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
+#include "shell/StartupPrefetch.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -261,6 +262,11 @@ bool IsKnownPage(vb::Integer formId)
     return !definition.EOF();
 }
 
+QString ControlDatabasePath()
+{
+    return forms::App::Path() + u"/HomeControl.cfg"_s;
+}
+
 } // namespace shell_internal
 
 EndProgramHook setEndProgramHook(EndProgramHook hook)
@@ -280,6 +286,11 @@ void Main(const QString& commandLine)
     vb::setErrorReporter(&ErrorHandler);
     vb::Trap trap(u"basNavigation.Main"_s);
 
+    // A command-line file that is refused gives way to a fresh untitled estimate.
+    const QString path = CommandLinePath(commandLine);
+    // The disk is read while the fonts load and the splash shows.
+    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(), path.isEmpty() ? WorkingCopyPath() : QString());
+
     trap([&] { registerShellWindows(); });
     trap([&] {
         QWidget* splash = forms::Forms::instance(u"frmSplash"_s);
@@ -289,8 +300,9 @@ void Main(const QString& commandLine)
             splash->show();
     });
 
+    std::optional<ControlDatabase> control = prefetch.takeControlDatabase();
     g_cnHouse = std::make_unique<ado::Connection>();
-    g_cnControl = std::make_unique<ado::Connection>();
+    g_cnControl = control ? std::move(control->connection) : std::make_unique<ado::Connection>();
 
     trap([&] {
         auto* main = new frmMain();
@@ -303,7 +315,12 @@ void Main(const QString& commandLine)
                                                    [](const QString& step) { g_CurrentStep = step; });
     });
 
-    OpenControlDatabase();
+    if (control) {
+        g_CurrentStep = u"Open Control Database Connection"_s;
+        g_rsFormDefinition = std::move(control->formDefinition);
+    } else {
+        OpenControlDatabase();
+    }
 
     g_CurrentStep = u"Create Stack Recordset"_s;
     trap([&] {
@@ -315,12 +332,14 @@ void Main(const QString& commandLine)
         Need(g_rsVisitedForms).setCursorLocation(ado::adUseClient);
     });
 
-    // A command-line file that is refused gives way to a fresh untitled estimate.
-    const QString path = CommandLinePath(commandLine);
     if (path.isEmpty() || !OpenHomeDatabaseFile(path, true)) {
-        // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
-        trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch); });
-        OpenHomeDatabaseFile(WorkingCopyPath(), true);
+        if (const std::optional<FileCheck> fresh = prefetch.takeWorkingCopy()) {
+            OpenCheckedHomeDatabaseFile(WorkingCopyPath(), *fresh);
+        } else {
+            // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
+            trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch); });
+            OpenHomeDatabaseFile(WorkingCopyPath(), true);
+        }
     }
 
     trap([&] {
@@ -404,15 +423,13 @@ void OpenControlDatabase()
         if (Need(g_cnControl).State() != ado::adStateClosed) Need(g_cnControl).Close();
     });
     trap([&] { Need(g_cnControl).setProvider(Provider()); });
-    trap(
-        [&] { Need(g_cnControl).Open(forms::App::Path() + u"/HomeControl.cfg"_s, ado::OpenMode::ReadOnly); });
+    trap([&] { Need(g_cnControl).Open(ControlDatabasePath(), ado::OpenMode::ReadOnly); });
     trap([&] {
         g_rsFormDefinition = std::make_unique<ado::Recordset>();
         Need(g_rsFormDefinition).setCursorLocation(ado::adUseClient);
     });
     trap([&] {
-        Need(g_rsFormDefinition)
-            .Open(u"Select * from [Form Definition] "_s + u"Order By Sequence"_s, Need(g_cnControl));
+        Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl));
     });
     trap([&] { Need(g_rsFormDefinition).SetActiveConnection(nullptr); });
 }

@@ -8,6 +8,7 @@
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
+#include "shell/StartupPrefetch.h"
 #include "shell/frmMain.h"
 
 #include <QFile>
@@ -107,6 +108,44 @@ TEST_F(Startup, MissingFilesAreReportedAndNeverCreated)
         ASSERT_TRUE(g_frmMain);
         EXPECT_TRUE(g_frmMain->isVisible());
         EXPECT_EQ(forms::Screen::mousePointer(), forms::vbDefault);
+    }
+}
+
+// The prefetch hands Main what Main would read itself, and nothing where a step failed, so that
+// Main does that step again and reports it.
+TEST_F(Startup, PrefetchReadsWhatMainWouldOrNothing)
+{
+    const QString control = folder() + u"/HomeControl.cfg"_s;
+    const QString templateFile = folder() + u"/Tmplt.cfg"_s;
+    const QString working = folder() + u"/~092891.tmp"_s;
+    {
+        shell_internal::StartupPrefetch prefetch(control, templateFile, working);
+        const auto read = prefetch.takeControlDatabase();
+        ASSERT_TRUE(read);
+        EXPECT_TRUE(read->connection->isOpen());
+        QList<QVariant> plan;
+        for (ado::Recordset& rs = *read->formDefinition; !rs.EOF(); rs.MoveNext())
+            plan << rs.Field(u"Form_ID"_s);
+        EXPECT_EQ(plan, column(control, u"SELECT Form_ID FROM [Form Definition] ORDER BY Sequence"_s));
+        const auto check = prefetch.takeWorkingCopy();
+        ASSERT_TRUE(check);
+        EXPECT_EQ(check->problem, shell_internal::FileProblem::None);
+        EXPECT_EQ(contents(working), contents(templateFile));
+    }
+    {
+        // A start on a file of its own makes no working copy.
+        QFile::remove(working);
+        shell_internal::StartupPrefetch prefetch(control, templateFile, QString());
+        EXPECT_FALSE(prefetch.takeWorkingCopy());
+        EXPECT_FALSE(QFileInfo::exists(working));
+    }
+    {
+        QFile::remove(control);
+        QFile::remove(templateFile);
+        shell_internal::StartupPrefetch prefetch(control, templateFile, working);
+        EXPECT_FALSE(prefetch.takeControlDatabase());
+        EXPECT_FALSE(prefetch.takeWorkingCopy());
+        EXPECT_FALSE(QFileInfo::exists(working));
     }
 }
 
