@@ -29,6 +29,10 @@ desktop-file-validate /usr/share/applications/tavimoor.desktop || fail "desktop 
 grep -q '^application/x-tavimoor=.*tavimoor.desktop' /usr/share/applications/mimeinfo.cache ||
   fail "the entry does not open application/x-tavimoor"
 grep -q ':application/x-tavimoor:\*\.tvm' /usr/share/mime/globs2 || fail "no *.tvm file type"
+# Loaded only when needed: the start below would not miss them.
+for library in libtavimoorChart.so libtavimoorPrint.so; do
+  [ -e "/usr/lib/tavimoor/$library" ] || fail "no $library in the program folder"
+done
 
 # The installed program on a house file; the probe reports what it shows, then closes it.
 cp "$build_dir/bin/Tmplt.cfg" "$work/house.tvm"

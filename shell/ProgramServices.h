@@ -38,5 +38,5 @@ private:
     forms::QtFileDialogs m_fileDialogs;
     help::QtHelpWindow m_helpWindow;
     os::DesktopBrowser m_browser;
-    report::QtPrintService m_printing;
+    report::DeferredPrintService m_printing;
 };

@@ -2,15 +2,12 @@
 
 #include "runtime/report/Report.h"
 
-#include <QPointer>
 #include <QString>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QPrinter;
-class QPrintPreviewDialog;
 class QWidget;
 
 namespace report
@@ -30,32 +27,33 @@ public:
     virtual bool pageSetup(QWidget* owner) = 0;
 };
 
-// Installs a service (not owned; nullptr restores the Qt one) and returns the previous one.
+// Installs a service (not owned; nullptr restores a DeferredPrintService) and returns the previous one.
 PrintService* setPrintService(PrintService* service);
 PrintService* printService();
 
-// The Qt implementation: QPrintDialog and one QPrintPreviewDialog, each showing a copy of the
-// report as it was handed over. Paper starts as Letter; the printer keeps the user's choices.
-class QtPrintService : public PrintService
+// The Qt print service from the print library beside the program (PrintLibrary.h), loaded with
+// the first call. When it cannot be loaded, each call says so in a message box: print and page
+// set-up return false, preview shows nothing.
+class DeferredPrintService : public PrintService
 {
 public:
-    QtPrintService();
-    ~QtPrintService() override;
-    QtPrintService(const QtPrintService&) = delete;
-    QtPrintService& operator=(const QtPrintService&) = delete;
+    // The library at libraryPath; by default the one in the program folder.
+    explicit DeferredPrintService(QString libraryPath = QString());
+    ~DeferredPrintService() override;
+    DeferredPrintService(const DeferredPrintService&) = delete;
+    DeferredPrintService& operator=(const DeferredPrintService&) = delete;
 
     bool print(const Report& report, QWidget* owner) override;
     void preview(const Report& report, QWidget* owner) override;
     bool pageSetup(QWidget* owner) override;
 
-    QPrintPreviewDialog* previewWindow() const;
-
 private:
-    QPrinter& printer();
+    PrintService* loaded();
 
-    std::unique_ptr<QPrinter> m_printer;
-    QPointer<QPrintPreviewDialog> m_preview;
-    std::shared_ptr<Report> m_previewed;
+    QString m_libraryPath;
+    bool m_tried = false;
+    QString m_error;
+    std::unique_ptr<PrintService> m_service;
 };
 
 // Test fake: installs itself while it lives. Each print dialog takes the next scripted answer;

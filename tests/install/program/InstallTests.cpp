@@ -154,7 +154,7 @@ TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
 {
     for (const char* path :
          {"bin/tavimoor", "lib/tavimoor/Tavimoor", "lib/tavimoor/libombLustrel.so",
-          "lib/tavimoor/libtavimoorChart.so", "lib/tavimoor/HomeControl.cfg", "lib/tavimoor/Tmplt.cfg",
+          "lib/tavimoor/libtavimoorChart.so", "lib/tavimoor/libtavimoorPrint.so", "lib/tavimoor/HomeControl.cfg", "lib/tavimoor/Tmplt.cfg",
           "lib/tavimoor/help/contents.html", "lib/tavimoor/pictures/Style0.svg",
           "share/applications/tavimoor.desktop", "share/icons/hicolor/scalable/apps/tavimoor.svg",
           "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg", "share/mime/packages/tavimoor.xml"})

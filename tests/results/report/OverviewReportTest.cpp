@@ -6,6 +6,7 @@
 #include "results/rptOverview.h"
 #include "runtime/forms/App.h"
 #include "runtime/report/PrintService.h"
+#include "runtime/report/QtPrintService.h"
 #include "runtime/report/ReportRenderer.h"
 #include "runtime/vb/Conversions.h"
 #include "shell/basGlobalVariables.h"

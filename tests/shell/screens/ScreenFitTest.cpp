@@ -6,7 +6,7 @@
 #include "runtime/forms/WindowFit.h"
 #include "runtime/help/HelpService.h"
 #include "runtime/help/HelpWindow.h"
-#include "runtime/report/PrintService.h"
+#include "runtime/report/QtPrintService.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
