@@ -7,24 +7,20 @@
 namespace shell_internal
 {
 
-ControlDatabase ReadControlDatabase(const QString& path)
-{
-    ControlDatabase control{std::make_unique<ado::Connection>(), std::make_unique<ado::Recordset>()};
-    control.connection->setProvider(Provider());
-    control.connection->Open(path, ado::OpenMode::ReadOnly);
-    control.formDefinition->setCursorLocation(ado::adUseClient);
-    control.formDefinition->Open(FormDefinitionQuery(), *control.connection);
-    control.formDefinition->SetActiveConnection(nullptr);
-    return control;
-}
-
 namespace
 {
 
+// The steps OpenControlDatabase takes, up to the first that fails.
 std::optional<ControlDatabase> readControl(const QString& path)
 {
     try {
-        return ReadControlDatabase(path);
+        ControlDatabase control{std::make_unique<ado::Connection>(), std::make_unique<ado::Recordset>()};
+        control.connection->setProvider(Provider());
+        control.connection->Open(path, ado::OpenMode::ReadOnly);
+        control.formDefinition->setCursorLocation(ado::adUseClient);
+        control.formDefinition->Open(FormDefinitionQuery(), *control.connection);
+        control.formDefinition->SetActiveConnection(nullptr);
+        return control;
     } catch (...) {
         return std::nullopt;
     }
@@ -58,7 +54,8 @@ StartupPrefetch::StartupPrefetch(const QString& controlDatabase, const QString& 
 {
     m_control = startWorker([controlDatabase] { return readControl(controlDatabase); });
     if (!workingCopy.isEmpty())
-        m_workingCopy = startWorker([templateFile, workingCopy] { return makeWorkingCopy(templateFile, workingCopy); });
+        m_workingCopy =
+            startWorker([templateFile, workingCopy] { return makeWorkingCopy(templateFile, workingCopy); });
 }
 
 std::optional<ControlDatabase> StartupPrefetch::takeControlDatabase()

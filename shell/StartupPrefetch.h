@@ -22,10 +22,6 @@ struct ControlDatabase {
     std::unique_ptr<ado::Recordset> formDefinition;
 };
 
-// The control database and the page plan, read in the steps OpenControlDatabase takes; the
-// first step that fails throws.
-ControlDatabase ReadControlDatabase(const QString& path);
-
 // What the start reads from the disk before its first page, read on worker threads while the
 // main thread loads the fonts and shows the splash: the control database and, for a start on
 // no file, the working copy made afresh from the template and checked. A part that failed

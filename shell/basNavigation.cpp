@@ -13,13 +13,13 @@
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/ShellInternal.h"
+#include "shell/StartupPrefetch.h"
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
 #include "shell/basStyleControl.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
-#include "shell/StartupPrefetch.h"
 
 #include <QCoreApplication>
 #include <QWidget>
