@@ -72,15 +72,7 @@ void clsHomeData::InitializeData()
 void clsHomeData::SaveData()
 {
     step(QStringLiteral("Save Recordset for the House Class"));
-    m_rsHouseData->SetActiveConnection(&m_houseCn);
-    try {
-        m_rsHouseData->UpdateBatch(ado::adAffectAll);
-    } catch (...) {
-        // A failed save leaves the record detached, as a good one does.
-        m_rsHouseData->SetActiveConnection(nullptr);
-        throw;
-    }
-    m_rsHouseData->SetActiveConnection(nullptr);
+    ado::UpdateBatchThrough(*m_rsHouseData, m_houseCn);
 }
 
 float clsHomeData::DBVersion() const

@@ -171,14 +171,7 @@ void WriteOpenFile()
         HomeData().SaveData();
         for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
             if (!rs) throw vb::VbError::objectNotSet();
-            rs->SetActiveConnection(g_cnHouse.get());
-            try {
-                rs->UpdateBatch(ado::adAffectAll);
-            } catch (...) {
-                rs->SetActiveConnection(nullptr);
-                throw;
-            }
-            rs->SetActiveConnection(nullptr);
+            ado::UpdateBatchThrough(*rs, Need(g_cnHouse));
         }
     });
 }

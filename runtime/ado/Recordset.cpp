@@ -887,4 +887,16 @@ std::unique_ptr<Recordset> Recordset::Clone() const
     return clone;
 }
 
+void UpdateBatchThrough(Recordset& rs, Connection& cn)
+{
+    rs.SetActiveConnection(&cn);
+    try {
+        rs.UpdateBatch(adAffectAll);
+    } catch (...) {
+        rs.SetActiveConnection(nullptr);
+        throw;
+    }
+    rs.SetActiveConnection(nullptr);
+}
+
 } // namespace ado

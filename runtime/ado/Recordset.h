@@ -99,4 +99,8 @@ private:
     Connection* m_cn = nullptr;
 };
 
+// Writes the pending changes of a detached recordset through cn and detaches it again, also
+// when the write fails.
+void UpdateBatchThrough(Recordset& rs, Connection& cn);
+
 } // namespace ado
