@@ -37,7 +37,6 @@ inline const QString& Provider()
 }
 
 // With the house-file code in basHouseFiles.cpp.
-
 // What is wrong with a file offered for opening.
 enum class FileProblem { None, Unopenable, NotHouseFile, Damaged, UnreadableVersion, Outdated, Newer };
 
@@ -62,6 +61,7 @@ inline QString FormDefinitionQuery()
 {
     return u"Select * from [Form Definition] "_s + u"Order By Sequence"_s;
 }
+
 QWidget* MainWindowWidget();
 bool IsMainWindow(const QWidget* window);
 bool IsKnownPage(vb::Integer formId);

@@ -453,8 +453,7 @@ bool OpenHouseFile(const QString& FilePath, const FileCheck* check)
 bool OpenHomeDatabaseFile(QString FilePath, bool CheckVersion)
 {
     if (!CheckVersion) return OpenHouseFile(FilePath, nullptr);
-    const FileCheck check = CheckHouseFile(FilePath);
-    return OpenHouseFile(FilePath, &check);
+    return OpenCheckedHomeDatabaseFile(FilePath, CheckHouseFile(FilePath));
 }
 
 bool shell_internal::OpenCheckedHomeDatabaseFile(const QString& FilePath, const FileCheck& check)
