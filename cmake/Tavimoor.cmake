@@ -1,5 +1,3 @@
-include(GoogleTest)
-
 # Warnings and strict Qt defines for a target of ours.
 function(tavimoor_target target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
