@@ -2,7 +2,6 @@
 
 #include "estimate/clsHomeData.h"
 #include "pages/frame/ButtonPictures.h"
-#include "runtime/forms/App.h"
 #include "runtime/forms/Forms.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/frmMain.h"
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -142,30 +140,6 @@ TEST(PageFrame, CalcFormErrorIsReportedUnderThePageNameAndTheMoveGoesOn)
     EXPECT_TRUE(box.prompt.contains(QStringLiteral("Line Info: Calculate Form Data")));
     EXPECT_EQ(g_HomeData->MainFloorSqFt(), 1400); // the other answers are stored
     EXPECT_EQ(currentFormId(), 12);
-}
-
-TEST(WelcomePage, TitleShowsProgramAndTwoPartVersion)
-{
-    showPage(1);
-    const QString expected = QStringLiteral("Welcome to %1 %2.%3")
-                                 .arg(forms::App::Title())
-                                 .arg(forms::App::Major())
-                                 .arg(forms::App::Minor());
-    EXPECT_EQ(control<QLabel>(QStringLiteral("lbPageTitle"))->text(), expected);
-    EXPECT_FALSE(control<QLabel>(QStringLiteral("Image1"))->pixmap().isNull());
-    EXPECT_EQ(currentPage()->findChild<QWidget*>(QStringLiteral("cmdBack")), nullptr);
-    click(QStringLiteral("cmdContinue"));
-    EXPECT_EQ(currentFormId(), 10);
-}
-
-TEST(DisclaimerPage, OpensWithFocusOnContinueSoEnterMovesOn)
-{
-    showPage(10);
-    QWidget* cont = control(QStringLiteral("cmdContinue"));
-    EXPECT_EQ(currentPage()->window()->focusWidget(), cont);
-    EXPECT_FALSE(control(QStringLiteral("cmdNavigation"))->isVisible());
-    pressEnter(cont);
-    EXPECT_EQ(currentFormId(), 28);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "tests/pages/structure/PageControls.h"
+#include "tests/support/PageControls.h"
 
 #include "pages/foundation/frm01Basement.h"
 #include "pages/foundation/frm01Basement02.h"
@@ -163,19 +163,6 @@ TEST(StructurePageDesign, SizePageStartsWithFiveHundredInAFourDigitBox)
     auto* box = page->findChild<QLineEdit*>(QStringLiteral("txtData1"));
     EXPECT_EQ(box->text(), QStringLiteral("500"));
     EXPECT_EQ(MaxEntryLength(box), 4);
-}
-
-TEST(StructurePageDesign, QuestionInsideAFrameIsAQuestionAndTheDescriptionIsPlain)
-{
-    for (int formId : {22, 27}) {
-        SCOPED_TRACE(formId);
-        showPage(formId);
-        auto* question = control<QLabel>(QStringLiteral("Label1"));
-        EXPECT_FALSE(question->font().bold());
-        EXPECT_EQ(question->font().pointSize(), 12);
-    }
-    showPage(22);
-    EXPECT_TRUE(control<QLabel>(QStringLiteral("lbData1"))->font().bold());
 }
 
 } // namespace

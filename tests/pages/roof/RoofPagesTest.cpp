@@ -1,4 +1,4 @@
-#include "tests/pages/structure/PageControls.h"
+#include "tests/support/PageControls.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"

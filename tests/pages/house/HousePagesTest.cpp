@@ -1,4 +1,4 @@
-#include "tests/pages/structure/PageControls.h"
+#include "tests/support/PageControls.h"
 
 #include "estimate/clsHomeData.h"
 #include "shell/basGlobalVariables.h"
@@ -168,6 +168,19 @@ TEST(GaragePage, BayCountOutsideTheListSelectsNothingAndStaysStored)
         EXPECT_TRUE(g_HomeData->DoorOpeners());
     }
     g_HomeData->setNumCarGarage(2);
+}
+
+TEST(StructurePageDesign, QuestionInsideAFrameIsAQuestionAndTheDescriptionIsPlain)
+{
+    for (int formId : {22, 27}) {
+        SCOPED_TRACE(formId);
+        showPage(formId);
+        auto* question = control<QLabel>(QStringLiteral("Label1"));
+        EXPECT_FALSE(question->font().bold());
+        EXPECT_EQ(question->font().pointSize(), 12);
+    }
+    showPage(22);
+    EXPECT_TRUE(control<QLabel>(QStringLiteral("lbData1"))->font().bold());
 }
 
 } // namespace
