@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
@@ -29,6 +30,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -197,6 +199,45 @@ TEST_P(ScreenFit, MessageBoxesOpenInsideTheScreen)
                                  u"project. A longer line, as a trapped error's report gives."_s,
                                  forms::vbInformation, u"Tavimoor"_s);
     EXPECT_TRUE(seen);
+}
+
+// A window manager frames a window only after it is shown, and tells so with a move: the window
+// opened with a guessed frame then fits again with the frame it got.
+TEST_P(ScreenFit, WindowFitsAgainOnceTheWindowManagerHasFramedIt)
+{
+    struct Case {
+        const char* what;
+        QSize size;
+        bool inCorner; // placed in the screen's bottom right corner, else in its top left one
+    };
+    const Case cases[] = {
+        {"main window's design size", QSize(800, 620), false},
+        {"small window in the bottom right corner", QSize(300, 200), true},
+    };
+    const QMargins titleBar(4, 37, 4, 4);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::optional<QMargins> frame;
+        QWidget window;
+        window.setScreen(screen);
+        window.resize(c.size);
+        const QRect area = screen->availableGeometry();
+        window.move(c.inCorner ? area.bottomRight() - QPoint(c.size.width(), c.size.height())
+                               : area.topLeft());
+        forms::keepOnScreen(&window, [&](const QWidget*) { return frame; });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        settle();
+
+        frame = titleBar;
+        QMoveEvent framed(window.pos(), window.pos());
+        QCoreApplication::sendEvent(&window, &framed);
+        settle();
+        const QRect outer = window.geometry().marginsAdded(titleBar);
+        EXPECT_TRUE(area.contains(outer))
+            << "frame " << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height();
+        EXPECT_EQ(window.size(), c.size.boundedTo(area.size().shrunkBy(titleBar)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ScreenFit, ::testing::Values("netbook", "laptop", "hidpi"));
