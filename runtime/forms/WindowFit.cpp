@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPointer>
 #include <QScreen>
@@ -18,8 +19,10 @@ namespace forms
 namespace
 {
 
-// Time for a window manager to frame a newly mapped window.
-constexpr int FramedDelayMs = 250;
+// How often and how long to look for the frame of a shown window that the window manager has
+// not framed yet (some frame a window only after a while, and say so with no move).
+constexpr int FramePollMs = 100;
+constexpr int FrameWaitMs = 5000;
 
 QMargins ownFrame(const QWidget* window)
 {
@@ -68,6 +71,11 @@ public:
     {
         setObjectName(QStringLiteral("ScreenFit"));
         window->installEventFilter(this);
+        m_poll.setInterval(FramePollMs);
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            if (m_waited.hasExpired(FrameWaitMs)) m_poll.stop();
+            refit(true);
+        });
     }
 
 protected:
@@ -111,25 +119,35 @@ private:
                          QPoint(frameSize.width() / 2, frameSize.height() / 2));
         }
         fit(window, m, window->testAttribute(Qt::WA_Moved));
-        // Until the window system has framed it, the frame was a guess: fit again once it is
-        // known, and in any case after a while.
-        m_awaitingFrame = !m_frameOf(window);
         QTimer::singleShot(0, this, [this] { refit(false); });
-        QTimer::singleShot(FramedDelayMs, this, [this] { refit(false); });
+        // Until the window system has framed it, the frame was a guess: fit again once it is known.
+        m_awaitingFrame = !m_frameOf(window);
+        if (m_awaitingFrame) {
+            m_waited.start();
+            m_poll.start();
+        }
     }
 
     // framedOnly: only when the frame has become known since the window was shown.
     void refit(bool framedOnly)
     {
-        if (!window()->isVisible()) return;
+        if (!window()->isVisible()) {
+            m_poll.stop();
+            return;
+        }
         const bool known = m_frameOf(window()).has_value();
         if (framedOnly && (!m_awaitingFrame || !known)) return;
-        if (known) m_awaitingFrame = false;
+        if (known) {
+            m_awaitingFrame = false;
+            m_poll.stop();
+        }
         fit(window(), frameOf(window()), true);
     }
 
     FrameProbe m_frameOf;
     bool m_awaitingFrame = false;
+    QTimer m_poll;
+    QElapsedTimer m_waited;
 };
 
 } // namespace

@@ -27,8 +27,8 @@ void fitToScreen(QWidget* window);
 using FrameProbe = std::function<std::optional<QMargins>(const QWidget*)>;
 std::optional<QMargins> ownFrameOf(const QWidget* window);
 
-// Fits the window to its screen each time it is shown, again once the window system has framed
-// it (frameOf tells, ownFrameOf unless given), and after a while in any case.
+// Fits the window to its screen each time it is shown, and again once the window system has
+// framed it (frameOf tells; ownFrameOf unless given).
 void keepOnScreen(QWidget* window, FrameProbe frameOf = {});
 
 } // namespace forms
