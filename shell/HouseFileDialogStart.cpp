@@ -27,27 +27,22 @@ bool LiesIn(const QString& path, const QString& folder)
 
 } // namespace
 
-HouseDialogStart HouseFileDialogStart(const QString& openFile, bool untitled, const QString& programFolder,
-                                      const QString& lastName)
+void SetHouseFileDialogStart(forms::CommonDialog& dialog)
 {
-    HouseDialogStart start;
-    if (!untitled && !openFile.isEmpty())
-        start.folder = QFileInfo(openFile).absolutePath();
-    else if (vb::IsWritableFolder(programFolder))
-        start.folder = programFolder;
+    const bool named = !g_HouseFilePath.isEmpty() && g_HouseFilePath != WorkingCopyPath();
+    QString folder;
+    if (named)
+        folder = QFileInfo(g_HouseFilePath).absolutePath();
+    else if (vb::IsWritableFolder(forms::App::Path()))
+        folder = forms::App::Path();
     else
-        start.folder = DocumentsFolder();
-    if (LiesIn(lastName, start.folder))
-        start.fileName = QDir::fromNativeSeparators(lastName);
-    else if (!untitled && !openFile.isEmpty())
-        start.fileName = QFileInfo(openFile).absoluteFilePath();
-    return start;
-}
-
-void StartHouseFileDialogHere(forms::CommonDialog& dialog)
-{
-    const HouseDialogStart start = HouseFileDialogStart(g_HouseFilePath, g_HouseFilePath == WorkingCopyPath(),
-                                                        forms::App::Path(), dialog.FileName());
-    dialog.setInitDir(start.folder);
-    dialog.setFileName(start.fileName);
+        folder = DocumentsFolder();
+    const QString last = dialog.FileName();
+    QString name;
+    if (LiesIn(last, folder))
+        name = QDir::fromNativeSeparators(last);
+    else if (named)
+        name = QFileInfo(g_HouseFilePath).absoluteFilePath();
+    dialog.setInitDir(folder);
+    dialog.setFileName(name);
 }

@@ -279,7 +279,7 @@ QString ShowSaveDialog(const QString& title)
     dialog.setDialogTitle(title);
     dialog.setCancelError(false);
     dialog.setFilter(HouseFileFilter());
-    StartHouseFileDialogHere(dialog);
+    SetHouseFileDialogStart(dialog);
     dialog.ShowSave();
     QString name = dialog.FileName();
     if (name.isEmpty()) return {};
@@ -529,7 +529,7 @@ void FileOpen()
         dialog.setDialogTitle(u"Open"_s);
         dialog.setCancelError(false);
         dialog.setFilter(HouseFileFilter());
-        StartHouseFileDialogHere(dialog);
+        SetHouseFileDialogStart(dialog);
         dialog.ShowOpen();
         const QString name = dialog.FileName();
         if (name.isEmpty()) return;
