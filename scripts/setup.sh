@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing), then configures and builds.
+# Installs the Debian packages the build needs (only those missing), then configures and builds:
+# everything, or the targets named in BUILD_TARGETS (space-separated). Arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,6 @@ fi
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@"
-cmake --build "$build_dir" --parallel "$(nproc)"
+targets=()
+for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"

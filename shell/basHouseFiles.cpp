@@ -11,6 +11,7 @@
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
+#include "shell/HouseFileDialogStart.h"
 #include "shell/ShellInternal.h"
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
@@ -278,6 +279,7 @@ QString ShowSaveDialog(const QString& title)
     dialog.setDialogTitle(title);
     dialog.setCancelError(false);
     dialog.setFilter(HouseFileFilter());
+    SetHouseFileDialogStart(dialog);
     dialog.ShowSave();
     QString name = dialog.FileName();
     if (name.isEmpty()) return {};
@@ -527,7 +529,7 @@ void FileOpen()
         dialog.setDialogTitle(u"Open"_s);
         dialog.setCancelError(false);
         dialog.setFilter(HouseFileFilter());
-        dialog.setInitDir(forms::App::Path());
+        SetHouseFileDialogStart(dialog);
         dialog.ShowOpen();
         const QString name = dialog.FileName();
         if (name.isEmpty()) return;

@@ -65,7 +65,8 @@ ProgramStyle::ProgramStyle(const QString& baseStyle) : QProxyStyle(baseStyle) {}
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                  const QWidget* widget) const
 {
-    if (standardIcon != SP_ToolBarHorizontalExtensionButton && standardIcon != SP_ToolBarVerticalExtensionButton)
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton &&
+        standardIcon != SP_ToolBarVerticalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     // The picture depends on the style and on the direction, as the style reads it now.
     QStyleOption direction;
@@ -81,6 +82,13 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
 QIcon deferredIcon(std::function<QIcon()> make)
 {
     return QIcon(new DeferredIconEngine(std::move(make)));
+}
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
 void installProgramStyle()

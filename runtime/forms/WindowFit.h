@@ -2,6 +2,9 @@
 
 #include <QMargins>
 
+#include <functional>
+#include <optional>
+
 class QScreen;
 class QWidget;
 
@@ -20,8 +23,12 @@ QMargins frameMarginsOf(const QWidget* window);
 // below its minimum size) and, when it is shown or was placed, moves its frame inside it.
 void fitToScreen(QWidget* window);
 
-// Fits the window to its screen each time it is shown, and once more after the window system
-// has framed and placed it.
-void keepOnScreen(QWidget* window);
+// The frame the window system has put around a shown window; none while it has not framed it.
+using FrameProbe = std::function<std::optional<QMargins>(const QWidget*)>;
+std::optional<QMargins> ownFrameOf(const QWidget* window);
+
+// Fits the window to its screen each time it is shown, and again once the window system has
+// framed it (frameOf tells; ownFrameOf unless given).
+void keepOnScreen(QWidget* window, FrameProbe frameOf = {});
 
 } // namespace forms

@@ -1,8 +1,11 @@
 #include "runtime/forms/ProgramStyle.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
@@ -56,6 +59,25 @@ TEST(ProgramStyle, OverflowPictureMadeOnceWhenFirstDrawn)
     const std::unique_ptr<QStyle> plain(QStyleFactory::create(previous));
     EXPECT_EQ(style->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(QSize(32, 32)).toImage(),
               plain->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(QSize(32, 32)).toImage());
+    QApplication::setStyle(QStyleFactory::create(previous));
+}
+
+// Message boxes and dialogs show their buttons without pictures.
+TEST(ProgramStyle, DialogButtonsWithoutPictures)
+{
+    const QString previous = QApplication::style()->name();
+    forms::installProgramStyle();
+    {
+        QMessageBox box(QMessageBox::Information, u"Title"_s, u"Text"_s,
+                        QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+        QList<QAbstractButton*> all = box.buttons();
+        all += buttons.buttons();
+        ASSERT_EQ(all.size(), 7);
+        for (const QAbstractButton* button : all)
+            EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
+        EXPECT_FALSE(box.iconPixmap().isNull()) << "the message's own picture stays";
+    }
     QApplication::setStyle(QStyleFactory::create(previous));
 }
 

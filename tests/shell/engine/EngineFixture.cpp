@@ -19,6 +19,8 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <unistd.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace enginetest
@@ -125,6 +127,26 @@ void EngineTest::start(const QString& commandLine)
 {
     Main(commandLine);
     processDeferred();
+}
+
+ReadOnlyProgramFolder::ReadOnlyProgramFolder(const QString& folder, const QString& home)
+    : m_folder(folder), m_home(qgetenv("HOME"))
+{
+    const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(m_folder, readable);
+    qputenv("HOME", QFile::encodeName(home));
+    if (getuid() == 0) m_fault = std::make_unique<vb::FileWriteFault>(m_folder, vb::FileWriteFault::ReadOnly);
+}
+
+ReadOnlyProgramFolder::~ReadOnlyProgramFolder()
+{
+    m_fault.reset();
+    if (m_home.isNull())
+        qunsetenv("HOME");
+    else
+        qputenv("HOME", m_home);
+    QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QString EngineTest::makeHouseFile(const QString& name, double version) const

@@ -2,6 +2,7 @@
 
 #include "runtime/forms/CommonDialog.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/vb/FileSystem.h"
 #include "tests/support/StandInPages.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,24 @@ QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // The one message of a save that failed.
 QString saveFailureMessage(const QString& path);
+
+// Takes write permission on the program folder away by its mode bits. Root ignores them, so for
+// root the folder is also made read-only through the file layer's fault seam (the installed
+// program's test starts it as an ordinary user on a truly read-only folder). HOME is home
+// meanwhile.
+class ReadOnlyProgramFolder
+{
+public:
+    ReadOnlyProgramFolder(const QString& folder, const QString& home);
+    ~ReadOnlyProgramFolder();
+    ReadOnlyProgramFolder(const ReadOnlyProgramFolder&) = delete;
+    ReadOnlyProgramFolder& operator=(const ReadOnlyProgramFolder&) = delete;
+
+private:
+    QString m_folder;
+    QByteArray m_home;
+    std::unique_ptr<vb::FileWriteFault> m_fault;
+};
 
 // A running program over a scratch program folder holding copies of the two data files.
 class EngineTest : public ::testing::Test

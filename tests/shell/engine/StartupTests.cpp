@@ -5,10 +5,10 @@
 #include "runtime/forms/Screen.h"
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
+#include "shell/StartupPrefetch.h"
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
-#include "shell/StartupPrefetch.h"
 #include "shell/frmMain.h"
 
 #include <QFile>
@@ -17,8 +17,6 @@
 #include <QTemporaryDir>
 
 #include <memory>
-
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace enginetest;
@@ -148,35 +146,6 @@ TEST_F(Startup, PrefetchReadsWhatMainWouldOrNothing)
         EXPECT_FALSE(QFileInfo::exists(working));
     }
 }
-
-// Takes write permission on the program folder away by its mode bits. Root ignores them, so for
-// root the folder is also made read-only through the file layer's fault seam (the installed
-// program's test starts it as an ordinary user on a truly read-only folder).
-class ReadOnlyProgramFolder
-{
-public:
-    ReadOnlyProgramFolder(const QString& folder, const QString& home) : m_folder(folder)
-    {
-        const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                              QFile::ReadOther | QFile::ExeOther;
-        QFile::setPermissions(m_folder, readable);
-        if (getuid() != 0) return;
-        m_home = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(home));
-        m_fault = std::make_unique<vb::FileWriteFault>(m_folder, vb::FileWriteFault::ReadOnly);
-    }
-    ~ReadOnlyProgramFolder()
-    {
-        m_fault.reset();
-        if (!m_home.isNull()) qputenv("HOME", m_home);
-        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-private:
-    QString m_folder;
-    QByteArray m_home;
-    std::unique_ptr<vb::FileWriteFault> m_fault;
-};
 
 TEST_F(Startup, WorkingCopyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly)
 {

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
@@ -29,6 +30,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -197,6 +199,51 @@ TEST_P(ScreenFit, MessageBoxesOpenInsideTheScreen)
                                  u"project. A longer line, as a trapped error's report gives."_s,
                                  forms::vbInformation, u"Tavimoor"_s);
     EXPECT_TRUE(seen);
+}
+
+// A window manager frames a window only after it is shown, and may say so with a move or not
+// at all: the window opened with a guessed frame fits again with the frame it got.
+TEST_P(ScreenFit, WindowFitsAgainOnceTheWindowManagerHasFramedIt)
+{
+    struct Case {
+        const char* what;
+        QSize size;
+        bool inCorner;     // placed in the screen's bottom right corner, else in its top left one
+        bool toldWithMove; // the window system reports the framing with a move
+    };
+    const Case cases[] = {
+        {"main window's design size, framed with a move", QSize(800, 620), false, true},
+        {"main window's design size, framed silently", QSize(800, 620), false, false},
+        {"small window in the bottom right corner", QSize(300, 200), true, true},
+    };
+    const QMargins titleBar(4, 37, 4, 4);
+    const QRect area = screen->availableGeometry();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::optional<QMargins> frame;
+        QWidget window;
+        window.setScreen(screen);
+        window.resize(c.size);
+        window.move(c.inCorner ? area.bottomRight() - QPoint(c.size.width(), c.size.height())
+                               : area.topLeft());
+        forms::keepOnScreen(&window, [&](const QWidget*) { return frame; });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        settle();
+
+        frame = titleBar;
+        const auto outer = [&] { return window.geometry().marginsAdded(titleBar); };
+        if (c.toldWithMove) {
+            QMoveEvent framed(window.pos(), window.pos());
+            QCoreApplication::sendEvent(&window, &framed);
+            settle();
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return area.contains(outer()); }));
+        }
+        EXPECT_TRUE(area.contains(outer())) << "frame " << outer().x() << "," << outer().y() << " "
+                                            << outer().width() << "x" << outer().height();
+        EXPECT_EQ(window.size(), c.size.boundedTo(area.size().shrunkBy(titleBar)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ScreenFit, ::testing::Values("netbook", "laptop", "hidpi"));

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs scripts/run.sh in a stand-in checkout whose setup records the targets it was asked to
+# build and prints a progress line, and whose program records its arguments, from a folder
+# outside the checkout.
+set -euo pipefail
+run_sh=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+repo=$work/repo
+mkdir -p "$repo/scripts" "$repo/build/bin" "$work/elsewhere/my houses"
+cp "$run_sh" "$repo/scripts/run.sh"
+cat >"$repo/scripts/setup.sh" <<'SETUP'
+#!/usr/bin/env bash
+printf '%s\n' "${BUILD_TARGETS:-everything}" >"$(dirname "$0")/../targets"
+echo "[1/1] Linking the program"
+SETUP
+cat >"$repo/build/bin/Tavimoor" <<'PROGRAM'
+#!/usr/bin/env bash
+printf '%s\n' "$@" >"$(dirname "$0")/../../arguments"
+PROGRAM
+chmod +x "$repo/scripts/run.sh" "$repo/scripts/setup.sh" "$repo/build/bin/Tavimoor"
+
+failures=0
+# expect NAME ARGUMENTS-FILE-CONTENTS -- RUN.SH-ARGUMENTS...
+expect() {
+  local name=$1 expected=$2
+  shift 3
+  rm -f "$repo/arguments" "$repo/targets"
+  local output
+  output=$(cd "$work/elsewhere" && ../repo/scripts/run.sh "$@")
+  if [ "$output" != "[1/1] Linking the program" ]; then
+    echo "FAIL $name: the build's progress was not shown (output '$output')"
+    failures=$((failures + 1))
+  fi
+  if [ "$(cat "$repo/arguments")" != "$expected" ]; then
+    echo "FAIL $name: the program got '$(cat "$repo/arguments")', expected '$expected'"
+    failures=$((failures + 1))
+  fi
+  if [ "$(cat "$repo/targets")" != "Tavimoor" ]; then
+    echo "FAIL $name: built '$(cat "$repo/targets")', expected only the program"
+    failures=$((failures + 1))
+  fi
+}
+
+expect "relative path" "$work/elsewhere/my houses/kb.tvm" -- "my houses/kb.tvm"
+expect "path up and back" "$work/elsewhere/../elsewhere/kb.tvm" -- ../elsewhere/kb.tvm
+expect "absolute path" "/tmp/kb.tvm" -- /tmp/kb.tvm
+expect "no file" "" --
+[ "$failures" -eq 0 ] && echo "run.sh: all cases passed"
+exit "$failures"
