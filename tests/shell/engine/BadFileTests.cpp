@@ -246,13 +246,15 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
         vb::FileWriteFault::Kind kind;
         int64_t room;
         bool onFolder;
+        SaveCause cause;
     };
     const Case cases[] = {
-        {"disk full in the middle of the copy over a file", true, vb::FileWriteFault::DiskFull, 8192, true},
-        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192,
-         true},
-        {"read-only target", true, vb::FileWriteFault::ReadOnly, 0, false},
-        {"read-only folder", false, vb::FileWriteFault::ReadOnly, 0, true},
+        {"disk full in the middle of the copy over a file", true, vb::FileWriteFault::DiskFull, 8192, true,
+         SaveCause::DiskFull},
+        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192, true,
+         SaveCause::DiskFull},
+        {"read-only target", true, vb::FileWriteFault::ReadOnly, 0, false, SaveCause::NoPermission},
+        {"read-only folder", false, vb::FileWriteFault::ReadOnly, 0, true, SaveCause::NoPermission},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -272,7 +274,7 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
             dialogs->choose(target);
             FileSaveAs();
         }
-        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target)}));
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, c.cause)}));
         EXPECT_EQ(contents(target), before);
         EXPECT_EQ(folderFiles(), files);
         expectEstimateKept(goodFile());
@@ -298,7 +300,7 @@ TEST_F(FailedSaves, SaveAsThatFailsWhileWritingTheCopyKeepsEveryChangeForTheNext
         dialogs->choose(target);
         FileSaveAs();
     }
-    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target)}));
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, SaveCause::DiskFull)}));
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_EQ(folderFiles(), files);
     expectEstimateKept(goodFile());
@@ -321,7 +323,8 @@ TEST_F(FailedSaves, ReadOnlyFileStopsExitNewAndOpen)
 
     boxes->answer(forms::vbYes);
     EXPECT_FALSE(FileClose());
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailureMessage(goodFile())}));
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                      saveFailureMessage(goodFile(), SaveCause::NoPermission)}));
     expectEstimateKept(goodFile());
 
     boxes->clear();
@@ -358,7 +361,8 @@ TEST_F(FailedSaves, UntitledSaveThatFailsStopsExit)
         dialogs->choose(target);
         EXPECT_FALSE(FileClose());
     }
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailureMessage(target)}));
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                      saveFailureMessage(target, SaveCause::DiskFull)}));
     EXPECT_FALSE(QFileInfo::exists(target));
     expectEstimateKept(WorkingCopyPath());
     EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
@@ -402,8 +406,8 @@ TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
         EXPECT_EQ(contents(goodFile()), before);
         EXPECT_EQ(bedrooms.front().toInt(), bedroomsBefore);
         EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1}));
-        EXPECT_EQ(prompts(),
-                  QStringList({u"Do you want to save this file?"_s, saveFailureMessage(goodFile())}));
+        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                          saveFailureMessage(goodFile(), SaveCause::DiskFull)}));
         expectEstimateKept(goodFile());
         // The next save, with room again, writes everything.
         boxes->clear();

@@ -36,8 +36,9 @@ using testsupport::processDeferred;
 // The bytes of a file (empty when it cannot be read), and a file made of bytes.
 QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
-// The one message of a save that failed.
-QString saveFailureMessage(const QString& path);
+// The one message of a save that failed, by what happened.
+enum class SaveCause { Changed, Gone, DiskFull, NoPermission, Other };
+QString saveFailureMessage(const QString& path, SaveCause cause);
 
 // A running program over a scratch program folder holding copies of the two data files.
 class EngineTest : public ::testing::Test
