@@ -210,6 +210,20 @@ struct ChangedOnDisk {
     SaveFailure failure;
 };
 
+// What became of a connection's file since it last read or wrote it; none while it is unchanged.
+std::optional<SaveFailure> ChangeOf(ado::Connection& cn)
+{
+    switch (cn.diskState()) {
+    case ado::DiskState::Unchanged:
+        break;
+    case ado::DiskState::Changed:
+        return SaveFailure::Changed;
+    case ado::DiskState::Gone:
+        return SaveFailure::Gone;
+    }
+    return std::nullopt;
+}
+
 // Runs the writes as one transaction of the connection: all of them reach the file or, on
 // any failure (thrown on), none; the recordsets keep what was not written as pending.
 void InOneTransaction(ado::Connection& cn, const std::function<void()>& writes)
@@ -437,14 +451,7 @@ std::optional<SaveFailure> SaveInPlace(ado::Connection& cn, clsHomeData& record,
     try {
         InOneTransaction(cn, [&] {
             // No other writer gets in between this look and the writes.
-            switch (cn.diskState()) {
-            case ado::DiskState::Unchanged:
-                break;
-            case ado::DiskState::Changed:
-                throw ChangedOnDisk{SaveFailure::Changed};
-            case ado::DiskState::Gone:
-                throw ChangedOnDisk{SaveFailure::Gone};
-            }
+            if (const std::optional<SaveFailure> change = ChangeOf(cn)) throw ChangedOnDisk{*change};
             record.SaveData();
             for (ado::Recordset* rs : {&stack, &visited})
                 ado::UpdateBatchThrough(*rs, cn);
@@ -452,7 +459,8 @@ std::optional<SaveFailure> SaveInPlace(ado::Connection& cn, clsHomeData& record,
     } catch (const ChangedOnDisk& changed) {
         return changed.failure;
     } catch (const vb::VbError& e) {
-        return FailureOf(e, cn.path());
+        // A file cut short or overwritten may fail before it is looked at.
+        return ChangeOf(cn).value_or(FailureOf(e, cn.path()));
     }
     return std::nullopt;
 }
