@@ -9,8 +9,16 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
+class clsHomeData;
+
+namespace ado
+{
+class Connection;
+class Recordset;
+} // namespace ado
 
 namespace shell_internal
 {
@@ -53,6 +61,15 @@ FileCheck CheckHouseFile(const QString& path);
 
 // OpenHomeDatabaseFile with the check of the file already made.
 bool OpenCheckedHomeDatabaseFile(const QString& FilePath, const FileCheck& check);
+
+// Why a save did not reach its file.
+enum class SaveFailure { Changed, Gone, DiskFull, NoPermission, Other };
+
+// Writes an estimate (its record and both page lists) into the file it was read from, as one
+// transaction, unless the file changed since the connection last read or wrote it: then nothing
+// is written. Reports nothing; the reason when nothing was written.
+std::optional<SaveFailure> SaveInPlace(ado::Connection& cn, clsHomeData& record, ado::Recordset& stack,
+                                       ado::Recordset& visited);
 
 // With the page engine in basNavigation.cpp.
 // "HomeControl.cfg" in the program folder, and the query of its page plan.

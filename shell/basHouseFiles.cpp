@@ -27,6 +27,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace shell_internal;
@@ -59,9 +60,10 @@ QString CrLf()
     return u"\r\n"_s;
 }
 
-bool IsWorkingCopy()
+// Decided when the file was opened; with no file open the estimate has no name either.
+bool IsUntitled()
 {
-    return g_HouseFilePath == WorkingCopyPath();
+    return g_IsNewFile == vb::Integer(-1) || g_HouseFilePath.isEmpty();
 }
 
 void UnloadCurrentForm()
@@ -71,8 +73,21 @@ void UnloadCurrentForm()
 
 bool HasDatabaseHeader(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArrayLiteral("SQLite format 3\0");
+    return vb::ReadFileStart(path, 16) == QByteArrayLiteral("SQLite format 3\0");
+}
+
+// What SQLite reads or makes beside a database file.
+constexpr const char16_t* SideFileSuffixes[] = {u"-journal", u"-wal", u"-shm"};
+
+// A journal, log or shared-memory file beside the database that is not a plain file (SQLite
+// would wait on a FIFO there).
+bool HasSpecialSideFile(const QString& path)
+{
+    for (const char16_t* suffix : SideFileSuffixes) {
+        const QString side = path + QString::fromUtf16(suffix);
+        if (QFileInfo::exists(side) && !vb::IsRegularFile(side)) return true;
+    }
+    return false;
 }
 
 // Every Form_ID of a page list reads as an Integer.
@@ -95,7 +110,11 @@ QString CopyForCheck(const QString& path, const QTemporaryDir& scratch)
         const QString from = path + QString::fromUtf16(suffix);
         if (!QFileInfo::exists(from)) continue;
         const QString to = copy + QString::fromUtf16(suffix);
-        if (!QFile::copy(from, to)) return {};
+        try {
+            vb::CopyToNewFile(from, to, vb::CopyKind::Scratch);
+        } catch (const vb::VbError&) {
+            return {};
+        }
         QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
     }
     return copy;
@@ -141,14 +160,69 @@ void ReportRefusedFile(const FileCheck& check, const QString& path, const QStrin
     forms::MsgBox(text + CrLf() + path, forms::vbCritical, FileErrorTitle());
 }
 
-void ReportFailedSave(const QString& path)
+// The one message of a save that failed, naming the file and saying what happened.
+void ReportFailedSave(const QString& path, SaveFailure failure)
 {
+    QString why;
+    switch (failure) {
+    case SaveFailure::Changed:
+        why = u"The file was changed by another program since it was opened, so it is left as that "
+              "program saved it. Your answers are still open; Save As keeps them, under this name "
+              "or another."_s;
+        break;
+    case SaveFailure::Gone:
+        why = u"The file, or the folder it belongs in, is not there: it may have been moved or "
+              "deleted. Your answers are still open; save them again, perhaps under another name."_s;
+        break;
+    case SaveFailure::DiskFull:
+        why = u"The disk is full. Your answers are still open; make room on the disk and save them "
+              "again, or save them under another name on another disk."_s;
+        break;
+    case SaveFailure::NoPermission:
+        why = u"You do not have permission to write to the file or its folder. Your answers are "
+              "still open; save them under another name, in a folder of your own."_s;
+        break;
+    case SaveFailure::Other:
+        why = u"The disk may be full, or the file or its folder may not be written to. "
+              "Your answers are still open; save them again, perhaps under another name."_s;
+        break;
+    }
     vb::Trap::silent()([&] {
         forms::MsgBox(u"Your house could not be saved to this file:"_s + CrLf() + path + CrLf() + CrLf() +
-                          u"The disk may be full, or the file or its folder may not be written to. "
-                          "Your answers are still open; save them again, perhaps under another name."_s,
+                          why,
                       forms::vbCritical, FileErrorTitle());
     });
+}
+
+// Why a write into a file failed, as far as the error and the file system tell.
+SaveFailure FailureOf(const vb::VbError& error, const QString& file)
+{
+    const QFileInfo info(file);
+    if (!QFileInfo(info.absolutePath()).isDir()) return SaveFailure::Gone;
+    if (error.number() == vb::ErrDiskFull) return SaveFailure::DiskFull;
+    if (info.exists() && !vb::IsRegularFile(file)) return SaveFailure::Other;
+    if (!vb::IsWritableFolder(info.absolutePath()) || !vb::IsWritableFile(file))
+        return SaveFailure::NoPermission;
+    return SaveFailure::Other;
+}
+
+// Another program's change found where a save was to write.
+struct ChangedOnDisk {
+    SaveFailure failure;
+};
+
+// What became of a connection's file since it last read or wrote it; none while it is unchanged.
+std::optional<SaveFailure> ChangeOf(ado::Connection& cn)
+{
+    switch (cn.diskState()) {
+    case ado::DiskState::Unchanged:
+        break;
+    case ado::DiskState::Changed:
+        return SaveFailure::Changed;
+    case ado::DiskState::Gone:
+        return SaveFailure::Gone;
+    }
+    return std::nullopt;
 }
 
 // Runs the writes as one transaction of the connection: all of them reach the file or, on
@@ -165,28 +239,17 @@ void InOneTransaction(ado::Connection& cn, const std::function<void()>& writes)
     }
 }
 
-// Writes the record and both page lists into the open file, as one transaction.
-void WriteOpenFile()
-{
-    InOneTransaction(Need(g_cnHouse), [] {
-        HomeData().SaveData();
-        for (ado::Recordset* rs : {g_rsFormStack.get(), g_rsVisitedForms.get()}) {
-            if (!rs) throw vb::VbError::objectNotSet();
-            ado::UpdateBatchThrough(*rs, Need(g_cnHouse));
-        }
-    });
-}
-
 // Saves in place; false after one message when the save failed.
 bool SaveOpenFile()
 {
+    std::optional<SaveFailure> failure;
     try {
-        WriteOpenFile();
-        return true;
-    } catch (const vb::VbError&) {
-        ReportFailedSave(g_HouseFilePath);
-        return false;
+        failure = SaveInPlace(Need(g_cnHouse), HomeData(), Need(g_rsFormStack), Need(g_rsVisitedForms));
+    } catch (const vb::VbError& e) {
+        failure = FailureOf(e, g_HouseFilePath);
     }
+    if (failure) ReportFailedSave(g_HouseFilePath, *failure);
+    return !failure;
 }
 
 // Writes the whole estimate as it is in memory (answers, page stack, visited pages) into a
@@ -227,42 +290,56 @@ void WriteEstimateInto(ado::Connection& cn)
     });
 }
 
-// What SQLite keeps beside a database file.
 void RemoveJournals(const QString& path)
 {
-    for (const char16_t* suffix : {u"-journal", u"-wal", u"-shm"})
+    for (const char16_t* suffix : SideFileSuffixes)
         QFile::remove(path + QString::fromUtf16(suffix));
 }
 
-// Saves the estimate under a name, the open file's own included. The new file is built from the
-// template, never from the open file (which may be gone, cut short or overwritten): a copy of
-// the template beside the target, the whole estimate written into it, and only the complete
-// copy replaces the target; then the estimate is loaded from it. On failure (one message) the
-// open file and the estimate in memory are untouched, the target is as it was and no temporary
-// file is left.
-bool SaveCopyAs(const QString& target)
+// Builds the estimate afresh into a file (the name through its links), replacing what the file
+// held, and opens it under the name. The new file is built from the template, never from the
+// open file (which may be gone, cut short or overwritten): a copy of the template beside the
+// file, the whole estimate written into it, and only the complete copy replaces the file, which
+// keeps its permissions (a new file gets the user's umask). On failure (one message) the open
+// file and the estimate in memory are untouched, the file is as it was and no temporary file is
+// left.
+bool SaveCopyAs(const QString& name, const QString& file, bool isOpenFile)
 {
-    const QString temporary = vb::TemporaryPathBeside(target);
+    const QString temporary = vb::TemporaryPathBeside(file);
     try {
-        if (!vb::IsWritableFile(target) || QFileInfo(target).isDir())
-            throw vb::VbError::pathFileAccess();
+        if (!vb::IsWritableFile(file) || QFileInfo(file).isDir()) throw vb::VbError::pathFileAccess();
         vb::CopyToNewFile(TemplatePath(), temporary);
         {
             ado::Connection copy;
             copy.Open(temporary);
             WriteEstimateInto(copy);
         }
-        vb::ReplaceFile(temporary, target);
-    } catch (const vb::VbError&) {
+        vb::ReplaceFile(temporary, file);
+    } catch (const vb::VbError& e) {
         QFile::remove(temporary);
         RemoveJournals(temporary);
-        ReportFailedSave(target);
+        ReportFailedSave(name, FailureOf(e, file));
         return false;
     }
     // A journal or log of the file that was replaced must never be applied to the new one.
-    if (target == g_HouseFilePath) vb::Trap::silent()([] { Need(g_cnHouse).Close(); });
-    RemoveJournals(target);
-    return OpenHomeDatabaseFile(target, true);
+    if (isOpenFile) vb::Trap::silent()([] { Need(g_cnHouse).Close(); });
+    RemoveJournals(file);
+    return OpenHomeDatabaseFile(name, true);
+}
+
+// Saves the estimate under a name. The open file's own name (or another name of the same file)
+// saves in place while the file is as this program left it: a hard link keeps sharing it.
+// Otherwise the file the name leads to is built afresh; a symbolic link stays a link.
+bool SaveAs(const QString& name)
+{
+    const QString file = vb::ResolveLinks(name);
+    ado::Connection* open = g_cnHouse && g_cnHouse->isOpen() ? g_cnHouse.get() : nullptr;
+    const bool isOpenFile = open && (name == g_HouseFilePath || open->isFile(file));
+    if (!isOpenFile || open->diskState() != ado::DiskState::Unchanged)
+        return SaveCopyAs(name, file, isOpenFile);
+    if (!SaveOpenFile()) return false;
+    // Under another name of the file, the estimate goes on under that name.
+    return name == g_HouseFilePath || OpenHomeDatabaseFile(name, true);
 }
 
 // New, Open and Exit go on only after Yes (saved) or No.
@@ -304,6 +381,16 @@ namespace shell_internal
 FileCheck CheckHouseFile(const QString& path)
 {
     FileCheck check;
+    // A FIFO, socket, device or folder under the name is never opened: reading it could wait for
+    // good.
+    if (QFileInfo::exists(path) && !vb::IsRegularFile(path)) {
+        check.problem = FileProblem::NotHouseFile;
+        return check;
+    }
+    if (HasSpecialSideFile(path)) {
+        check.problem = FileProblem::Damaged;
+        return check;
+    }
     ado::Connection cn;
     const QTemporaryDir scratch;
     try {
@@ -360,6 +447,26 @@ FileCheck CheckHouseFile(const QString& path)
     return check;
 }
 
+std::optional<SaveFailure> SaveInPlace(ado::Connection& cn, clsHomeData& record, ado::Recordset& stack,
+                                       ado::Recordset& visited)
+{
+    try {
+        InOneTransaction(cn, [&] {
+            // No other writer gets in between this look and the writes.
+            if (const std::optional<SaveFailure> change = ChangeOf(cn)) throw ChangedOnDisk{*change};
+            record.SaveData();
+            for (ado::Recordset* rs : {&stack, &visited})
+                ado::UpdateBatchThrough(*rs, cn);
+        });
+    } catch (const ChangedOnDisk& changed) {
+        return changed.failure;
+    } catch (const vb::VbError& e) {
+        // A file cut short or overwritten may fail before it is looked at.
+        return ChangeOf(cn).value_or(FailureOf(e, cn.path()));
+    }
+    return std::nullopt;
+}
+
 } // namespace shell_internal
 
 QString TemplatePath()
@@ -367,14 +474,36 @@ QString TemplatePath()
     return forms::App::Path() + u"/Tmplt.cfg"_s;
 }
 
+namespace
+{
+
+const QString& WorkingCopyName()
+{
+    static const QString name = u"/~092891.tmp"_s;
+    return name;
+}
+
+QString DataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+// The working copy in either of its folders, whichever may be written now.
+bool IsWorkingCopyName(const QString& path)
+{
+    return path == forms::App::Path() + WorkingCopyName() || path == DataFolder() + WorkingCopyName();
+}
+
+} // namespace
+
 QString WorkingCopyPath()
 {
     QString folder = forms::App::Path();
     if (!vb::IsWritableFolder(folder)) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        folder = DataFolder();
         QDir().mkpath(folder);
     }
-    return folder + u"/~092891.tmp"_s;
+    return folder + WorkingCopyName();
 }
 
 namespace
@@ -409,7 +538,7 @@ bool OpenHouseFile(const QString& FilePath, const FileCheck* check)
     }
     g_HouseFilePath = FilePath;
 
-    if (FilePath == WorkingCopyPath()) {
+    if (IsWorkingCopyName(FilePath)) {
         trap([&] { SetMainCaption(forms::App::Title()); });
         g_IsNewFile = -1;
     } else {
@@ -480,11 +609,11 @@ vb::Integer SaveHomeDatabaseFile(bool NoPrompt)
         // a refused entry stops whatever waited on the save.
         if (!NoPrompt && !CommitCurrentForm()) return static_cast<int16_t>(forms::vbCancel);
         // A save that fails answers Cancel: whatever waited on it stops.
-        if (IsWorkingCopy()) {
+        if (IsUntitled()) {
             QString newName;
             trap([&] { newName = ShowSaveDialog(u"Save"_s); });
             if (newName.isEmpty()) return 0;
-            if (!SaveCopyAs(newName)) return static_cast<int16_t>(forms::vbCancel);
+            if (!SaveAs(newName)) return static_cast<int16_t>(forms::vbCancel);
         } else if (!SaveOpenFile()) {
             return static_cast<int16_t>(forms::vbCancel);
         }
@@ -510,14 +639,15 @@ void FileNew()
     vb::guard(u"frmMain.mnuFileNew_Click"_s, [] {
         g_CurrentStep = u"File New"_s;
         if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
+        const QString workingCopy = WorkingCopyPath();
         try {
-            vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch);
+            vb::FileCopy(TemplatePath(), workingCopy, vb::CopyKind::Scratch);
         } catch (const vb::VbError& e) {
             // Without a fresh working copy the open estimate stays as it is.
             ErrorHandler(u"frmMain.mnuFileNew_Click"_s, e.number(), e.description());
             return;
         }
-        OpenHomeDatabaseFile(WorkingCopyPath(), true);
+        OpenHomeDatabaseFile(workingCopy, true);
     });
 }
 
@@ -543,10 +673,10 @@ void FileSave()
     vb::guard(u"frmMain.mnuFileSave_Click"_s, [] {
         g_CurrentStep = u"File Save"_s;
         if (!CommitCurrentForm()) return;
-        if (IsWorkingCopy()) {
+        if (IsUntitled()) {
             const QString name = ShowSaveDialog(u"Save"_s);
             if (name.isEmpty()) return;
-            SaveCopyAs(name);
+            SaveAs(name);
             return;
         }
         SaveHomeDatabaseFile(true);
@@ -560,8 +690,7 @@ void FileSaveAs()
         if (!CommitCurrentForm()) return;
         const QString name = ShowSaveDialog(u"Save As"_s);
         if (name.isEmpty()) return;
-        // Under any name, the open file's too: the saved file replaces the page once it is whole.
-        SaveCopyAs(name);
+        SaveAs(name);
     });
 }
 

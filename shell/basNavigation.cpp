@@ -135,8 +135,7 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
         if (!definition) throw vb::VbError::objectNotSet();
         definition->MoveFirst();
         definition->Find(u"Form_ID="_s + QString::number(FormID));
-        if (definition->EOF())
-            throw vb::VbError::noCurrentRecord();
+        if (definition->EOF()) throw vb::VbError::noCurrentRecord();
     });
     if (!found) {
         // Without its row the page cannot be shown; the current page and the stack stay as they are.
@@ -288,8 +287,10 @@ void Main(const QString& commandLine)
 
     // A command-line file that is refused gives way to a fresh untitled estimate.
     const QString path = CommandLinePath(commandLine);
+    // Where the working copy goes is decided once for it.
+    QString workingCopy = path.isEmpty() ? WorkingCopyPath() : QString();
     // The disk is read while the fonts load and the splash shows.
-    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(), path.isEmpty() ? WorkingCopyPath() : QString());
+    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(), workingCopy);
 
     trap([&] { registerShellWindows(); });
     trap([&] {
@@ -333,12 +334,13 @@ void Main(const QString& commandLine)
     });
 
     if (path.isEmpty() || !OpenHomeDatabaseFile(path, true)) {
+        if (workingCopy.isEmpty()) workingCopy = WorkingCopyPath();
         if (const std::optional<FileCheck> fresh = prefetch.takeWorkingCopy()) {
-            OpenCheckedHomeDatabaseFile(WorkingCopyPath(), *fresh);
+            OpenCheckedHomeDatabaseFile(workingCopy, *fresh);
         } else {
             // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
-            trap([&] { vb::FileCopy(TemplatePath(), WorkingCopyPath(), vb::CopyKind::Scratch); });
-            OpenHomeDatabaseFile(WorkingCopyPath(), true);
+            trap([&] { vb::FileCopy(TemplatePath(), workingCopy, vb::CopyKind::Scratch); });
+            OpenHomeDatabaseFile(workingCopy, true);
         }
     }
 
@@ -392,8 +394,7 @@ vb::Integer PopForm()
     g_CurrentStep = u"PopForm"_s;
     ado::Recordset& stack = Need(g_rsFormStack);
     // Both rows are read before either goes, so a short stack stays as it was.
-    if (stack.RecordCount() < 2)
-        throw vb::VbError::noCurrentRecord();
+    if (stack.RecordCount() < 2) throw vb::VbError::noCurrentRecord();
     stack.MoveLast();
     stack.MovePrevious();
     const vb::Integer previous = vb::CInt(stack.Field(u"Form_ID"_s));
@@ -428,8 +429,6 @@ void OpenControlDatabase()
         g_rsFormDefinition = std::make_unique<ado::Recordset>();
         Need(g_rsFormDefinition).setCursorLocation(ado::adUseClient);
     });
-    trap([&] {
-        Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl));
-    });
+    trap([&] { Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl)); });
     trap([&] { Need(g_rsFormDefinition).SetActiveConnection(nullptr); });
 }

@@ -1,5 +1,6 @@
 #include "runtime/ado/Connection.h"
 
+#include "runtime/ado/EngineError.h"
 #include "runtime/ado/FaultVfs.h"
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
@@ -9,8 +10,18 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 namespace ado
 {
+
+vb::VbError engineError(sqlite3* db, const QString& context, const QString& source)
+{
+    QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the connection is closed");
+    if (!context.isEmpty()) message = context + QStringLiteral(": ") + message;
+    const bool full = db && (sqlite3_errcode(db) & 0xff) == SQLITE_FULL;
+    return vb::VbError(full ? vb::ErrDiskFull : vb::ErrProvider, message, source);
+}
 
 Connection::Connection() = default;
 
@@ -59,6 +70,11 @@ void Connection::Open(const QString& path, OpenMode mode)
         fail(QStringLiteral("Cannot read database file"));
     m_db = db;
     m_path = path;
+    m_file = file;
+    // What was just read (a journal left beside the file is rolled back by then).
+    m_stamp = stampOf(file).value_or(FileStamp{});
+    m_dataVersion = dataVersion();
+    m_changeFound = false;
 }
 
 void Connection::Close()
@@ -75,10 +91,7 @@ namespace
 
 [[noreturn]] void transactionError(sqlite3* db, const QString& what)
 {
-    const QString reason =
-        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the connection is closed");
-    throw vb::VbError(vb::ErrProvider, what + QStringLiteral(": ") + reason,
-                      QStringLiteral("ado.Connection"));
+    throw engineError(db, what, QStringLiteral("ado.Connection"));
 }
 
 } // namespace
@@ -89,7 +102,8 @@ void Connection::BeginTrans()
     if (m_inTransaction)
         throw vb::VbError(vb::ErrProvider, QStringLiteral("A transaction is already open."),
                           QStringLiteral("ado.Connection"));
-    if (sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+    // The write lock at once, so that what is looked at inside holds until the end.
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
         transactionError(m_db, QStringLiteral("Cannot begin a transaction"));
     m_inTransaction = true;
 }
@@ -100,12 +114,13 @@ void Connection::CommitTrans()
         throw vb::VbError(vb::ErrProvider, QStringLiteral("No transaction is open."),
                           QStringLiteral("ado.Connection"));
     if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString reason = QString::fromUtf8(sqlite3_errmsg(m_db));
+        const vb::VbError error = engineError(m_db, QStringLiteral("Cannot commit the transaction"),
+                                              QStringLiteral("ado.Connection"));
         RollbackTrans();
-        throw vb::VbError(vb::ErrProvider, QStringLiteral("Cannot commit the transaction: ") + reason,
-                          QStringLiteral("ado.Connection"));
+        throw error;
     }
     m_inTransaction = false;
+    restamp();
     std::vector<std::function<void()>> work;
     work.swap(m_onCommit);
     for (const auto& w : work)
@@ -119,6 +134,8 @@ void Connection::RollbackTrans()
     m_onCommit.clear();
     // A failed commit may have rolled back already.
     if (m_db && !sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    // Rolling back may have written the file.
+    restamp();
 }
 
 void Connection::onCommit(std::function<void()> work)
@@ -127,6 +144,56 @@ void Connection::onCommit(std::function<void()> work)
         m_onCommit.push_back(std::move(work));
     else
         work();
+}
+
+} // namespace ado
+
+namespace ado
+{
+
+std::optional<Connection::FileStamp> Connection::stampOf(const QString& file)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0) return std::nullopt;
+    return FileStamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
+                     qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+// Changes when another connection commits to the file, never for this connection's own.
+qint64 Connection::dataVersion() const
+{
+    sqlite3_stmt* stmt = nullptr;
+    qint64 version = -1;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        version = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    return version;
+}
+
+void Connection::restamp()
+{
+    if (!m_db || m_changeFound) return;
+    if (const std::optional<FileStamp> now = stampOf(m_file)) m_stamp = *now;
+}
+
+DiskState Connection::diskState()
+{
+    if (!m_db) return DiskState::Gone;
+    const std::optional<FileStamp> now = stampOf(m_file);
+    DiskState state = DiskState::Unchanged;
+    if (!now)
+        state = DiskState::Gone;
+    else if (m_changeFound || *now != m_stamp || dataVersion() != m_dataVersion)
+        state = DiskState::Changed;
+    if (state != DiskState::Unchanged) m_changeFound = true;
+    return state;
+}
+
+bool Connection::isFile(const QString& path) const
+{
+    const std::optional<FileStamp> other = stampOf(path);
+    return m_db && other && other->device == m_stamp.device && other->inode == m_stamp.inode;
 }
 
 } // namespace ado

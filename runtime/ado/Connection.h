@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -13,6 +14,8 @@ namespace ado
 
 enum class OpenMode { ReadWrite, ReadOnly };
 enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
+// How a connection's file stands against what the connection last read or wrote.
+enum class DiskState { Unchanged, Changed, Gone };
 
 // A connection to one database file. Opens existing files only: a missing file is an error,
 // never a new empty database. Failures throw vb::VbError with the engine's message.
@@ -36,7 +39,8 @@ public:
 
     // One transaction around several writes (a recordset's UpdateBatch inside it becomes part
     // of it): CommitTrans makes all of them or, on failure, none of them reach the file;
-    // RollbackTrans undoes them. Not nested.
+    // RollbackTrans undoes them. Not nested. From BeginTrans on, no other connection writes to
+    // the file until the transaction ends.
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -44,11 +48,37 @@ public:
     // Work that holds only once the transaction has committed; dropped when it rolls back.
     void onCommit(std::function<void()> work);
 
+    // Whether the file changed since this connection opened it or committed to it: written by
+    // another connection (in this process or another), replaced by another file under its name,
+    // written or cut short by anything else, or gone from its name. Inside a transaction the
+    // answer holds until it ends. A change found stays found: the transactions that follow do not
+    // make it the connection's own.
+    DiskState diskState();
+    // Whether a name (through symbolic and hard links) is the file this connection has open.
+    bool isFile(const QString& path) const;
+
 private:
+    // What identifies the file and its last write, as the file system tells it.
+    struct FileStamp {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = -1;
+        qint64 modified = 0; // nanoseconds
+        bool operator==(const FileStamp&) const = default;
+    };
+    static std::optional<FileStamp> stampOf(const QString& file);
+    qint64 dataVersion() const;
+    // After a write of this connection's own: the file as it now stands is what it last wrote.
+    void restamp();
+
     sqlite3* m_db = nullptr;
     bool m_inTransaction = false;
     std::vector<std::function<void()>> m_onCommit;
     QString m_path;
+    QString m_file; // absolute
+    FileStamp m_stamp;
+    qint64 m_dataVersion = 0;
+    bool m_changeFound = false;
     QString m_provider;
 };
 

@@ -1,5 +1,6 @@
 #include "runtime/ado/Recordset.h"
 
+#include "runtime/ado/EngineError.h"
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/Integer.h"
 #include "runtime/vb/VbError.h"
@@ -50,9 +51,7 @@ ColumnClass classify(const char* declared)
 
 [[noreturn]] void engineError(sqlite3* db, const QString& context = QString())
 {
-    QString message = QString::fromUtf8(sqlite3_errmsg(db));
-    if (!context.isEmpty()) message = context + QStringLiteral(": ") + message;
-    throw vb::VbError(vb::ErrProvider, message, kSource);
+    throw ado::engineError(db, context, kSource);
 }
 
 [[noreturn]] void noCurrentRecord()

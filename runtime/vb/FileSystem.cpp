@@ -7,8 +7,11 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vb
@@ -56,6 +59,29 @@ void writeAll(QFile& out, const QByteArray& data)
     }
 }
 
+bool statRegular(const QByteArray& path)
+{
+    struct stat st;
+    return ::stat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// A regular file opened for reading, or -1. The name is looked at first, so that a FIFO or a
+// device is never opened; should one take the name meanwhile, the open does not wait on it and
+// what opened is looked at again before anything is read.
+int openRegular(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (!statRegular(name)) return -1;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 FileWriteFault::FileWriteFault(const QString& path, Kind kind, int64_t room)
@@ -99,8 +125,51 @@ QString TemporaryPathBeside(const QString& target)
 
 void ReplaceFile(const QString& temporary, const QString& target)
 {
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
-        accessError();
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(target);
+    struct stat st;
+    if (::lstat(to.constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        // Only root may hand on the owner; a member of the group may hand on the group.
+        if (::chown(from.constData(), st.st_uid, st.st_gid) != 0 &&
+            ::chown(from.constData(), uid_t(-1), st.st_gid) != 0) {
+            // The file keeps the user's own group.
+        }
+        if (::chmod(from.constData(), st.st_mode & 0777) != 0) accessError();
+    }
+    if (std::rename(from.constData(), to.constData()) != 0) accessError();
+}
+
+QString ResolveLinks(const QString& path)
+{
+    QString file = path;
+    // As many links as the system itself follows.
+    for (int depth = 0; depth < 40; ++depth) {
+        const QByteArray name = QFile::encodeName(file);
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(name.constData(), target, sizeof target);
+        if (length <= 0 || length >= ssize_t(sizeof target)) return file;
+        QString next = QFile::decodeName(QByteArray(target, qsizetype(length)));
+        if (!next.startsWith(u'/')) next = QFileInfo(file).absolutePath() + u'/' + next;
+        file = next;
+    }
+    return file;
+}
+
+bool IsRegularFile(const QString& path)
+{
+    return statRegular(QFile::encodeName(path));
+}
+
+QByteArray ReadFileStart(const QString& path, qint64 count)
+{
+    const int fd = openRegular(path);
+    if (fd < 0) return {};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
+    return file.read(count);
 }
 
 bool IsWritableFile(const QString& path)
@@ -113,7 +182,8 @@ bool IsWritableFile(const QString& path)
 
 bool IsWritableFolder(const QString& folder)
 {
-    if (FileWriteFault* fault = FileWriteFault::at(folder); fault && fault->kind() == FileWriteFault::ReadOnly)
+    if (FileWriteFault* fault = FileWriteFault::at(folder);
+        fault && fault->kind() == FileWriteFault::ReadOnly)
         return false;
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable();
@@ -121,8 +191,13 @@ bool IsWritableFolder(const QString& folder)
 
 void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
 {
-    QFile in(source);
-    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly)) throw VbError::noSuchFile();
+    const int fd = openRegular(source);
+    if (fd < 0) throw VbError::noSuchFile();
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw VbError::noSuchFile();
+    }
     QFile out(newFile);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) accessError();
     try {
@@ -134,7 +209,6 @@ void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
         if (!out.flush()) diskFull();
         if (kind == CopyKind::Durable && ::fsync(out.handle()) != 0) diskFull();
         out.close();
-        out.setPermissions(in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     } catch (...) {
         out.close();
         QFile::remove(newFile);
@@ -144,7 +218,7 @@ void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
 
 void FileCopy(const QString& source, const QString& destination, CopyKind kind)
 {
-    if (!QFileInfo(source).isFile()) throw VbError::noSuchFile();
+    if (!IsRegularFile(source)) throw VbError::noSuchFile();
     if (!IsWritableFile(destination)) accessError();
     const QString temporary = TemporaryPathBeside(destination);
     CopyToNewFile(source, temporary, kind);

@@ -16,12 +16,23 @@ namespace vb
 enum class CopyKind { Durable, Scratch };
 void FileCopy(const QString& source, const QString& destination, CopyKind kind = CopyKind::Durable);
 
-// Writes a copy of source to a file that does not exist yet; on failure that file is removed.
+// Writes a copy of source to a file that does not exist yet, made with the user's umask as any
+// new file is; on failure that file is removed. A source that is not a regular file is error 53.
 void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind = CopyKind::Durable);
 // A fresh temporary path in the folder of target (the file does not exist yet).
 QString TemporaryPathBeside(const QString& target);
-// Moves a complete temporary file over target in one step (error 75 when it cannot).
+// Moves a complete temporary file over target in one step (error 75 when it cannot). A regular
+// file it replaces hands on its permissions, and its owner and group as far as they may be set.
 void ReplaceFile(const QString& temporary, const QString& target);
+// The file a name leads to through symbolic links; the name itself when it is no link. A link
+// to a file that does not exist yet leads to where that file would be.
+QString ResolveLinks(const QString& path);
+// Whether path (through symbolic links) is a regular file: no FIFO, socket, device or folder.
+// Looks at the file without opening it.
+bool IsRegularFile(const QString& path);
+// The first bytes (up to `count`) of a regular file; empty when it is not one or cannot be read.
+// Never waits on the file.
+QByteArray ReadFileStart(const QString& path, qint64 count);
 // False when path exists and may not be written (or the test seam says so).
 bool IsWritableFile(const QString& path);
 // Whether new files can be made in a folder (a read-only fault on it says no).

@@ -29,6 +29,7 @@ inline void closeProgram()
     g_CurrentForm = nullptr;
     g_CurrentFormID = 0;
     g_HouseFilePath.clear();
+    g_IsNewFile = 0;
     g_CurrentStep.clear();
     forms::Screen::setMousePointer(forms::vbDefault);
 }

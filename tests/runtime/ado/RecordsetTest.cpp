@@ -1,5 +1,6 @@
 #include "runtime/ado/Recordset.h"
 #include "runtime/ado/Connection.h"
+#include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@ inline void PrintTo(const QString& s, std::ostream* os)
 #include <sqlite3.h>
 
 #include <functional>
+
+#include <unistd.h>
 
 using ado::Connection;
 using ado::Recordset;
@@ -597,3 +600,110 @@ TEST_F(RecordsetTest, CodeStoredInTheFileNeverRuns)
 }
 
 } // namespace
+
+namespace
+{
+
+// One write of this connection's own, through a transaction as a save makes it.
+void writeOwn(Connection& cn, Recordset& rs, int formId)
+{
+    cn.BeginTrans();
+    rs.AddNew();
+    rs.setField(QStringLiteral("Form_ID"), formId);
+    rs.SetActiveConnection(&cn);
+    try {
+        rs.UpdateBatch(ado::adAffectAll);
+        cn.CommitTrans();
+    } catch (...) {
+        rs.SetActiveConnection(nullptr);
+        cn.RollbackTrans();
+        throw;
+    }
+    rs.SetActiveConnection(nullptr);
+}
+
+} // namespace
+
+TEST_F(RecordsetTest, ConnectionNoticesWhatElseHappensToItsFile)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path)> happen;
+        ado::DiskState state;
+    };
+    const Case cases[] = {
+        {"another connection commits",
+         [](const QString& path) {
+             Connection other;
+             other.Open(path);
+             Recordset rs;
+             rs.setCursorLocation(ado::adUseClient);
+             rs.Open(QStringLiteral("Select * from [Form Stack]"), other);
+             rs.SetActiveConnection(nullptr);
+             writeOwn(other, rs, 30);
+         },
+         ado::DiskState::Changed},
+        {"replaced by another file under its name",
+         [](const QString& path) {
+             const QString copy = path + QStringLiteral(".new");
+             ASSERT_TRUE(QFile::copy(path, copy));
+             ASSERT_TRUE(QFile::remove(path));
+             ASSERT_TRUE(QFile::rename(copy, path));
+         },
+         ado::DiskState::Changed},
+        {"cut short by a plain write",
+         [](const QString& path) {
+             QFile f(path);
+             ASSERT_TRUE(f.resize(2048));
+         },
+         ado::DiskState::Changed},
+        {"removed", [](const QString& path) { QFile::remove(path); }, ado::DiskState::Gone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cn.Close();
+        QFile::remove(path);
+        execRaw(path, kSchema);
+        cn.Open(path);
+        auto rs = detached(QStringLiteral("Select * from [Form Stack]"));
+        // Its own writes and what other connections only read leave it unchanged.
+        writeOwn(cn, *rs, 9);
+        writeOwn(cn, *rs, 10);
+        EXPECT_EQ(column(QStringLiteral("Select * from [Form Stack]"), QStringLiteral("Form_ID")).size(), 6);
+        EXPECT_EQ(cn.diskState(), ado::DiskState::Unchanged);
+
+        c.happen(path);
+        EXPECT_EQ(cn.diskState(), c.state);
+        // Found once, the change stays found, whatever this connection writes after it.
+        errorOf([&] { writeOwn(cn, *rs, 11); });
+        EXPECT_NE(cn.diskState(), ado::DiskState::Unchanged);
+    }
+}
+
+TEST_F(RecordsetTest, ConnectionKnowsItsFileUnderOtherNames)
+{
+    const QString hard = dir.filePath(QStringLiteral("hard.tvm"));
+    const QString soft = dir.filePath(QStringLiteral("soft.tvm"));
+    const QString other = dir.filePath(QStringLiteral("other.tvm"));
+    ASSERT_TRUE(QFile::link(path, soft));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(hard).constData()), 0);
+    ASSERT_TRUE(QFile::copy(path, other));
+    EXPECT_TRUE(cn.isFile(path));
+    EXPECT_TRUE(cn.isFile(hard));
+    EXPECT_TRUE(cn.isFile(soft));
+    EXPECT_FALSE(cn.isFile(other));
+    EXPECT_FALSE(cn.isFile(dir.filePath(QStringLiteral("missing.tvm"))));
+}
+
+TEST_F(RecordsetTest, FullDiskIsErrorDiskFull)
+{
+    cn.Close();
+    vb::FileWriteFault fault(dir.path(), vb::FileWriteFault::DiskFull, 0);
+    cn.Open(path);
+    auto rs = detached(QStringLiteral("Select * from [Form Stack]"));
+    rs->AddNew();
+    rs->setField(QStringLiteral("Form_ID"), 9);
+    EXPECT_EQ(errorOf([&] { save(*rs); }), vb::ErrDiskFull);
+    EXPECT_EQ(errorOf([&] { writeOwn(cn, *rs, 10); }), vb::ErrDiskFull);
+    EXPECT_FALSE(cn.inTransaction());
+}

@@ -3,13 +3,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace vb;
+using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
@@ -116,6 +123,96 @@ TEST_F(FileCopyTest, FaultAppliesOnlyWhileItLivesAndOnlyToItsPath)
     }
     EXPECT_TRUE(IsWritableFile(other.filePath(QStringLiteral("x"))));
     EXPECT_EQ(read(target), read(source));
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// The process's umask for the life of the object.
+class Umask
+{
+public:
+    explicit Umask(mode_t mask) : m_previous(::umask(mask)) {}
+    ~Umask() { ::umask(m_previous); }
+    Umask(const Umask&) = delete;
+    Umask& operator=(const Umask&) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+TEST_F(FileCopyTest, NewFileGetsTheUmaskAndAReplacedOneKeepsItsMode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(source).constData(), 0444), 0);
+    for (mode_t mask : {mode_t(077), mode_t(022)}) {
+        SCOPED_TRACE(mask);
+        const Umask umask(mask);
+        const QString fresh = dir.filePath(u"fresh.bin"_s);
+        QFile::remove(fresh);
+        FileCopy(source, fresh);
+        EXPECT_EQ(modeOf(fresh), 0666 & ~mask);
+        for (mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0664)}) {
+            ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), mode), 0);
+            FileCopy(source, target);
+            EXPECT_EQ(modeOf(target), mode);
+            EXPECT_EQ(read(target), read(source));
+        }
+    }
+}
+
+TEST_F(FileCopyTest, LinksLeadToTheFileTheyName)
+{
+    const QString real = dir.filePath(u"real.bin"_s);
+    const QString relative = dir.filePath(u"relative.lnk"_s);
+    const QString chain = dir.filePath(u"chain.lnk"_s);
+    const QString dangling = dir.filePath(u"dangling.lnk"_s);
+    ASSERT_TRUE(QFile::link(real, dir.filePath(u"absolute.lnk"_s)));
+    ASSERT_EQ(::symlink("real.bin", QFile::encodeName(relative).constData()), 0);
+    ASSERT_TRUE(QFile::link(relative, chain));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"later.bin"_s), dangling));
+    EXPECT_EQ(ResolveLinks(real), real);
+    EXPECT_EQ(ResolveLinks(dir.filePath(u"absolute.lnk"_s)), real);
+    EXPECT_EQ(ResolveLinks(relative), real);
+    EXPECT_EQ(ResolveLinks(chain), real);
+    EXPECT_EQ(ResolveLinks(dangling), dir.filePath(u"later.bin"_s));
+    // A loop ends somewhere.
+    const QString loop = dir.filePath(u"loop.lnk"_s);
+    ASSERT_TRUE(QFile::link(loop, loop));
+    EXPECT_EQ(ResolveLinks(loop), loop);
+}
+
+// Files that are no regular files are never read and hold nothing up: a FIFO without a writer
+// would keep a plain open waiting for good.
+TEST_F(FileCopyTest, SpecialFilesAreNotRead)
+{
+    const QString fifo = dir.filePath(u"fifo"_s);
+    const QString socketFile = dir.filePath(u"socket"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(s, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(socketFile);
+    ASSERT_LT(size_t(name.size()), sizeof address.sun_path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(s);
+    const QString link = dir.filePath(u"null.lnk"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/null"_s, link));
+
+    EXPECT_TRUE(IsRegularFile(source));
+    EXPECT_TRUE(IsRegularFile(QFileInfo(source).absoluteFilePath()));
+    EXPECT_EQ(ReadFileStart(source, 4), QByteArray("ssss"));
+    for (const QString& special : {fifo, socketFile, link, dir.path()}) {
+        SCOPED_TRACE(special.toStdString());
+        EXPECT_FALSE(IsRegularFile(special));
+        EXPECT_TRUE(ReadFileStart(special, 16).isEmpty());
+        EXPECT_EQ(errorOf([&] { FileCopy(special, target); }), 53);
+    }
+    EXPECT_EQ(read(target), QByteArray("the old target"));
 }
 
 } // namespace

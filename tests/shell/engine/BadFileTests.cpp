@@ -14,6 +14,17 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+#include <chrono>
+#include <optional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace enginetest;
 
@@ -218,6 +229,112 @@ TEST_F(BadHouseFiles, TheTopBandShowsTheRealTotalOrNothing)
     EXPECT_TRUE(totalText().isEmpty());
 }
 
+// Watches a FIFO for a reader: a writer's open that does not wait succeeds only while someone
+// has it open for reading, and it lets that reader go on (it reads the end of the file).
+class FifoReaderWatch
+{
+public:
+    explicit FifoReaderWatch(const QString& fifo)
+        : m_thread([this, name = QFile::encodeName(fifo)] {
+              while (!m_stop) {
+                  const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                  if (fd >= 0) {
+                      m_read = true;
+                      ::close(fd);
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+              }
+          })
+    {
+    }
+    ~FifoReaderWatch()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    FifoReaderWatch(const FifoReaderWatch&) = delete;
+    FifoReaderWatch& operator=(const FifoReaderWatch&) = delete;
+    bool opened() const { return m_read; }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_read{false};
+    std::thread m_thread;
+};
+
+void makeSocket(const QString& path)
+{
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(s, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_LT(size_t(name.size()), sizeof address.sun_path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    EXPECT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(s);
+}
+
+// A name that is no regular file is refused with the one message, at start-up and through
+// File > Open, and never opened for reading: the program does not wait on it.
+TEST_F(BadHouseFiles, SpecialFilesAreRefusedUnread)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path, BadHouseFiles& t)> make;
+        QString message;
+        const char16_t* fifo = nullptr; // the FIFO that must never be read: the name and this
+    };
+    const Case cases[] = {
+        {"FIFO",
+         [](const QString& path, BadHouseFiles&) { ::mkfifo(QFile::encodeName(path).constData(), 0600); },
+         NotHouseFile, u""},
+        {"socket", [](const QString& path, BadHouseFiles&) { makeSocket(path); }, NotHouseFile},
+        {"folder", [](const QString& path, BadHouseFiles&) { QDir().mkdir(path); }, NotHouseFile},
+        {"device", [](const QString& path, BadHouseFiles&) { QFile::link(u"/dev/null"_s, path); },
+         NotHouseFile},
+        {"link to a FIFO",
+         [](const QString& path, BadHouseFiles&) {
+             ::mkfifo(QFile::encodeName(path + u".fifo"_s).constData(), 0600);
+             QFile::link(path + u".fifo"_s, path);
+         },
+         NotHouseFile, u".fifo"},
+        {"FIFO as the journal of a good file",
+         [](const QString& path, BadHouseFiles& t) {
+             QFile::copy(t.house(u"seed.tvm"_s), path);
+             ::mkfifo(QFile::encodeName(path + u"-journal"_s).constData(), 0600);
+         },
+         Damaged, u"-journal"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        const QString path = folder() + u"/special.tvm"_s;
+        c.make(path, *this);
+        std::optional<FifoReaderWatch> watch;
+        if (c.fifo) watch.emplace(path + QString::fromUtf16(c.fifo));
+
+        start(path);
+        EXPECT_EQ(prompts(), QStringList({c.message + path}));
+        EXPECT_EQ(boxes->calls().front().title, u"File Error"_s);
+        EXPECT_EQ(g_HouseFilePath, WorkingCopyPath());
+        EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
+
+        boxes->clear();
+        go(10);
+        boxes->answer(forms::vbNo);
+        dialogs->choose(path);
+        FileOpen();
+        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, c.message + path}));
+        EXPECT_EQ(g_HouseFilePath, WorkingCopyPath());
+        EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+        if (watch) {
+            EXPECT_FALSE(watch->opened());
+        }
+    }
+}
+
 // Saves that fail, through the file layer's write-fault seam.
 class FailedSaves : public BadHouseFiles
 {
@@ -246,13 +363,15 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
         vb::FileWriteFault::Kind kind;
         int64_t room;
         bool onFolder;
+        SaveCause cause;
     };
     const Case cases[] = {
-        {"disk full in the middle of the copy over a file", true, vb::FileWriteFault::DiskFull, 8192, true},
-        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192,
-         true},
-        {"read-only target", true, vb::FileWriteFault::ReadOnly, 0, false},
-        {"read-only folder", false, vb::FileWriteFault::ReadOnly, 0, true},
+        {"disk full in the middle of the copy over a file", true, vb::FileWriteFault::DiskFull, 8192, true,
+         SaveCause::DiskFull},
+        {"disk full in the middle of the copy to a new name", false, vb::FileWriteFault::DiskFull, 8192, true,
+         SaveCause::DiskFull},
+        {"read-only target", true, vb::FileWriteFault::ReadOnly, 0, false, SaveCause::NoPermission},
+        {"read-only folder", false, vb::FileWriteFault::ReadOnly, 0, true, SaveCause::NoPermission},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -272,7 +391,7 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
             dialogs->choose(target);
             FileSaveAs();
         }
-        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target)}));
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, c.cause)}));
         EXPECT_EQ(contents(target), before);
         EXPECT_EQ(folderFiles(), files);
         expectEstimateKept(goodFile());
@@ -298,7 +417,7 @@ TEST_F(FailedSaves, SaveAsThatFailsWhileWritingTheCopyKeepsEveryChangeForTheNext
         dialogs->choose(target);
         FileSaveAs();
     }
-    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target)}));
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, SaveCause::DiskFull)}));
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_EQ(folderFiles(), files);
     expectEstimateKept(goodFile());
@@ -321,7 +440,8 @@ TEST_F(FailedSaves, ReadOnlyFileStopsExitNewAndOpen)
 
     boxes->answer(forms::vbYes);
     EXPECT_FALSE(FileClose());
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailureMessage(goodFile())}));
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                      saveFailureMessage(goodFile(), SaveCause::NoPermission)}));
     expectEstimateKept(goodFile());
 
     boxes->clear();
@@ -358,10 +478,30 @@ TEST_F(FailedSaves, UntitledSaveThatFailsStopsExit)
         dialogs->choose(target);
         EXPECT_FALSE(FileClose());
     }
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, saveFailureMessage(target)}));
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                      saveFailureMessage(target, SaveCause::DiskFull)}));
     EXPECT_FALSE(QFileInfo::exists(target));
     expectEstimateKept(WorkingCopyPath());
     EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
+}
+
+// Started on a full disk there is no working copy: Save asks for a name, and the message of the
+// save that fails names that file.
+TEST_F(FailedSaves, SaveAfterAStartOnAFullDiskNamesTheFile)
+{
+    const QString target = folder() + u"/New House.tvm"_s;
+    {
+        vb::FileWriteFault fault(folder(), vb::FileWriteFault::DiskFull, 0);
+        start();
+        EXPECT_FALSE(QFileInfo::exists(folder() + u"/~092891.tmp"_s));
+        boxes->clear();
+        dialogs->choose(target);
+        FileSave();
+    }
+    ASSERT_EQ(dialogs->calls().size(), 1u);
+    EXPECT_EQ(dialogs->calls().front().request.title, u"Save"_s);
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, SaveCause::DiskFull)}));
+    EXPECT_FALSE(QFileInfo::exists(target));
 }
 
 TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
@@ -402,8 +542,8 @@ TEST_F(FailedSaves, InPlaceSaveThatFailsPartWayKeepsTheFileWhole)
         EXPECT_EQ(contents(goodFile()), before);
         EXPECT_EQ(bedrooms.front().toInt(), bedroomsBefore);
         EXPECT_EQ(formIds(goodFile(), u"Form Stack"_s), QList<int>({1}));
-        EXPECT_EQ(prompts(),
-                  QStringList({u"Do you want to save this file?"_s, saveFailureMessage(goodFile())}));
+        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                          saveFailureMessage(goodFile(), SaveCause::DiskFull)}));
         expectEstimateKept(goodFile());
         // The next save, with room again, writes everything.
         boxes->clear();

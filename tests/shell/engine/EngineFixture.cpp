@@ -203,11 +203,33 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-QString saveFailureMessage(const QString& path)
+QString saveFailureMessage(const QString& path, SaveCause cause)
 {
-    return u"Your house could not be saved to this file:\r\n"_s + path +
-           u"\r\n\r\nThe disk may be full, or the file or its folder may not be written to. Your "
-           "answers are still open; save them again, perhaps under another name."_s;
+    QString why;
+    switch (cause) {
+    case SaveCause::Changed:
+        why = u"The file was changed by another program since it was opened, so it is left as that "
+              "program saved it. Your answers are still open; Save As keeps them, under this name "
+              "or another."_s;
+        break;
+    case SaveCause::Gone:
+        why = u"The file, or the folder it belongs in, is not there: it may have been moved or "
+              "deleted. Your answers are still open; save them again, perhaps under another name."_s;
+        break;
+    case SaveCause::DiskFull:
+        why = u"The disk is full. Your answers are still open; make room on the disk and save them "
+              "again, or save them under another name on another disk."_s;
+        break;
+    case SaveCause::NoPermission:
+        why = u"You do not have permission to write to the file or its folder. Your answers are "
+              "still open; save them under another name, in a folder of your own."_s;
+        break;
+    case SaveCause::Other:
+        why = u"The disk may be full, or the file or its folder may not be written to. Your "
+              "answers are still open; save them again, perhaps under another name."_s;
+        break;
+    }
+    return u"Your house could not be saved to this file:\r\n"_s + path + u"\r\n\r\n"_s + why;
 }
 
 QStringList EngineTest::prompts() const

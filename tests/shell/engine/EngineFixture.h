@@ -37,8 +37,9 @@ using testsupport::processDeferred;
 // The bytes of a file (empty when it cannot be read), and a file made of bytes.
 QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
-// The one message of a save that failed.
-QString saveFailureMessage(const QString& path);
+// The one message of a save that failed, by what happened.
+enum class SaveCause { Changed, Gone, DiskFull, NoPermission, Other };
+QString saveFailureMessage(const QString& path, SaveCause cause);
 
 // Takes write permission on the program folder away by its mode bits. Root ignores them, so for
 // root the folder is also made read-only through the file layer's fault seam (the installed

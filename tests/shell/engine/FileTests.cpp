@@ -236,10 +236,7 @@ TEST_F(HouseFiles, FailedCopyKeepsTheOpenFileAndStopsTheFlow)
     dialogs->choose(unreachable);
     FileSaveAs();
     ASSERT_EQ(prompts().size(), 1);
-    EXPECT_EQ(prompts().front(), u"Your house could not be saved to this file:\r\n"_s + unreachable +
-                                     u"\r\n\r\nThe disk may be full, or the file or its folder may not be "
-                                     "written to. Your answers are still open; save them again, perhaps "
-                                     "under another name."_s);
+    EXPECT_EQ(prompts().front(), saveFailureMessage(unreachable, SaveCause::Gone));
     EXPECT_EQ(g_HouseFilePath, WorkingCopyPath());
     EXPECT_TRUE(g_cnHouse->isOpen());
     EXPECT_EQ(g_CurrentFormID, vb::Integer(10));

@@ -62,7 +62,7 @@ protected:
     {
         const QByteArray before = contents(path);
         FileSave();
-        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path)}));
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Other)}));
         EXPECT_EQ(contents(path), before);
         EXPECT_FALSE(QFileInfo::exists(path + u"-journal"_s));
         boxes->clear();
@@ -181,10 +181,17 @@ TEST_F(SafeFiles, InPlaceSaveIsOneTransaction)
     const Estimate estimate;
     expectSaveRefused(open);
 
-    // Everything stays pending: once the visited pages take it, the next save writes it all.
+    // Everything stays pending. Another program mends the file: a save in place no longer
+    // writes into it, and Save As to its name writes it all.
     exec(open, u"DROP TABLE [Visited Forms]; CREATE TABLE [Visited Forms] (Form_ID SMALLINT); "
                "INSERT INTO [Visited Forms] VALUES (1)"_s);
+    const QByteArray mended = contents(open);
     FileSave();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(open, SaveCause::Changed)}));
+    EXPECT_EQ(contents(open), mended);
+    boxes->clear();
+    dialogs->choose(open);
+    FileSaveAs();
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
     expectWholeEstimateIn(open, estimate);
 }

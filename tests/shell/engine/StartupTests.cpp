@@ -163,6 +163,43 @@ TEST_F(Startup, WorkingCopyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
 }
 
+// The program folder's permissions change after the start, either way: the working copy is still
+// untitled, and Save asks for a name.
+TEST_F(Startup, UntitledIsDecidedWhenTheWorkingCopyIsMade)
+{
+    for (bool readOnlyAtStart : {true, false}) {
+        SCOPED_TRACE(readOnlyAtStart ? "the folder becomes writable" : "the folder becomes read-only");
+        TearDown();
+        SetUp();
+        QTemporaryDir home;
+        QTemporaryDir elsewhere;
+        auto readOnly = std::make_unique<ReadOnlyProgramFolder>(folder(), home.path());
+        if (vb::IsWritableFolder(folder())) GTEST_SKIP() << "the folder stays writable for this user";
+        if (!readOnlyAtStart) readOnly.reset();
+        start();
+        const QString workingCopy = g_HouseFilePath;
+        EXPECT_EQ(g_IsNewFile, vb::Integer(-1));
+        if (readOnlyAtStart)
+            readOnly.reset();
+        else
+            readOnly = std::make_unique<ReadOnlyProgramFolder>(folder(), home.path());
+
+        go(10);
+        g_HomeData->setNumBedrooms(6);
+        const QString name = elsewhere.filePath(u"Saved.tvm"_s);
+        dialogs->choose(name);
+        FileSave();
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+        ASSERT_EQ(dialogs->calls().size(), 1u);
+        EXPECT_EQ(dialogs->calls().front().request.title, u"Save"_s);
+        EXPECT_EQ(g_HouseFilePath, name);
+        EXPECT_EQ(g_IsNewFile, vb::Integer(0));
+        EXPECT_EQ(column(name, u"SELECT NumBedrooms FROM [HouseData]"_s), QList<QVariant>({6}));
+        EXPECT_EQ(contents(workingCopy), contents(folder() + u"/Tmplt.cfg"_s));
+        readOnly.reset();
+    }
+}
+
 TEST_F(Startup, ErrorHandlerShowsProcedureStepAndErrorThenResetsThePointer)
 {
     g_CurrentStep = u"Calculate Form Data"_s;

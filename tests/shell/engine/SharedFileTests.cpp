@@ -1,0 +1,333 @@
+#include "tests/shell/engine/EngineFixture.h"
+
+#include "estimate/clsHomeData.h"
+#include "runtime/ado/Connection.h"
+#include "runtime/ado/Recordset.h"
+#include "runtime/vb/Conversions.h"
+#include "shell/ShellInternal.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/basHouseFiles.h"
+#include "tests/support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace enginetest;
+using shell_internal::SaveFailure;
+
+namespace
+{
+
+// The program running a second time with the same file open: its own connection, record and
+// page lists, saved in place as the program saves them.
+class OtherProgram
+{
+public:
+    explicit OtherProgram(const QString& path)
+    {
+        m_cn.Open(path);
+        m_record.InitializeData();
+        for (auto [rs, sql] : {std::pair{&m_stack, u"Select * from [Form Stack]"_s},
+                               std::pair{&m_visited, u"Select * from [Visited Forms]"_s}}) {
+            rs->setCursorLocation(ado::adUseClient);
+            rs->Open(sql, m_cn);
+            rs->SetActiveConnection(nullptr);
+        }
+    }
+    clsHomeData& record() { return m_record; }
+    std::optional<SaveFailure> save()
+    {
+        return shell_internal::SaveInPlace(m_cn, m_record, m_stack, m_visited);
+    }
+
+private:
+    ado::Connection m_cn;
+    clsHomeData m_record{m_cn, m_cn};
+    ado::Recordset m_stack;
+    ado::Recordset m_visited;
+};
+
+struct stat statOf(const QString& path)
+{
+    struct stat st {
+    };
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+    return st;
+}
+
+// The process's umask for the life of the object.
+class Umask
+{
+public:
+    explicit Umask(mode_t mask) : m_previous(::umask(mask)) {}
+    ~Umask() { ::umask(m_previous); }
+    Umask(const Umask&) = delete;
+    Umask& operator=(const Umask&) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+class SharedFiles : public EngineTest
+{
+protected:
+    static QVariant field(const QString& path, const char* name)
+    {
+        return testsupport::houseField(path, QString::fromLatin1(name));
+    }
+    // The file as it was made from the template, then opened with one unsaved answer.
+    QString openWithAnswer(const QString& name)
+    {
+        const QString path = makeHouseFile(name);
+        start(path);
+        go(10);
+        g_HomeData->setNumBedrooms(6);
+        boxes->clear();
+        return path;
+    }
+    void expectNoMessage() { EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString(); }
+};
+
+// The lot price typed in one program, septic chosen in the other: the second save is refused
+// and the file holds exactly the first's answers.
+TEST_F(SharedFiles, SecondOfTwoProgramsSavingOneFileIsRefused)
+{
+    for (bool thisFirst : {true, false}) {
+        SCOPED_TRACE(thisFirst ? "this program saves first" : "the other program saves first");
+        TearDown();
+        SetUp();
+        const QString path = makeHouseFile(u"shared.tvm"_s);
+        const QVariant lotPrice = field(path, "LotPrice");
+        const QVariant sewer = field(path, "SewerType");
+        start(path);
+        OtherProgram other(path);
+        g_HomeData->setLotPrice(11111);
+        other.record().setSewerType(1);
+
+        if (thisFirst) {
+            FileSave();
+            expectNoMessage();
+            EXPECT_EQ(other.save(), SaveFailure::Changed);
+            EXPECT_EQ(field(path, "LotPrice").toInt(), 11111);
+            EXPECT_EQ(field(path, "SewerType"), sewer);
+            continue;
+        }
+        EXPECT_EQ(other.save(), std::nullopt);
+        const QByteArray saved = contents(path);
+        FileSave();
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Changed)}));
+        EXPECT_EQ(contents(path), saved);
+        EXPECT_EQ(field(path, "LotPrice"), lotPrice);
+        EXPECT_EQ(field(path, "SewerType").toInt(), 1);
+        // Exit is refused too, and the answers stay open for Save As.
+        boxes->clear();
+        boxes->answer(forms::vbYes);
+        EXPECT_FALSE(FileClose());
+        EXPECT_EQ(contents(path), saved);
+        boxes->clear();
+        const QString elsewhere = folder() + u"/mine.tvm"_s;
+        dialogs->choose(elsewhere);
+        FileSaveAs();
+        expectNoMessage();
+        EXPECT_EQ(field(elsewhere, "LotPrice").toInt(), 11111);
+        EXPECT_EQ(field(elsewhere, "SewerType"), sewer);
+        EXPECT_EQ(contents(path), saved);
+    }
+}
+
+TEST_F(SharedFiles, ProgramsThatOnlyReadTheFileNeverDisturbASave)
+{
+    const QString path = openWithAnswer(u"shared.tvm"_s);
+    {
+        // Opened elsewhere as File > Open opens a file, read, and left without saving.
+        EXPECT_EQ(shell_internal::CheckHouseFile(path).problem, shell_internal::FileProblem::None);
+        OtherProgram reader(path);
+        EXPECT_EQ(reader.record().NumBedrooms(), vb::CInt(field(path, "NumBedrooms")));
+        FileSave();
+        g_HomeData->setNumBedrooms(5);
+        FileSave();
+    }
+    g_HomeData->setNumBedrooms(4);
+    FileSave();
+    expectNoMessage();
+    EXPECT_EQ(field(path, "NumBedrooms").toInt(), 4);
+
+    // Another program saving another file leaves this one alone.
+    const QString another = makeHouseFile(u"another.tvm"_s);
+    OtherProgram other(another);
+    other.record().setNumBedrooms(2);
+    EXPECT_EQ(other.save(), std::nullopt);
+    g_HomeData->setNumBedrooms(7);
+    FileSave();
+    expectNoMessage();
+    EXPECT_EQ(field(path, "NumBedrooms").toInt(), 7);
+}
+
+TEST_F(SharedFiles, SaveInPlaceSaysWhatBecameOfTheFile)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString& open)> happen;
+        SaveCause cause;
+    };
+    const Case cases[] = {
+        {"replaced by another program's Save As",
+         [this](const QString& open) {
+             const QString replacement = makeHouseFile(u"replacement.tvm"_s);
+             exec(replacement, u"UPDATE [HouseData] SET NumBedrooms = 2"_s);
+             ASSERT_EQ(
+                 std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(open).constData()),
+                 0);
+         },
+         SaveCause::Changed},
+        {"cut short", [](const QString& open) { writeBytes(open, contents(open).left(2048)); },
+         SaveCause::Changed},
+        {"deleted", [](const QString& open) { QFile::remove(open); }, SaveCause::Gone},
+        {"folder removed", [](const QString& open) { QDir(QFileInfo(open).path()).removeRecursively(); },
+         SaveCause::Gone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        ASSERT_TRUE(QDir(folder()).mkdir(u"away"_s));
+        const QString open = folder() + u"/away/Open.tvm"_s;
+        QFile::copy(makeHouseFile(u"seed.tvm"_s), open);
+        start(open);
+        go(10);
+        g_HomeData->setNumBedrooms(6);
+        boxes->clear();
+        c.happen(open);
+        const QByteArray left = contents(open);
+        FileSave();
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(open, c.cause)}));
+        EXPECT_EQ(contents(open), left);
+        EXPECT_EQ(g_HouseFilePath, open);
+        EXPECT_EQ(g_HomeData->NumBedrooms(), vb::Integer(6));
+    }
+}
+
+TEST_F(SharedFiles, NewFilesGetTheUmask)
+{
+    for (mode_t mask : {mode_t(077), mode_t(022)}) {
+        SCOPED_TRACE(mask);
+        TearDown();
+        SetUp();
+        const Umask umask(mask);
+        start();
+        const QString untitled = folder() + u"/untitled.tvm"_s;
+        dialogs->choose(untitled);
+        FileSave();
+        EXPECT_EQ(statOf(untitled).st_mode & 0777, 0666 & ~mask);
+        const QString named = folder() + u"/named.tvm"_s;
+        dialogs->choose(named);
+        FileSaveAs();
+        EXPECT_EQ(statOf(named).st_mode & 0777, 0666 & ~mask);
+        expectNoMessage();
+    }
+}
+
+TEST_F(SharedFiles, SaveAsKeepsTheModeOfTheFileItSavesInto)
+{
+    const Umask umask(022);
+    for (mode_t mode : {mode_t(0600), mode_t(0640)}) {
+        SCOPED_TRACE(mode);
+        TearDown();
+        SetUp();
+        const QString other = makeHouseFile(u"other.tvm"_s);
+        ASSERT_EQ(::chmod(QFile::encodeName(other).constData(), mode), 0);
+        // Root may hand on any group; others only their own.
+        const gid_t group = getuid() == 0 ? 4242 : statOf(other).st_gid;
+        ASSERT_EQ(::chown(QFile::encodeName(other).constData(), uid_t(-1), group), 0);
+        const QString path = openWithAnswer(u"private.tvm"_s);
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+        const ino_t inode = statOf(path).st_ino;
+
+        dialogs->choose(path);
+        FileSaveAs();
+        EXPECT_EQ(statOf(path).st_mode & 0777, mode);
+        EXPECT_EQ(statOf(path).st_ino, inode);
+        EXPECT_EQ(field(path, "NumBedrooms").toInt(), 6);
+
+        g_HomeData->setNumBedrooms(5);
+        dialogs->choose(other);
+        FileSaveAs();
+        EXPECT_EQ(statOf(other).st_mode & 0777, mode);
+        EXPECT_EQ(statOf(other).st_gid, group);
+        EXPECT_EQ(field(other, "NumBedrooms").toInt(), 5);
+        EXPECT_EQ(g_HouseFilePath, other);
+        expectNoMessage();
+    }
+}
+
+TEST_F(SharedFiles, HardLinkStillSharesTheFileAfterSaveAsToItsName)
+{
+    const QString path = openWithAnswer(u"house.tvm"_s);
+    const QString link = folder() + u"/link.tvm"_s;
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+    dialogs->choose(path);
+    FileSaveAs();
+    expectNoMessage();
+    EXPECT_EQ(statOf(path).st_nlink, 2u);
+    EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
+    EXPECT_EQ(field(link, "NumBedrooms").toInt(), 6);
+
+    // Save As to the other name of the same file saves in it too, and goes on under that name.
+    g_HomeData->setNumBedrooms(5);
+    dialogs->choose(link);
+    FileSaveAs();
+    expectNoMessage();
+    EXPECT_EQ(g_HouseFilePath, link);
+    EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
+    EXPECT_EQ(field(path, "NumBedrooms").toInt(), 5);
+    EXPECT_EQ(g_HomeData->NumBedrooms(), vb::Integer(5));
+    EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+}
+
+TEST_F(SharedFiles, SaveAsToASymbolicLinkSavesIntoTheFileItNames)
+{
+    struct Case {
+        const char* name;
+        bool openTheLink;  // else another file is open
+        bool targetExists; // else the link dangles
+    };
+    const Case cases[] = {
+        {"the open file's link", true, true},
+        {"a link to another file", false, true},
+        {"a link to no file yet", false, false},
+    };
+    const Umask umask(022);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        const QString real = folder() + u"/real.tvm"_s;
+        const QString link = folder() + u"/link.tvm"_s;
+        if (c.targetExists) {
+            makeHouseFile(u"real.tvm"_s);
+            ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0600), 0);
+        }
+        ASSERT_EQ(::symlink("real.tvm", QFile::encodeName(link).constData()), 0);
+        if (c.openTheLink)
+            start(link);
+        else
+            start(makeHouseFile(u"open.tvm"_s));
+        g_HomeData->setNumBedrooms(6);
+        boxes->clear();
+        dialogs->choose(link);
+        FileSaveAs();
+        expectNoMessage();
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(field(real, "NumBedrooms").toInt(), 6);
+        EXPECT_EQ(statOf(real).st_mode & 0777, c.targetExists ? 0600u : 0644u);
+        EXPECT_EQ(g_HouseFilePath, link);
+    }
+}
+
+} // namespace
