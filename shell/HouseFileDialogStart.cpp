@@ -29,7 +29,7 @@ bool LiesIn(const QString& path, const QString& folder)
 
 void SetHouseFileDialogStart(forms::CommonDialog& dialog)
 {
-    const bool named = !g_HouseFilePath.isEmpty() && g_HouseFilePath != WorkingCopyPath();
+    const bool named = !IsUntitled();
     QString folder;
     if (named)
         folder = QFileInfo(g_HouseFilePath).absolutePath();

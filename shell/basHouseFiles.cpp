@@ -60,12 +60,6 @@ QString CrLf()
     return u"\r\n"_s;
 }
 
-// Decided when the file was opened; with no file open the estimate has no name either.
-bool IsUntitled()
-{
-    return g_IsNewFile == vb::Integer(-1) || g_HouseFilePath.isEmpty();
-}
-
 void UnloadCurrentForm()
 {
     if (g_CurrentForm && !IsMainWindow(g_CurrentForm)) forms::Forms::unload(g_CurrentForm);
@@ -495,6 +489,12 @@ bool IsWorkingCopyName(const QString& path)
 }
 
 } // namespace
+
+bool IsUntitled()
+{
+    // Decided when the file was opened; with no file open the estimate has no name either.
+    return g_IsNewFile == vb::Integer(-1) || g_HouseFilePath.isEmpty();
+}
 
 QString WorkingCopyPath()
 {

@@ -25,6 +25,8 @@ QString GetFileName(const QString& Path);
 
 // The working copy "~092891.tmp" and the template "Tmplt.cfg" as this run resolves them.
 QString WorkingCopyPath();
+// Whether the open estimate is the untitled working copy, as decided when it was opened.
+bool IsUntitled();
 QString TemplatePath();
 
 // The File menu flows, called by the main window's menu handlers.
