@@ -12,6 +12,7 @@
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
+#include "shell/PageWindows.h"
 #include "shell/ShellInternal.h"
 #include "shell/StartupPrefetch.h"
 #include "shell/basErrorHandling.h"
@@ -32,37 +33,8 @@ using namespace shell_internal;
 namespace
 {
 
-// Form_ID -> page window.
-struct PageWindow {
-    int16_t formId;
-    const char16_t* className;
-};
-
-constexpr PageWindow PageWindows[] = {
-    {1, u"frm01Welcome"},         {2, u"frm01Driveway"},         {3, u"frm10Summary"},
-    {4, u"frm10Payments"},        {10, u"frm01Disclaimer"},      {11, u"frm01HouseType"},
-    {12, u"frm01NumberBedrooms"}, {14, u"frm01NumberBathrooms"}, {15, u"frm01OtherRooms"},
-    {16, u"frm01Basement"},       {17, u"frm01Basement02"},      {20, u"frm01DefaultGrade"},
-    {21, u"frm01Foundation"},     {22, u"frm01Garage"},          {23, u"frm01MainFloorCeiling"},
-    {24, u"frm01BasementHeight"}, {25, u"frm01RoofStyle"},       {26, u"frm01RoofPitch"},
-    {27, u"frm01HeatType"},       {28, u"frm01HouseLocation"},   {29, u"frm01LotCondition"},
-    {31, u"frm01LotSize"},        {32, u"frm01StreetDistance"},  {33, u"frm01SidewalksReq"},
-    {34, u"frm01WaterType"},      {35, u"frm01SewerType"},       {36, u"frm10Totals"},
-    {37, u"frm01SquareFootage"},  {38, u"frm01FaucetFixtures"},  {39, u"frm01KitchenExtras"},
-    {40, u"frm01FinishRooms"},    {41, u"frm01GardenTub"},       {42, u"frm01Exterior"},
-    {43, u"frm01Fireplace"},      {44, u"frm01Fireplace02"},     {45, u"frm01Fireplace03"},
-    {46, u"frm01LotPrice"},       {47, u"frm01Porches"},
-};
-
 // Form_IDs of the plan that have no window of their own.
 constexpr int16_t FormsWithoutWindow[] = {5, 6, 7, 8, 9, 18, 19, 30};
-
-QString WindowClassFor(int16_t formId)
-{
-    for (const PageWindow& p : PageWindows)
-        if (p.formId == formId) return QString::fromUtf16(p.className);
-    return {};
-}
 
 bool HasNoWindow(int16_t formId)
 {
@@ -135,8 +107,7 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
         if (!definition) throw vb::VbError::objectNotSet();
         definition->MoveFirst();
         definition->Find(u"Form_ID="_s + QString::number(FormID));
-        if (definition->EOF())
-            throw vb::VbError::noCurrentRecord();
+        if (definition->EOF()) throw vb::VbError::noCurrentRecord();
     });
     if (!found) {
         // Without its row the page cannot be shown; the current page and the stack stay as they are.
@@ -166,7 +137,7 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
             trap([&] { calling->hide(); });
     }
 
-    const QString className = WindowClassFor(g_CurrentFormID);
+    const QString className = pageWindowClass(g_CurrentFormID);
     QPointer<QWidget> page;
     if (!className.isEmpty()) {
         trap([&] { page = forms::Forms::instance(className); });
@@ -253,7 +224,7 @@ bool IsMainWindow(const QWidget* window)
 // A page the plan knows and the program can show; the resumed page of a file falls back to 1.
 bool IsKnownPage(vb::Integer formId)
 {
-    if (WindowClassFor(formId).isEmpty() || !g_rsFormDefinition || !g_rsFormDefinition->isOpen())
+    if (pageWindowClass(formId).isEmpty() || !g_rsFormDefinition || !g_rsFormDefinition->isOpen())
         return false;
     ado::Recordset& definition = *g_rsFormDefinition;
     if (definition.BOF() && definition.EOF()) return false;
@@ -289,7 +260,8 @@ void Main(const QString& commandLine)
     // A command-line file that is refused gives way to a fresh untitled estimate.
     const QString path = CommandLinePath(commandLine);
     // The disk is read while the fonts load and the splash shows.
-    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(), path.isEmpty() ? WorkingCopyPath() : QString());
+    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(),
+                             path.isEmpty() ? WorkingCopyPath() : QString());
 
     trap([&] { registerShellWindows(); });
     trap([&] {
@@ -392,8 +364,7 @@ vb::Integer PopForm()
     g_CurrentStep = u"PopForm"_s;
     ado::Recordset& stack = Need(g_rsFormStack);
     // Both rows are read before either goes, so a short stack stays as it was.
-    if (stack.RecordCount() < 2)
-        throw vb::VbError::noCurrentRecord();
+    if (stack.RecordCount() < 2) throw vb::VbError::noCurrentRecord();
     stack.MoveLast();
     stack.MovePrevious();
     const vb::Integer previous = vb::CInt(stack.Field(u"Form_ID"_s));
@@ -428,8 +399,6 @@ void OpenControlDatabase()
         g_rsFormDefinition = std::make_unique<ado::Recordset>();
         Need(g_rsFormDefinition).setCursorLocation(ado::adUseClient);
     });
-    trap([&] {
-        Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl));
-    });
+    trap([&] { Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl)); });
     trap([&] { Need(g_rsFormDefinition).SetActiveConnection(nullptr); });
 }
