@@ -2,6 +2,7 @@
 
 #include "controls/Skip.h"
 #include "runtime/com/LateBound.h"
+#include "runtime/com/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,22 +12,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <cmath>
-
 namespace ombLustrel
 {
 
 namespace
 {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
-
-int px(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
 
 General::StyleQuestion& styleQuestion()
 {
@@ -81,13 +74,13 @@ General::General(QWidget* parent) : QWidget(parent)
     auto label = [&](const QString& name, const QString& caption, int top) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(name);
-        l->setGeometry(px(120), px(top), px(1440), px(315));
+        l->setGeometry(com::twipsRect(120, top, 1440, 315));
         return l;
     };
     auto text = [&](const QString& name, int top, int width) {
         auto* t = new QLineEdit(this);
         t->setObjectName(name);
-        t->setGeometry(px(1560), px(top), px(width), px(315));
+        t->setGeometry(com::twipsRect(1560, top, width, 315));
         connect(t, &QLineEdit::textChanged, this, &General::markChanged);
         t->installEventFilter(this);
         return t;
@@ -95,13 +88,13 @@ General::General(QWidget* parent) : QWidget(parent)
     auto list = [&](const QString& name, int top) {
         auto* c = new QComboBox(this);
         c->setObjectName(name);
-        c->setGeometry(px(1560), px(top), px(3255), px(315));
+        c->setGeometry(com::twipsRect(1560, top, 3255, 315));
         return c;
     };
     auto check = [&](const QString& name, const QString& caption, int left, int top) {
         auto* c = new QCheckBox(caption, this);
         c->setObjectName(name);
-        c->setGeometry(px(left), px(top), px(1620), px(315));
+        c->setGeometry(com::twipsRect(left, top, 1620, 315));
         connect(c, &QCheckBox::clicked, this, &General::markChanged);
         connect(c, &QCheckBox::stateChanged, this, &General::markChanged);
         return c;
@@ -157,7 +150,7 @@ General::General(QWidget* parent) : QWidget(parent)
     }
     connect(cboStyle, &QComboBox::activated, this, &General::cboStyle_Click);
 
-    setMinimumSize(px(4935), px(4515));
+    setMinimumSize(com::twipsToPixels(4935), com::twipsToPixels(4515));
 }
 
 void General::markChanged()

@@ -37,68 +37,55 @@
 #include "pages/systems/frm01WaterType.h"
 
 #include "runtime/forms/Forms.h"
+#include "shell/PageWindows.h"
 
 namespace pages
 {
 
 void registerPages()
 {
-    struct Page {
-        const char16_t* className;
-        QWidget* (*make)();
+    // Form_ID, window class, factory. The result pages (3, 4, 36) register in results/.
+    static constexpr PageWindow windows[] = {
+        {1, u"frm01Welcome", &makePage<frm01Welcome>},
+        {2, u"frm01Driveway", &makePage<frm01Driveway>},
+        {10, u"frm01Disclaimer", &makePage<frm01Disclaimer>},
+        {11, u"frm01HouseType", &makePage<frm01HouseType>},
+        {12, u"frm01NumberBedrooms", &makePage<frm01NumberBedrooms>},
+        {14, u"frm01NumberBathrooms", &makePage<frm01NumberBathrooms>},
+        {15, u"frm01OtherRooms", &makePage<frm01OtherRooms>},
+        {16, u"frm01Basement", &makePage<frm01Basement>},
+        {17, u"frm01Basement02", &makePage<frm01Basement02>},
+        {20, u"frm01DefaultGrade", &makePage<frm01DefaultGrade>},
+        {21, u"frm01Foundation", &makePage<frm01Foundation>},
+        {22, u"frm01Garage", &makePage<frm01Garage>},
+        {23, u"frm01MainFloorCeiling", &makePage<frm01MainFloorCeiling>},
+        {24, u"frm01BasementHeight", &makePage<frm01BasementHeight>},
+        {25, u"frm01RoofStyle", &makePage<frm01RoofStyle>},
+        {26, u"frm01RoofPitch", &makePage<frm01RoofPitch>},
+        {27, u"frm01HeatType", &makePage<frm01HeatType>},
+        {28, u"frm01HouseLocation", &makePage<frm01HouseLocation>},
+        {29, u"frm01LotCondition", &makePage<frm01LotCondition>},
+        {31, u"frm01LotSize", &makePage<frm01LotSize>},
+        {32, u"frm01StreetDistance", &makePage<frm01StreetDistance>},
+        {33, u"frm01SidewalksReq", &makePage<frm01SidewalksReq>},
+        {34, u"frm01WaterType", &makePage<frm01WaterType>},
+        {35, u"frm01SewerType", &makePage<frm01SewerType>},
+        {37, u"frm01SquareFootage", &makePage<frm01SquareFootage>},
+        {38, u"frm01FaucetFixtures", &makePage<frm01FaucetFixtures>},
+        {39, u"frm01KitchenExtras", &makePage<frm01KitchenExtras>},
+        {40, u"frm01FinishRooms", &makePage<frm01FinishRooms>},
+        {41, u"frm01GardenTub", &makePage<frm01GardenTub>},
+        {42, u"frm01Exterior", &makePage<frm01Exterior>},
+        {43, u"frm01Fireplace", &makePage<frm01Fireplace>},
+        {44, u"frm01Fireplace02", &makePage<frm01Fireplace02>},
+        {45, u"frm01Fireplace03", &makePage<frm01Fireplace03>},
+        {46, u"frm01LotPrice", &makePage<frm01LotPrice>},
+        {47, u"frm01Porches", &makePage<frm01Porches>},
     };
-    const Page pages[] = {
-        // start
-        {u"frm01Welcome", &makePage<frm01Welcome>},
-        {u"frm01Disclaimer", &makePage<frm01Disclaimer>},
-        // house
-        {u"frm01HouseType", &makePage<frm01HouseType>},
-        {u"frm01SquareFootage", &makePage<frm01SquareFootage>},
-        {u"frm01DefaultGrade", &makePage<frm01DefaultGrade>},
-        {u"frm01Garage", &makePage<frm01Garage>},
-        {u"frm01MainFloorCeiling", &makePage<frm01MainFloorCeiling>},
-        // rooms
-        {u"frm01NumberBedrooms", &makePage<frm01NumberBedrooms>},
-        {u"frm01NumberBathrooms", &makePage<frm01NumberBathrooms>},
-        {u"frm01OtherRooms", &makePage<frm01OtherRooms>},
-        // foundation
-        {u"frm01Basement", &makePage<frm01Basement>},
-        {u"frm01Basement02", &makePage<frm01Basement02>},
-        {u"frm01Foundation", &makePage<frm01Foundation>},
-        {u"frm01BasementHeight", &makePage<frm01BasementHeight>},
-        // roof
-        {u"frm01RoofStyle", &makePage<frm01RoofStyle>},
-        {u"frm01RoofPitch", &makePage<frm01RoofPitch>},
-        // systems
-        {u"frm01WaterType", &makePage<frm01WaterType>},
-        {u"frm01SewerType", &makePage<frm01SewerType>},
-        {u"frm01HeatType", &makePage<frm01HeatType>},
-        // site
-        {u"frm01HouseLocation", &makePage<frm01HouseLocation>},
-        {u"frm01LotCondition", &makePage<frm01LotCondition>},
-        {u"frm01LotSize", &makePage<frm01LotSize>},
-        {u"frm01StreetDistance", &makePage<frm01StreetDistance>},
-        {u"frm01SidewalksReq", &makePage<frm01SidewalksReq>},
-        {u"frm01LotPrice", &makePage<frm01LotPrice>},
-        {u"frm01Driveway", &makePage<frm01Driveway>},
-        // interior
-        {u"frm01FaucetFixtures", &makePage<frm01FaucetFixtures>},
-        {u"frm01KitchenExtras", &makePage<frm01KitchenExtras>},
-        {u"frm01FinishRooms", &makePage<frm01FinishRooms>},
-        {u"frm01GardenTub", &makePage<frm01GardenTub>},
-        // exterior
-        {u"frm01Exterior", &makePage<frm01Exterior>},
-        {u"frm01Porches", &makePage<frm01Porches>},
-        // fireplace
-        {u"frm01Fireplace", &makePage<frm01Fireplace>},
-        {u"frm01Fireplace02", &makePage<frm01Fireplace02>},
-        {u"frm01Fireplace03", &makePage<frm01Fireplace03>},
-        // prototypes
-        {u"frmStep4", &makePage<frmStep4>},
-        {u"frmTemplate", &makePage<frmTemplate>},
-    };
-    for (const Page& page : pages)
-        forms::Forms::registerClass(QString::fromUtf16(page.className), page.make);
+    registerPageWindows(windows);
+    // The two prototypes follow the frame but are no page of the plan.
+    forms::Forms::registerClass(QStringLiteral("frmStep4"), &makePage<frmStep4>);
+    forms::Forms::registerClass(QStringLiteral("frmTemplate"), &makePage<frmTemplate>);
 }
 
 } // namespace pages

@@ -3,7 +3,7 @@
 namespace pages
 {
 
-// Registers every page window class by class name with the window table.
+// Registers every interview page window with its Form_ID, and the two prototypes by class name.
 void registerPages();
 
 } // namespace pages

@@ -2,7 +2,7 @@
 
 #include "results/basReporting.h"
 
-#include "pages/frame/Twips.h"
+#include "runtime/forms/Twips.h"
 #include "shell/basStyleControl.h"
 
 #include <QFontMetrics>
@@ -36,7 +36,7 @@ frm10Summary::frm10Summary() : InterviewPage(QStringLiteral("frm10Summary"), QSt
 {
     txtSummary = new QPlainTextEdit(QStringLiteral("Text1"), this);
     txtSummary->setObjectName(QStringLiteral("txtSummary"));
-    txtSummary->setGeometry(pages::twipsRect(720, 960, 7575, 4935));
+    txtSummary->setGeometry(forms::twipsRect(720, 960, 7575, 4935));
     txtSummary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtSummary->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSummary->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -3,7 +3,7 @@
 namespace results
 {
 
-// Registers the result page windows by class name with the window table.
+// Registers the result page windows with their Form_IDs.
 void registerResults();
 
 } // namespace results

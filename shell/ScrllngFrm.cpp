@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include <cmath>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -36,10 +36,6 @@ void setGeometryIfValid(QWidget* w, int left, int top, int width, int height)
 ScrllngFrm::ScrllngFrm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(u"ScrllngFrm"_s);
-    // The program works at a fixed 15 twips per pixel on every screen.
-    m_twipsPerPixelX = 15;
-    m_twipsPerPixelY = 15;
-
     m_pView = new QWidget(this);
     m_pView->setObjectName(u"pView"_s);
     m_pView->setAutoFillBackground(true);
@@ -63,21 +59,6 @@ ScrllngFrm::ScrllngFrm(QWidget* parent) : QWidget(parent)
 ScrllngFrm::~ScrllngFrm()
 {
     Detatch();
-}
-
-int ScrllngFrm::px(int twips, float perPixel) const
-{
-    return static_cast<int>(std::lround(twips / perPixel));
-}
-
-int ScrllngFrm::twipsX(int pixels) const
-{
-    return static_cast<int>(std::lround(pixels * m_twipsPerPixelX));
-}
-
-int ScrllngFrm::twipsY(int pixels) const
-{
-    return static_cast<int>(std::lround(pixels * m_twipsPerPixelY));
 }
 
 void ScrllngFrm::setBackColor(uint color)
@@ -136,15 +117,15 @@ void ScrllngFrm::Detatch()
 void ScrllngFrm::UpdatePos()
 {
     if (m_child)
-        m_child->move(-px(m_hScroll->value(), m_twipsPerPixelX), -px(m_vScroll->value(), m_twipsPerPixelY));
+        m_child->move(-forms::twipsToPixels(m_hScroll->value()), -forms::twipsToPixels(m_vScroll->value()));
     m_pView->update();
     Q_EMIT Scroll();
 }
 
 void ScrllngFrm::place(int sw, int sh, int mx, int my, int vw, int hh)
 {
-    const auto x = [this](int t) { return px(t, m_twipsPerPixelX); };
-    const auto y = [this](int t) { return px(t, m_twipsPerPixelY); };
+    constexpr auto x = forms::twipsToPixels;
+    constexpr auto y = forms::twipsToPixels;
     setGeometryIfValid(m_vScroll, x(sw - vw - mx), 0, x(vw), y(sh - hh - my));
     setGeometryIfValid(m_hScroll, 0, y(sh - hh - my), x(sw - vw - mx), y(hh));
     setGeometryIfValid(m_pCorner, x(sw - vw - mx), y(sh - hh - my), x(vw), y(hh));
@@ -155,8 +136,8 @@ void ScrllngFrm::layout()
 {
     if (m_inLayout) return;
     m_inLayout = true;
-    const int sw = twipsX(width());
-    const int sh = twipsY(height());
+    const int sw = forms::pixelsToTwips(width());
+    const int sh = forms::pixelsToTwips(height());
     int mx = MarginX;
     int my = MarginY;
     place(sw, sh, mx, my, m_vWidth, m_hHeight);
@@ -170,25 +151,25 @@ void ScrllngFrm::layout()
         for (int pass = 0; pass < 4; ++pass) {
             const int vw = m_vWidth;
             const int hh = m_hHeight;
-            const int dv = twipsY(m_child->height()) - twipsY(m_pView->height());
+            const int dv = forms::pixelsToTwips(m_child->height()) - forms::pixelsToTwips(m_pView->height());
             m_vWidth = dv > 0 ? BarThickness : 0;
             mx = dv > 0 ? MarginX : HiddenMarginX;
-            const int dh = twipsX(m_child->width()) - twipsX(m_pView->width());
+            const int dh = forms::pixelsToTwips(m_child->width()) - forms::pixelsToTwips(m_pView->width());
             m_hHeight = dh > 0 ? BarThickness : 0;
             my = dh > 0 ? MarginY : HiddenMarginY;
             // The view takes the room of a hidden bar.
             place(sw, sh, mx, my, m_vWidth, m_hHeight);
             if (m_vWidth == vw && m_hHeight == hh) break;
         }
-        const int dv = twipsY(m_child->height()) - twipsY(m_pView->height());
-        const int dh = twipsX(m_child->width()) - twipsX(m_pView->width());
+        const int dv = forms::pixelsToTwips(m_child->height()) - forms::pixelsToTwips(m_pView->height());
+        const int dh = forms::pixelsToTwips(m_child->width()) - forms::pixelsToTwips(m_pView->width());
         if (m_vWidth > 0 && dv > 0) {
             m_vScroll->setMaximum(dv);
         } else {
             m_vScroll->setMaximum(1);
             m_vScroll->setValue(0);
             m_vWidth = 0;
-            m_vScroll->move(px(sw, m_twipsPerPixelX), m_vScroll->y()); // out of view
+            m_vScroll->move(forms::twipsToPixels(sw), m_vScroll->y()); // out of view
         }
         if (m_hHeight > 0 && dh > 0) {
             m_hScroll->setMaximum(dh);
@@ -197,8 +178,8 @@ void ScrllngFrm::layout()
             m_hScroll->setValue(0);
             m_hHeight = 0;
         }
-        m_vScroll->setPageStep(std::max(1, twipsY(m_pView->height())));
-        m_hScroll->setPageStep(std::max(1, twipsX(m_pView->width())));
+        m_vScroll->setPageStep(std::max(1, forms::pixelsToTwips(m_pView->height())));
+        m_hScroll->setPageStep(std::max(1, forms::pixelsToTwips(m_pView->width())));
     }
     // A bar that is not needed is neither visible nor usable.
     m_vScroll->setVisible(m_vWidth > 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms/Twips.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -46,9 +48,9 @@ public:
     QScrollBar* vScroll() const { return m_vScroll; }
     QScrollBar* hScroll() const { return m_hScroll; }
 
-    // Twips per pixel of the screen, read when the control is made.
-    float twipsPerPixelX() const { return m_twipsPerPixelX; }
-    float twipsPerPixelY() const { return m_twipsPerPixelY; }
+    // Twips per pixel of the screen: the program's fixed ratio on every screen.
+    float twipsPerPixelX() const { return forms::TwipsPerPixel; }
+    float twipsPerPixelY() const { return forms::TwipsPerPixel; }
 
 Q_SIGNALS:
     void Scroll();
@@ -63,9 +65,6 @@ protected:
 private:
     void layout();
     void place(int sw, int sh, int mx, int my, int vw, int hh);
-    int px(int twips, float perPixel) const;
-    int twipsX(int pixels) const;
-    int twipsY(int pixels) const;
 
     QWidget* m_pView = nullptr;
     QScrollBar* m_vScroll = nullptr;
@@ -77,7 +76,5 @@ private:
     int m_vWidth = 255;
     int m_hHeight = 255;
     uint m_backColor = DefaultBackColor;
-    float m_twipsPerPixelX = 15;
-    float m_twipsPerPixelY = 15;
     bool m_inLayout = false;
 };

@@ -12,6 +12,7 @@
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
+#include "shell/PageWindows.h"
 #include "shell/ShellInternal.h"
 #include "shell/StartupPrefetch.h"
 #include "shell/basErrorHandling.h"
@@ -25,6 +26,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace shell_internal;
@@ -32,37 +34,8 @@ using namespace shell_internal;
 namespace
 {
 
-// Form_ID -> page window.
-struct PageWindow {
-    int16_t formId;
-    const char16_t* className;
-};
-
-constexpr PageWindow PageWindows[] = {
-    {1, u"frm01Welcome"},         {2, u"frm01Driveway"},         {3, u"frm10Summary"},
-    {4, u"frm10Payments"},        {10, u"frm01Disclaimer"},      {11, u"frm01HouseType"},
-    {12, u"frm01NumberBedrooms"}, {14, u"frm01NumberBathrooms"}, {15, u"frm01OtherRooms"},
-    {16, u"frm01Basement"},       {17, u"frm01Basement02"},      {20, u"frm01DefaultGrade"},
-    {21, u"frm01Foundation"},     {22, u"frm01Garage"},          {23, u"frm01MainFloorCeiling"},
-    {24, u"frm01BasementHeight"}, {25, u"frm01RoofStyle"},       {26, u"frm01RoofPitch"},
-    {27, u"frm01HeatType"},       {28, u"frm01HouseLocation"},   {29, u"frm01LotCondition"},
-    {31, u"frm01LotSize"},        {32, u"frm01StreetDistance"},  {33, u"frm01SidewalksReq"},
-    {34, u"frm01WaterType"},      {35, u"frm01SewerType"},       {36, u"frm10Totals"},
-    {37, u"frm01SquareFootage"},  {38, u"frm01FaucetFixtures"},  {39, u"frm01KitchenExtras"},
-    {40, u"frm01FinishRooms"},    {41, u"frm01GardenTub"},       {42, u"frm01Exterior"},
-    {43, u"frm01Fireplace"},      {44, u"frm01Fireplace02"},     {45, u"frm01Fireplace03"},
-    {46, u"frm01LotPrice"},       {47, u"frm01Porches"},
-};
-
 // Form_IDs of the plan that have no window of their own.
 constexpr int16_t FormsWithoutWindow[] = {5, 6, 7, 8, 9, 18, 19, 30};
-
-QString WindowClassFor(int16_t formId)
-{
-    for (const PageWindow& p : PageWindows)
-        if (p.formId == formId) return QString::fromUtf16(p.className);
-    return {};
-}
 
 bool HasNoWindow(int16_t formId)
 {
@@ -113,6 +86,129 @@ QString CommandLinePath(const QString& commandLine)
     return commandLine;
 }
 
+void RestorePointer(vb::Trap& trap)
+{
+    trap([&] { forms::Screen::setMousePointer(forms::vbDefault); });
+}
+
+// Step "Find Record for Load Form": the plan's row of FormID becomes the definition's current row.
+bool FindFormDefinition(vb::Trap& trap, ado::Recordset* definition, vb::Integer FormID)
+{
+    g_CurrentStep = u"Find Record for Load Form"_s;
+    return trap([&] {
+        if (!definition) throw vb::VbError::objectNotSet();
+        definition->MoveFirst();
+        definition->Find(u"Form_ID="_s + QString::number(FormID));
+        if (definition->EOF()) throw vb::VbError::noCurrentRecord();
+    });
+}
+
+// A back move that cannot be shown: the two rows PopForm took go back on the stack.
+void RestorePoppedRows(vb::Trap& trap, vb::Integer popped, vb::Integer shown)
+{
+    trap([&] {
+        for (vb::Integer id : {popped, shown}) {
+            Need(g_rsFormStack).AddNew();
+            Need(g_rsFormStack).setField(u"Form_ID"_s, static_cast<int>(id));
+            Need(g_rsFormStack).Update();
+        }
+    });
+}
+
+// Step "Unload Current Form".
+void UnloadCallingForm(vb::Trap& trap, QWidget* CallingForm, vb::Integer FormID)
+{
+    g_CurrentStep = u"Unload Current Form"_s;
+    QPointer<QWidget> calling = CallingForm;
+    if (!calling || IsMainWindow(calling)) return;
+    if (FormID.value() != 1)
+        trap([&] { forms::Forms::unload(calling); });
+    else
+        // Stays loaded behind the welcome page, but never shown beside it.
+        trap([&] { calling->hide(); });
+}
+
+// The window of the current Form_ID, created on first use; for a Form_ID without one, the
+// previous page again (as a fresh window when it was just unloaded).
+QPointer<QWidget> SelectPageWindow(vb::Trap& trap, const QString& previousClass)
+{
+    QPointer<QWidget> page;
+    const QString className = pageWindowClass(g_CurrentFormID);
+    if (!className.isEmpty()) {
+        trap([&] { page = forms::Forms::instance(className); });
+        return page;
+    }
+    if (!HasNoWindow(g_CurrentFormID))
+        trap([&] { forms::MsgBox(u"Form not defined in code"_s, forms::vbCritical); });
+    if (!previousClass.isEmpty() && !IsMainWindow(g_CurrentForm))
+        trap([&] { page = forms::Forms::instance(previousClass); });
+    return page;
+}
+
+// What LoadForm does to one button of the row: shows or hides it, and sets its Tag if given.
+struct ButtonSetting {
+    QString button;
+    bool visible;
+    std::optional<QString> tag;
+};
+
+// Back, Navigation and Help follow the Form_ID alone: the welcome page keeps its own, pages
+// 10 and 28 keep Navigation as designed.
+QList<ButtonSetting> NavigationButtons(int16_t formId, const QString& helpTag)
+{
+    if (formId == 1) return {};
+    const ButtonSetting back{u"cmdBack"_s, true, u"-1"_s};
+    const ButtonSetting help{u"cmdHelp"_s, true, helpTag};
+    if (formId == 10 || formId == 28) return {back, help};
+    return {back, {u"cmdNavigation"_s, true, std::nullopt}, help};
+}
+
+// Continue, Yes and No follow the row's targets: none without a way forward, Yes and No on a
+// Yes/No page, otherwise Continue.
+QList<ButtonSetting> MoveButtons(int16_t formId, vb::Integer yesForm, vb::Integer noForm)
+{
+    const ButtonSetting hideContinue{u"cmdContinue"_s, false, std::nullopt};
+    const ButtonSetting hideYes{u"cmdYes"_s, false, std::nullopt};
+    const ButtonSetting hideNo{u"cmdNo"_s, false, std::nullopt};
+    if (noForm.value() == 0 && yesForm.value() == 0) return {hideContinue, hideYes, hideNo};
+    if (noForm.value() > 0 && yesForm.value() > 0)
+        return {hideContinue,
+                {u"cmdYes"_s, true, QString::number(yesForm)},
+                {u"cmdNo"_s, true, QString::number(noForm)}};
+    QList<ButtonSetting> settings;
+    if (formId != 1) settings = {hideYes, hideNo};
+    settings.append({u"cmdContinue"_s, true, QString::number(yesForm)});
+    return settings;
+}
+
+// One statement a property, as the trap reports them.
+void ApplyButtons(vb::Trap& trap, QWidget* page, const QList<ButtonSetting>& settings)
+{
+    for (const ButtonSetting& s : settings) {
+        trap([&] { SetVisible(page, s.button, s.visible); });
+        if (s.tag) trap([&] { SetTag(page, s.button, *s.tag); });
+    }
+}
+
+// Step "Set Form Button Properties", from the definition's current row; then the page's help topic.
+void SetFormButtons(vb::Trap& trap, QWidget* page, ado::Recordset& definition)
+{
+    g_CurrentStep = u"Set Form Button Properties"_s;
+    int32_t helpContextId = 0;
+    trap([&] { helpContextId = vb::CLng(definition.Field(u"HelpContextID"_s)); });
+    if (!page) return;
+    const int16_t id = g_CurrentFormID;
+    ApplyButtons(trap, page, NavigationButtons(id, QString::number(helpContextId)));
+
+    vb::Integer yesForm = 0;
+    vb::Integer noForm = 0;
+    trap([&] { noForm = vb::CInt(definition.Field(u"No_Form"_s)); });
+    trap([&] { yesForm = vb::CInt(definition.Field(u"Yes_Form"_s)); });
+    ApplyButtons(trap, page, MoveButtons(id, yesForm, noForm));
+
+    trap([&] { page->setProperty("HelpContextID", helpContextId); });
+}
+
 void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
 {
     vb::Trap trap(u"basNavigation.LoadForm"_s);
@@ -125,112 +221,36 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
     if (FormID.value() == -1) popped = trap([&] { FormID = PopForm(); });
     if (FormID.value() < 1) {
         trap([&] { forms::MsgBox(u"No Tag Value Defined for Button"_s); });
-        trap([&] { forms::Screen::setMousePointer(forms::vbDefault); });
+        RestorePointer(trap);
         return;
     }
 
-    g_CurrentStep = u"Find Record for Load Form"_s;
     ado::Recordset* definition = g_rsFormDefinition.get();
-    bool found = trap([&] {
-        if (!definition) throw vb::VbError::objectNotSet();
-        definition->MoveFirst();
-        definition->Find(u"Form_ID="_s + QString::number(FormID));
-        if (definition->EOF()) throw vb::VbError::noCurrentRecord();
-    });
-    if (!found) {
+    if (!FindFormDefinition(trap, definition, FormID)) {
         // Without its row the page cannot be shown; the current page and the stack stay as they are.
-        if (popped)
-            trap([&] {
-                for (vb::Integer id : {FormID, shownID}) {
-                    Need(g_rsFormStack).AddNew();
-                    Need(g_rsFormStack).setField(u"Form_ID"_s, static_cast<int>(id));
-                    Need(g_rsFormStack).Update();
-                }
-            });
-        trap([&] { forms::Screen::setMousePointer(forms::vbDefault); });
+        if (popped) RestorePoppedRows(trap, FormID, shownID);
+        RestorePointer(trap);
         return;
     }
     const bool pageWasShown = g_CurrentFormID.value() > 0;
     trap([&] { g_CurrentFormID = vb::CInt(definition->Field(u"Form_ID"_s)); });
     if (pageWasShown) trap([&] { PushForm(g_CurrentFormID); });
 
-    g_CurrentStep = u"Unload Current Form"_s;
-    QPointer<QWidget> calling = CallingForm;
     const QString previousClass = g_CurrentForm ? g_CurrentForm->objectName() : QString();
-    if (calling && !IsMainWindow(calling)) {
-        if (FormID.value() != 1)
-            trap([&] { forms::Forms::unload(calling); });
-        else
-            // Stays loaded behind the welcome page, but never shown beside it.
-            trap([&] { calling->hide(); });
-    }
-
-    const QString className = WindowClassFor(g_CurrentFormID);
-    QPointer<QWidget> page;
-    if (!className.isEmpty()) {
-        trap([&] { page = forms::Forms::instance(className); });
-    } else {
-        if (!HasNoWindow(g_CurrentFormID))
-            trap([&] { forms::MsgBox(u"Form not defined in code"_s, forms::vbCritical); });
-        // The previous page again, as a fresh window when it was just unloaded.
-        if (!previousClass.isEmpty() && !IsMainWindow(g_CurrentForm))
-            trap([&] { page = forms::Forms::instance(previousClass); });
-    }
+    UnloadCallingForm(trap, CallingForm, FormID);
+    const QPointer<QWidget> page = SelectPageWindow(trap, previousClass);
     g_CurrentForm = page;
 
     trap([&] { InitForm(); });
 
-    g_CurrentStep = u"Set Form Button Properties"_s;
-    int32_t helpContextId = 0;
-    trap([&] { helpContextId = vb::CLng(definition->Field(u"HelpContextID"_s)); });
-    const QString helpTag = QString::number(helpContextId);
-    if (page) {
-        const int16_t id = g_CurrentFormID;
-        if (id == 10 || id == 28) {
-            trap([&] { SetVisible(page, u"cmdBack"_s, true); });
-            trap([&] { SetTag(page, u"cmdBack"_s, u"-1"_s); });
-            trap([&] { SetVisible(page, u"cmdHelp"_s, true); });
-            trap([&] { SetTag(page, u"cmdHelp"_s, helpTag); });
-        } else if (id != 1) {
-            trap([&] { SetVisible(page, u"cmdBack"_s, true); });
-            trap([&] { SetTag(page, u"cmdBack"_s, u"-1"_s); });
-            trap([&] { SetVisible(page, u"cmdNavigation"_s, true); });
-            trap([&] { SetVisible(page, u"cmdHelp"_s, true); });
-            trap([&] { SetTag(page, u"cmdHelp"_s, helpTag); });
-        }
-
-        vb::Integer yesForm = 0;
-        vb::Integer noForm = 0;
-        trap([&] { noForm = vb::CInt(definition->Field(u"No_Form"_s)); });
-        trap([&] { yesForm = vb::CInt(definition->Field(u"Yes_Form"_s)); });
-        if (noForm.value() == 0 && yesForm.value() == 0) {
-            trap([&] { SetVisible(page, u"cmdContinue"_s, false); });
-            trap([&] { SetVisible(page, u"cmdYes"_s, false); });
-            trap([&] { SetVisible(page, u"cmdNo"_s, false); });
-        } else if (noForm.value() > 0 && yesForm.value() > 0) {
-            trap([&] { SetVisible(page, u"cmdContinue"_s, false); });
-            trap([&] { SetVisible(page, u"cmdYes"_s, true); });
-            trap([&] { SetTag(page, u"cmdYes"_s, QString::number(yesForm)); });
-            trap([&] { SetVisible(page, u"cmdNo"_s, true); });
-            trap([&] { SetTag(page, u"cmdNo"_s, QString::number(noForm)); });
-        } else {
-            if (id != 1) {
-                trap([&] { SetVisible(page, u"cmdYes"_s, false); });
-                trap([&] { SetVisible(page, u"cmdNo"_s, false); });
-            }
-            trap([&] { SetVisible(page, u"cmdContinue"_s, true); });
-            trap([&] { SetTag(page, u"cmdContinue"_s, QString::number(yesForm)); });
-        }
-
-        trap([&] { page->setProperty("HelpContextID", helpContextId); });
-    }
+    SetFormButtons(trap, page, *definition);
 
     trap([&] { UpdateTotalCost(); });
 
     trap([&] {
         if (page) page->show();
     });
-    trap([&] { forms::Screen::setMousePointer(forms::vbDefault); });
+    RestorePointer(trap);
 }
 
 } // namespace
@@ -252,7 +272,7 @@ bool IsMainWindow(const QWidget* window)
 // A page the plan knows and the program can show; the resumed page of a file falls back to 1.
 bool IsKnownPage(vb::Integer formId)
 {
-    if (WindowClassFor(formId).isEmpty() || !g_rsFormDefinition || !g_rsFormDefinition->isOpen())
+    if (pageWindowClass(formId).isEmpty() || !g_rsFormDefinition || !g_rsFormDefinition->isOpen())
         return false;
     ado::Recordset& definition = *g_rsFormDefinition;
     if (definition.BOF() && definition.EOF()) return false;

@@ -1,6 +1,7 @@
 #include "shell/basStyleControl.h"
 
 #include "runtime/com/LateBound.h"
+#include "runtime/forms/Twips.h"
 #include "runtime/vb/Format.h"
 #include "runtime/vb/VbError.h"
 #include "shell/basGlobalVariables.h"
@@ -31,7 +32,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-constexpr int TwipsPerPixel = 15;
 // A text box's own limit when nothing else limits it.
 constexpr int MaxTextLength = 32767;
 // &H800000: the pages' dark blue.
@@ -247,8 +247,8 @@ void InitLabel(QWidget* Target, vb::Integer Style)
         setFont(Target, s.pointSize, s.bold);
         setForeColor(Target, PageBlue);
         QPoint pos = Target->pos();
-        if (s.leftTwips >= 0) pos.setX(s.leftTwips / TwipsPerPixel);
-        if (s.topTwips >= 0) pos.setY(s.topTwips / TwipsPerPixel);
+        if (s.leftTwips >= 0) pos.setX(forms::twipsToPixels(s.leftTwips));
+        if (s.topTwips >= 0) pos.setY(forms::twipsToPixels(s.topTwips));
         Target->move(pos);
         if (s.style == PageTitleLabel) {
             // The title is left-aligned.

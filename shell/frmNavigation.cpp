@@ -7,6 +7,7 @@
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/Twips.h"
 #include "runtime/forms/WindowFit.h"
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/Trap.h"
@@ -62,15 +63,8 @@ constexpr uint WhiteColor = 0xFFFFFFu;
 constexpr uint HoverBackColor = 0xF7E8D9u; // a pale blue
 constexpr uint HoverTextColor = 0x800000u;
 
-int px(int twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-int twips(int pixels)
-{
-    return pixels * 15;
-}
+using forms::pixelsToTwips;
+using forms::twipsToPixels;
 
 // Look of a section button by its level; PictureSpacing 0 keeps the design value.
 struct SectionLook {
@@ -191,8 +185,8 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(u"frmNavigation"_s);
     setWindowTitle(u"Quick Navigation"_s);
-    setMinimumSize(px(4000), px(MinimumHeight));
-    resize(px(WindowWidth), px(WindowHeight));
+    setMinimumSize(twipsToPixels(4000), twipsToPixels(MinimumHeight));
+    resize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
 
     m_Picture1 = new QWidget(this);
     m_Picture1->setObjectName(u"Picture1"_s);
@@ -200,17 +194,18 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
     QPalette pal = m_Picture1->palette();
     pal.setColor(QPalette::Window, Qt::white);
     m_Picture1->setPalette(pal);
-    m_Picture1->setGeometry(0, 0, px(ListWidth), px(ListHeight));
+    m_Picture1->setGeometry(0, 0, twipsToPixels(ListWidth), twipsToPixels(ListHeight));
 
     m_imgCurrent = new QLabel(m_Picture1);
     m_imgCurrent->setObjectName(u"imgCurrent"_s);
     m_imgCurrent->setPixmap(drawMarker(devicePixelRatioF()));
     m_imgCurrent->setAlignment(Qt::AlignCenter);
-    m_imgCurrent->setGeometry(px(MarkerLeft), px(MarkerDesignTop), px(MarkerWidth), px(SectionHeight));
+    m_imgCurrent->setGeometry(twipsToPixels(MarkerLeft), twipsToPixels(MarkerDesignTop),
+                              twipsToPixels(MarkerWidth), twipsToPixels(SectionHeight));
 
     m_ScrllngFrm1 = new ScrllngFrm(this);
     m_ScrllngFrm1->setObjectName(u"ScrllngFrm1"_s);
-    m_ScrllngFrm1->move(px(FrameLeft), px(FrameTop));
+    m_ScrllngFrm1->move(twipsToPixels(FrameLeft), twipsToPixels(FrameTop));
 
     com::PropertyBag continueBag;
     continueBag.WriteProperty(u"Caption"_s, u"Continue"_s);
@@ -218,7 +213,7 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
     continueBag.WriteProperty(u"Font"_s, StyleFont(10, true));
     m_cmdContinue = com::ComponentRegistry::instance().create(ButtonProgId, this, &continueBag);
     m_cmdContinue->setObjectName(u"cmdContinue"_s);
-    m_cmdContinue->resize(px(ContinueWidth), px(ContinueHeight));
+    m_cmdContinue->resize(twipsToPixels(ContinueWidth), twipsToPixels(ContinueHeight));
     connect(m_cmdContinue, SIGNAL(Click()), this, SLOT(onContinueClick()));
     // Escape leaves the window as Continue does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -255,7 +250,8 @@ QWidget* frmNavigation::createSection(int index)
     button->setObjectName(u"cmdSection"_s);
     button->setProperty("Index", index);
     button->setProperty("Tag", QString());
-    button->setGeometry(px(SectionLeft), px(FirstTop), px(SectionWidth), px(SectionHeight));
+    button->setGeometry(twipsToPixels(SectionLeft), twipsToPixels(FirstTop), twipsToPixels(SectionWidth),
+                        twipsToPixels(SectionHeight));
     button->hide();
     connect(button, SIGNAL(Click()), this, SLOT(onSectionClick()));
     return button;
@@ -288,7 +284,8 @@ void frmNavigation::Form_Load()
             QWidget* button = nullptr;
             if (i > 0) {
                 trap([&] {
-                    m_Picture1->resize(m_Picture1->width(), px(twips(m_Picture1->height()) + RowGrowth));
+                    m_Picture1->resize(m_Picture1->width(),
+                                       twipsToPixels(pixelsToTwips(m_Picture1->height()) + RowGrowth));
                 });
                 trap([&] {
                     button = createSection(i);
@@ -303,7 +300,8 @@ void frmNavigation::Form_Load()
                 trap([&] { setButton(button, u"Caption"_s, vb::CStr(rs.Field(u"Section Name"_s))); });
                 trap([&] { button->setProperty("Tag", formId); });
                 trap([&] {
-                    button->setGeometry(px(SectionLeft), px(y), px(SectionWidth), px(SectionHeight));
+                    button->setGeometry(twipsToPixels(SectionLeft), twipsToPixels(y),
+                                        twipsToPixels(SectionWidth), twipsToPixels(SectionHeight));
                 });
 
                 bool visited = false;
@@ -332,7 +330,7 @@ void frmNavigation::Form_Load()
                     if (vb::CInt(QVariant(formId)) == g_CurrentFormID)
                         m_imgCurrent->move(m_imgCurrent->x(), button->y());
                 });
-                y = twips(button->y()) + twips(button->height()) + RowGap;
+                y = pixelsToTwips(button->y()) + pixelsToTwips(button->height()) + RowGap;
                 ++i;
             }
         }
@@ -346,18 +344,19 @@ void frmNavigation::Form_Resize()
 {
     auto ignore = vb::Trap::silent();
     ignore([&] {
-        if (twips(height()) < MinimumHeight) resize(width(), px(MinimumHeight));
+        if (pixelsToTwips(height()) < MinimumHeight) resize(width(), twipsToPixels(MinimumHeight));
     });
-    const int w = twips(width());
-    const int h = twips(height());
+    const int w = pixelsToTwips(width());
+    const int h = pixelsToTwips(height());
     ignore([&] {
-        if (w - 400 >= 0) m_ScrllngFrm1->resize(px(w - 400), m_ScrllngFrm1->height());
-    });
-    ignore([&] {
-        if (h - 1600 >= 0) m_ScrllngFrm1->resize(m_ScrllngFrm1->width(), px(h - 1600));
+        if (w - 400 >= 0) m_ScrllngFrm1->resize(twipsToPixels(w - 400), m_ScrllngFrm1->height());
     });
     ignore([&] {
-        m_cmdContinue->move(px(w - FrameLeft - ContinueWidth), px(h - ContinueBottom - ContinueHeight));
+        if (h - 1600 >= 0) m_ScrllngFrm1->resize(m_ScrllngFrm1->width(), twipsToPixels(h - 1600));
+    });
+    ignore([&] {
+        m_cmdContinue->move(twipsToPixels(w - FrameLeft - ContinueWidth),
+                            twipsToPixels(h - ContinueBottom - ContinueHeight));
     });
 }
 

@@ -1,10 +1,9 @@
 #include "pages/exterior/frm01Exterior.h"
 
-#include "pages/frame/Twips.h"
-
 #include "estimate/ExteriorCodes.h"
 #include "estimate/clsHomeData.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/Twips.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
 
@@ -112,7 +111,7 @@ QFrame* frm01Exterior::addQuestionFrame(const QString& frameName, int top, const
     dataLabel = addLabel(dataName, caption, 720, 640, 1920, 375, true, frame);
     list = addComboBox(listName, 0, 0, 2640);
     list->setParent(frame);
-    list->setGeometry(twipsRect(2760, 600, 2640, 420));
+    list->setGeometry(forms::twipsRect(2760, 600, 2640, 420));
     list->show();
     return frame;
 }

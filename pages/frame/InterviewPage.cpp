@@ -1,7 +1,6 @@
 #include "pages/frame/InterviewPage.h"
 
 #include "pages/frame/ButtonPictures.h"
-#include "pages/frame/Twips.h"
 
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/LateBound.h"
@@ -9,6 +8,7 @@
 #include "runtime/forms/Forms.h"
 #include "runtime/forms/MsgBox.h"
 #include "runtime/forms/SendKeys.h"
+#include "runtime/forms/Twips.h"
 #include "runtime/vb/Conversions.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
@@ -80,7 +80,7 @@ InterviewPage::InterviewPage(const QString& className, const QString& title, But
 {
     setObjectName(className);
     setProperty("HelpContextID", 0);
-    setFixedSize(twips(PageWidth), twips(PageHeight));
+    setFixedSize(forms::twipsToPixels(PageWidth), forms::twipsToPixels(PageHeight));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -124,7 +124,7 @@ QPixmap InterviewPage::buttonFace(const QString& name, QSize size) const
 
 QWidget* InterviewPage::createButton(const QString& name, int left, int width, const char* slot)
 {
-    const QSize size(twips(width), twips(kButtonHeight));
+    const QSize size(forms::twipsToPixels(width), forms::twipsToPixels(kButtonHeight));
     const QPixmap face = buttonFace(name, size);
     com::PropertyBag bag;
     bag.WriteProperty(QStringLiteral("Caption"), QString());
@@ -141,7 +141,7 @@ QWidget* InterviewPage::createButton(const QString& name, int left, int width, c
         }
     }
     button->setObjectName(name);
-    button->setGeometry(QRect(QPoint(twips(left), twips(kButtonTop)), size));
+    button->setGeometry(QRect(QPoint(forms::twipsToPixels(left), forms::twipsToPixels(kButtonTop)), size));
     button->setProperty("Tag", QString());
     button->hide();
     connect(button, SIGNAL(Click()), this, slot);
@@ -150,7 +150,8 @@ QWidget* InterviewPage::createButton(const QString& name, int left, int width, c
 
 void InterviewPage::placeButton(QWidget* button, int left, int width)
 {
-    button->setGeometry(twips(left), twips(kButtonTop), twips(width), twips(kButtonHeight));
+    button->setGeometry(forms::twipsToPixels(left), forms::twipsToPixels(kButtonTop),
+                        forms::twipsToPixels(width), forms::twipsToPixels(kButtonHeight));
 }
 
 void InterviewPage::load()
@@ -319,7 +320,7 @@ QLabel* InterviewPage::addLabel(const QString& name, const QString& caption, int
     label->setWordWrap(true);
     // One-line labels centre on their row, so that they line up with the input beside them.
     label->setAlignment(Qt::AlignLeft | (height <= 420 ? Qt::AlignVCenter : Qt::AlignTop));
-    label->setGeometry(twipsRect(left, top, width, height));
+    label->setGeometry(forms::twipsRect(left, top, width, height));
     label->setVisible(visible);
     return label;
 }
@@ -328,7 +329,7 @@ QLabel* InterviewPage::addImage(const QString& name, int left, int top, int widt
 {
     auto* image = new QLabel(this);
     image->setObjectName(name);
-    image->setGeometry(twipsRect(left, top, width, height));
+    image->setGeometry(forms::twipsRect(left, top, width, height));
     image->setScaledContents(true);
     image->setVisible(visible);
     return image;
@@ -339,7 +340,7 @@ QFrame* InterviewPage::addFrame(const QString& name, int left, int top, int widt
     auto* frame = new QFrame(this);
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::NoFrame);
-    frame->setGeometry(twipsRect(left, top, width, height));
+    frame->setGeometry(forms::twipsRect(left, top, width, height));
     frame->hide();
     return frame;
 }
@@ -355,7 +356,7 @@ QList<QRadioButton*> InterviewPage::addOptions(const QString& name, const QStrin
         option->setObjectName(name + QString::number(i));
         option->setProperty("Index", i);
         option->setFont(designFont(true));
-        option->setGeometry(twipsRect(left + i * stepX, top + i * stepY, width, height));
+        option->setGeometry(forms::twipsRect(left + i * stepX, top + i * stepY, width, height));
         if (!container) option->hide();
         options.append(option);
     }
@@ -368,7 +369,7 @@ QComboBox* InterviewPage::addComboBox(const QString& name, int left, int top, in
     combo->setObjectName(name);
     combo->setEditable(false);
     combo->setFont(designFont(false));
-    combo->setGeometry(twipsRect(left, top, width, 420));
+    combo->setGeometry(forms::twipsRect(left, top, width, 420));
     combo->hide();
     keepEnterInList(combo);
     return combo;
@@ -380,7 +381,7 @@ QCheckBox* InterviewPage::addCheckBox(const QString& name, const QString& captio
     auto* check = new QCheckBox(caption, this);
     check->setObjectName(name);
     check->setFont(designFont(false));
-    check->setGeometry(twipsRect(left, top, width, 375));
+    check->setGeometry(forms::twipsRect(left, top, width, 375));
     check->hide();
     return check;
 }
@@ -391,7 +392,7 @@ QLineEdit* InterviewPage::addTextBox(const QString& name, int left, int top, int
     box->setObjectName(name);
     box->setFont(designFont(false));
     box->setMaxLength(maxLength);
-    box->setGeometry(twipsRect(left, top, width, 375));
+    box->setGeometry(forms::twipsRect(left, top, width, 375));
     box->hide();
     return box;
 }

@@ -1,8 +1,7 @@
 #include "pages/house/frm01SquareFootage.h"
 
-#include "pages/frame/Twips.h"
-
 #include "estimate/clsHomeData.h"
+#include "runtime/forms/Twips.h"
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/Format.h"
 #include "shell/basGlobalVariables.h"
@@ -27,7 +26,7 @@ double entry(const QLineEdit* box)
 
 void moveTop(QWidget* w, int top)
 {
-    w->move(w->x(), twips(top));
+    w->move(w->x(), forms::twipsToPixels(top));
 }
 
 // Design tops of the rows the layout by floors moves (twips).

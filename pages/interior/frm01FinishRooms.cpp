@@ -1,8 +1,7 @@
 #include "pages/interior/frm01FinishRooms.h"
 
-#include "pages/frame/Twips.h"
-
 #include "estimate/clsHomeData.h"
+#include "runtime/forms/Twips.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
 
@@ -64,7 +63,7 @@ void frm01FinishRooms::Form_Activate()
     if (home.rmBonusRoom()) {
         // Without a basement the bonus-room question takes the basement question's place; a page
         // shown again for a house with a basement puts it back.
-        const int top = noBasement ? fraBasement->y() : twips(BonusRoomTop);
+        const int top = noBasement ? fraBasement->y() : forms::twipsToPixels(BonusRoomTop);
         fraBonusRoom->move(fraBonusRoom->x(), top);
         fraBonusRoom->show();
     } else {

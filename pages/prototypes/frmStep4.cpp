@@ -1,10 +1,9 @@
 #include "pages/prototypes/frmStep4.h"
 
-#include "pages/frame/Twips.h"
-
 #include "runtime/com/ComponentRegistry.h"
 #include "runtime/com/PropertyBag.h"
 #include "runtime/forms/MsgBox.h"
+#include "runtime/forms/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +36,7 @@ frmStep4::frmStep4() : InterviewPage(QStringLiteral("frmStep4"), QString())
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->addItems({QStringLiteral("Range"), QStringLiteral("2 Story"), QStringLiteral("Cape Code")});
-    List1->setGeometry(twipsRect(720, 1380, 2400, 1020));
+    List1->setGeometry(forms::twipsRect(720, 1380, 2400, 1020));
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) guarded(QStringLiteral("List1_Click"), [this] { List1_Click(); });
     });
@@ -77,11 +76,11 @@ frmStep4::frmStep4() : InterviewPage(QStringLiteral("frmStep4"), QString())
     Lustrel2 = registry.create(progId, this);
     if (Lustrel1) {
         Lustrel1->setObjectName(QStringLiteral("Lustrel1"));
-        Lustrel1->setGeometry(twipsRect(4800, 4560, 1695, 360));
+        Lustrel1->setGeometry(forms::twipsRect(4800, 4560, 1695, 360));
     }
     if (Lustrel2) {
         Lustrel2->setObjectName(QStringLiteral("Lustrel2"));
-        Lustrel2->setGeometry(twipsRect(6720, 4560, 1695, 360));
+        Lustrel2->setGeometry(forms::twipsRect(6720, 4560, 1695, 360));
     }
 }
 

@@ -1,8 +1,7 @@
 #include "pages/site/frm01SidewalksReq.h"
 
-#include "pages/frame/Twips.h"
-
 #include "estimate/clsHomeData.h"
+#include "runtime/forms/Twips.h"
 #include "runtime/vb/Conversions.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basStyleControl.h"
@@ -40,7 +39,7 @@ frm01SidewalksReq::frm01SidewalksReq()
         addLabel(QStringLiteral("lbData1"), QStringLiteral("Feet"), 720, 480, 1080, 375, true, fraWidth);
     txtData1 = addTextBox(QStringLiteral("txtData1"), 1800, 480, 1095, 4);
     txtData1->setParent(fraWidth);
-    txtData1->setGeometry(twipsRect(1800, 480, 1095, 375));
+    txtData1->setGeometry(forms::twipsRect(1800, 480, 1095, 375));
     txtData1->show();
     selectOnFocus(txtData1);
 

@@ -3,6 +3,7 @@
 #include "estimate/clsHomeData.h"
 #include "pages/frame/ButtonPictures.h"
 #include "runtime/forms/Forms.h"
+#include "shell/PageWindows.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/frmMain.h"
 
@@ -34,6 +35,19 @@ TEST(PageFrame, ButtonsSitInOneRowAtTheirDesignPlaces)
         QWidget* button = control(QString::fromLatin1(p.name));
         ASSERT_TRUE(button);
         EXPECT_EQ(button->geometry(), QRect(qRound(p.left / 15.0), 424, qRound(p.width / 15.0), 24));
+    }
+}
+
+// The registration names each window as the window names itself.
+TEST(PageFrame, EveryRegisteredFormIdShowsTheWindowOfItsClass)
+{
+    const QList<PageWindow> windows = pageWindows();
+    ASSERT_FALSE(windows.isEmpty());
+    for (const PageWindow& window : windows) {
+        SCOPED_TRACE(window.formId);
+        QWidget* page = showPage(window.formId);
+        ASSERT_TRUE(page);
+        EXPECT_EQ(page->objectName(), QString::fromUtf16(window.className));
     }
 }
 

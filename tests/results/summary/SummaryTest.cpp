@@ -1,8 +1,8 @@
 #include "tests/support/PageHarness.h"
 
 #include "estimate/clsHomeData.h"
-#include "pages/frame/Twips.h"
 #include "results/basReporting.h"
+#include "runtime/forms/Twips.h"
 #include "shell/basGlobalVariables.h"
 
 #include <gtest/gtest.h>
@@ -274,7 +274,7 @@ TEST(SummaryPage, ShowsTheSummaryOnEveryShowing)
     showPage(3);
     QPlainTextEdit* box = summaryBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->geometry(), pages::twipsRect(720, 960, 7575, 4935));
+    EXPECT_EQ(box->geometry(), forms::twipsRect(720, 960, 7575, 4935));
     EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(box->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(box->font().pointSize(), 12);

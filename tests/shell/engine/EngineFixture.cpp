@@ -71,10 +71,7 @@ void failOnEnd()
 
 void registerStandInPages()
 {
-    for (const char* name : testsupport::PageClasses) {
-        const QString className = QString::fromLatin1(name);
-        forms::Forms::registerClass(className, [className] { return makeStandIn(className); });
-    }
+    testsupport::registerStandInWindows(&makeStandIn);
 }
 
 int serialOf(const QWidget* page)

@@ -128,10 +128,7 @@ void QuickNavTest::SetUp()
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
     setEndProgramHook(&failOnEnd);
     if (!com::ComponentRegistry::instance().isRegistered(ButtonProgId)) registerStandInButton();
-    for (const char* name : testsupport::PageClasses) {
-        const QString className = QString::fromLatin1(name);
-        forms::Forms::registerClass(className, [className] { return makePage(className); });
-    }
+    testsupport::registerStandInWindows(&makePage);
     registerNavigationWindow();
     Main(QString());
     processDeferred();
