@@ -83,5 +83,6 @@ TEST_F(TrapTest, AThrowingReporterDoesNotEscapeTheGuard)
 {
     vb::setErrorReporter(
         [](const QString&, int32_t, const QString&) { throw std::runtime_error("box failed"); });
-    EXPECT_NO_THROW(vb::guard(QStringLiteral("x"), [] { throw vb::VbError::overflow(); }));
+    // The guard is noexcept: anything escaping it would end the test program here.
+    vb::guard(QStringLiteral("x"), [] { throw vb::VbError::overflow(); });
 }

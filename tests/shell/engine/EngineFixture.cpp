@@ -60,11 +60,6 @@ QWidget* makeStandIn(const QString& className)
     return page;
 }
 
-void failOnEnd()
-{
-    ++EngineTest::s_endCount;
-}
-
 } // namespace
 
 void registerStandInPages()
@@ -93,8 +88,6 @@ void click(const QString& name)
     processDeferred();
 }
 
-int EngineTest::s_endCount = 0;
-
 void EngineTest::SetUpTestSuite()
 {
     testsupport::application();
@@ -108,8 +101,6 @@ void EngineTest::SetUp()
     forms::App::setPath(folder());
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
     dialogs = std::make_unique<forms::ScriptedFileDialogs>();
-    s_endCount = 0;
-    setEndProgramHook(&failOnEnd);
     registerStandInPages();
 }
 
@@ -118,7 +109,6 @@ void EngineTest::TearDown()
     testsupport::closeProgram();
     dialogs.reset();
     boxes.reset();
-    setEndProgramHook(nullptr);
 }
 
 void EngineTest::start(const QString& commandLine)

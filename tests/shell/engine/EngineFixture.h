@@ -42,9 +42,6 @@ QString saveFailureMessage(const QString& path);
 // A running program over a scratch program folder holding copies of the two data files.
 class EngineTest : public ::testing::Test
 {
-public:
-    static int s_endCount; // times the program would have ended
-
 protected:
     static void SetUpTestSuite();
     void SetUp() override;
