@@ -75,11 +75,18 @@ bool ProgramServices::loadButtonLibrary()
 {
     // Every button of the program comes from the control library beside it.
     const QString library = forms::App::Path() + u"/libombLustrel.so"_s;
+    const QString progId = u"ombLustrel.Lustrel"_s;
     auto& registry = com::ComponentRegistry::instance();
-    if (QFileInfo::exists(library) && registry.loadLibrary(library) &&
-        registry.isRegistered(u"ombLustrel.Lustrel"_s))
+    QString reason;
+    if (!QFileInfo::exists(library))
+        reason = u"The file does not exist."_s;
+    else if (!registry.loadLibrary(library))
+        reason = registry.lastError();
+    else if (!registry.isRegistered(progId))
+        reason = u"The library registers no %1."_s.arg(progId);
+    else
         return true;
-    forms::MsgBox(u"The button library could not be loaded:"_s + u"\r\n"_s + library, forms::vbCritical,
-                  u"Error"_s);
+    forms::MsgBox(u"The button library could not be loaded:"_s + u"\r\n"_s + library + u"\r\n"_s + reason,
+                  forms::vbCritical, u"Error"_s);
     return false;
 }

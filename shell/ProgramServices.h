@@ -21,8 +21,8 @@ public:
     ProgramServices(const ProgramServices&) = delete;
     ProgramServices& operator=(const ProgramServices&) = delete;
 
-    // Loads "libombLustrel.so" from the program folder; on failure says so in a message box
-    // and returns false.
+    // Loads "libombLustrel.so" from the program folder; on failure says so and why in a message
+    // box and returns false.
     bool loadButtonLibrary();
 
     // Main on the process command line (or on the one given), then File > Print and Print

@@ -219,7 +219,7 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
     m_cmdContinue = com::ComponentRegistry::instance().create(ButtonProgId, this, &continueBag);
     m_cmdContinue->setObjectName(u"cmdContinue"_s);
     m_cmdContinue->resize(px(ContinueWidth), px(ContinueHeight));
-    connect(m_cmdContinue, SIGNAL(Click()), this, SLOT(onContinueClick()));
+    com::connectEvent(m_cmdContinue, SIGNAL(Click()), this, SLOT(onContinueClick()));
     // Escape leaves the window as Continue does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmNavigation::onContinueClick);
@@ -257,7 +257,7 @@ QWidget* frmNavigation::createSection(int index)
     button->setProperty("Tag", QString());
     button->setGeometry(px(SectionLeft), px(FirstTop), px(SectionWidth), px(SectionHeight));
     button->hide();
-    connect(button, SIGNAL(Click()), this, SLOT(onSectionClick()));
+    com::connectEvent(button, SIGNAL(Click()), this, SLOT(onSectionClick()));
     return button;
 }
 
