@@ -52,6 +52,8 @@ ProgramServices::ProgramServices()
 
 ProgramServices::~ProgramServices()
 {
+    // Closed, the window only hides; its pages and windows go with it before the services do.
+    delete m_mainWindow.data();
     help::setHelpService(nullptr);
     forms::setFileDialogService(nullptr);
     forms::setMessageBoxService(nullptr);
@@ -62,13 +64,19 @@ ProgramServices::~ProgramServices()
 void ProgramServices::start(const OverviewReport& report)
 {
     Main();
-    if (g_frmMain) g_frmMain->ShowOverviewReport = report;
+    adoptMainWindow(report);
 }
 
 void ProgramServices::start(const OverviewReport& report, const QString& commandLine)
 {
     Main(commandLine);
-    if (g_frmMain) g_frmMain->ShowOverviewReport = report;
+    adoptMainWindow(report);
+}
+
+void ProgramServices::adoptMainWindow(const OverviewReport& report)
+{
+    m_mainWindow = g_frmMain;
+    if (m_mainWindow) m_mainWindow->ShowOverviewReport = report;
 }
 
 bool ProgramServices::loadButtonLibrary()

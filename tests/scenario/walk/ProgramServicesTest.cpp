@@ -1,14 +1,21 @@
-// The program's start when its button library cannot be loaded: one message that names the file
-// and says why.
+// What the program has around Main: the button library it loads and the main window it owns.
 
+#include "shell/ProgramServices.h"
+#include "pages/registerPages.h"
+#include "results/basReporting.h"
+#include "results/registerResults.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/MsgBox.h"
-#include "shell/ProgramServices.h"
+#include "shell/basGlobalVariables.h"
+#include "shell/frmMain.h"
 #include "tests/support/Application.h"
+#include "tests/support/CloseProgram.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -59,6 +66,37 @@ TEST(ButtonLibrary, AFailedLoadSaysWhichFileAndWhy)
         const QString head = u"The button library could not be loaded:\r\n"_s + library + u"\r\n"_s;
         EXPECT_TRUE(calls[0].prompt.startsWith(head + c.reason)) << calls[0].prompt.toStdString();
     }
+}
+
+// Closing the main window only hides it; the services delete it when they go.
+TEST(ProgramServices, DeleteTheMainWindowWhenTheyGo)
+{
+    testsupport::application();
+    const QString programFolder = forms::App::Path();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_NO_FATAL_FAILURE(testsupport::copyDataFiles(folder.path()));
+    QFile::link(QStringLiteral(TAVIMOOR_BIN_DIR "/libombLustrel.so"), folder.filePath(u"libombLustrel.so"_s));
+    forms::App::setPath(folder.path());
+
+    QPointer<frmMain> window;
+    {
+        ProgramServices services;
+        forms::ScriptedMessageBoxes boxes;
+        ASSERT_TRUE(services.loadButtonLibrary());
+        pages::registerPages();
+        results::registerResults();
+        services.start(&results::ShowOverviewReport, QString());
+        window = g_frmMain;
+        ASSERT_TRUE(window);
+        boxes.answer(forms::vbNo);
+        EXPECT_TRUE(window->close());
+        EXPECT_TRUE(window);
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_FALSE(window);
+    testsupport::closeProgram();
+    forms::App::setPath(programFolder);
 }
 
 } // namespace
