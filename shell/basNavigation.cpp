@@ -126,7 +126,8 @@ void LoadFormImpl(QWidget* CallingForm, vb::Integer& FormID)
         if (!definition) throw vb::VbError::objectNotSet();
         definition->MoveFirst();
         definition->Find(u"Form_ID="_s + QString::number(FormID));
-        if (definition->EOF()) throw vb::VbError::noCurrentRecord();
+        if (definition->EOF())
+            throw vb::VbError::noCurrentRecord();
     });
     if (!found) {
         // Without its row the page cannot be shown; the current page and the stack stay as they are.
@@ -272,8 +273,7 @@ void Main(const QString& commandLine)
     // A command-line file that is refused gives way to a fresh untitled estimate.
     const QString path = CommandLinePath(commandLine);
     // The disk is read while the fonts load and the splash shows.
-    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(),
-                             path.isEmpty() ? WorkingCopyPath() : QString());
+    StartupPrefetch prefetch(ControlDatabasePath(), TemplatePath(), path.isEmpty() ? WorkingCopyPath() : QString());
 
     trap([&] { registerShellWindows(); });
     trap([&] {
@@ -376,7 +376,8 @@ vb::Integer PopForm()
     g_CurrentStep = u"PopForm"_s;
     ado::Recordset& stack = Need(g_rsFormStack);
     // Both rows are read before either goes, so a short stack stays as it was.
-    if (stack.RecordCount() < 2) throw vb::VbError::noCurrentRecord();
+    if (stack.RecordCount() < 2)
+        throw vb::VbError::noCurrentRecord();
     stack.MoveLast();
     stack.MovePrevious();
     const vb::Integer previous = vb::CInt(stack.Field(u"Form_ID"_s));
@@ -411,6 +412,8 @@ void OpenControlDatabase()
         g_rsFormDefinition = std::make_unique<ado::Recordset>();
         Need(g_rsFormDefinition).setCursorLocation(ado::adUseClient);
     });
-    trap([&] { Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl)); });
+    trap([&] {
+        Need(g_rsFormDefinition).Open(FormDefinitionQuery(), Need(g_cnControl));
+    });
     trap([&] { Need(g_rsFormDefinition).SetActiveConnection(nullptr); });
 }

@@ -5,10 +5,10 @@
 #include "runtime/forms/Screen.h"
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
-#include "shell/StartupPrefetch.h"
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
+#include "shell/StartupPrefetch.h"
 #include "shell/frmMain.h"
 
 #include <QFile>
