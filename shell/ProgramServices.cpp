@@ -52,6 +52,8 @@ ProgramServices::ProgramServices()
 
 ProgramServices::~ProgramServices()
 {
+    // Closed, the window only hides; its pages and windows go with it before the services do.
+    delete m_mainWindow.data();
     help::setHelpService(nullptr);
     forms::setFileDialogService(nullptr);
     forms::setMessageBoxService(nullptr);
@@ -62,24 +64,37 @@ ProgramServices::~ProgramServices()
 void ProgramServices::start(const OverviewReport& report)
 {
     Main();
-    if (g_frmMain) g_frmMain->ShowOverviewReport = report;
+    adoptMainWindow(report);
 }
 
 void ProgramServices::start(const OverviewReport& report, const QString& commandLine)
 {
     Main(commandLine);
-    if (g_frmMain) g_frmMain->ShowOverviewReport = report;
+    adoptMainWindow(report);
+}
+
+void ProgramServices::adoptMainWindow(const OverviewReport& report)
+{
+    m_mainWindow = g_frmMain;
+    if (m_mainWindow) m_mainWindow->ShowOverviewReport = report;
 }
 
 bool ProgramServices::loadButtonLibrary()
 {
     // Every button of the program comes from the control library beside it.
     const QString library = forms::App::Path() + u"/libombLustrel.so"_s;
+    const QString progId = u"ombLustrel.Lustrel"_s;
     auto& registry = com::ComponentRegistry::instance();
-    if (QFileInfo::exists(library) && registry.loadLibrary(library) &&
-        registry.isRegistered(u"ombLustrel.Lustrel"_s))
+    QString reason;
+    if (!QFileInfo::exists(library))
+        reason = u"The file does not exist."_s;
+    else if (!registry.loadLibrary(library))
+        reason = registry.lastError();
+    else if (!registry.isRegistered(progId))
+        reason = u"The library registers no %1."_s.arg(progId);
+    else
         return true;
-    forms::MsgBox(u"The button library could not be loaded:"_s + u"\r\n"_s + library, forms::vbCritical,
-                  u"Error"_s);
+    forms::MsgBox(u"The button library could not be loaded:"_s + u"\r\n"_s + library + u"\r\n"_s + reason,
+                  forms::vbCritical, u"Error"_s);
     return false;
 }

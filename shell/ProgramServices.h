@@ -6,13 +6,18 @@
 #include "runtime/os/Browser.h"
 #include "runtime/report/PrintService.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 
+class frmMain;
+
 // What the program needs around Main: the Qt message boxes, file dialogs, help window, browser
 // and printing installed while it lives, the button library loaded from the program folder,
-// and the main window's Print and Print Preview handed the report. Needs a QApplication.
+// and the main window's Print and Print Preview handed the report. It owns the main window Main
+// makes and deletes it first when it goes, unless the window is gone already. Needs a
+// QApplication.
 class ProgramServices
 {
 public:
@@ -21,8 +26,8 @@ public:
     ProgramServices(const ProgramServices&) = delete;
     ProgramServices& operator=(const ProgramServices&) = delete;
 
-    // Loads "libombLustrel.so" from the program folder; on failure says so in a message box
-    // and returns false.
+    // Loads "libombLustrel.so" from the program folder; on failure says so and why in a message
+    // box and returns false.
     bool loadButtonLibrary();
 
     // Main on the process command line (or on the one given), then File > Print and Print
@@ -34,9 +39,12 @@ public:
     help::QtHelpWindow& helpWindow() { return m_helpWindow; }
 
 private:
+    void adoptMainWindow(const OverviewReport& report);
+
     forms::QtMessageBoxes m_messageBoxes;
     forms::QtFileDialogs m_fileDialogs;
     help::QtHelpWindow m_helpWindow;
     os::DesktopBrowser m_browser;
     report::DeferredPrintService m_printing;
+    QPointer<frmMain> m_mainWindow;
 };

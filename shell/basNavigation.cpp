@@ -25,7 +25,6 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include <cstdlib>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,13 +42,6 @@ bool HasNoWindow(int16_t formId)
         if (id == formId) return true;
     return false;
 }
-
-void EndNow()
-{
-    std::_Exit(0);
-}
-
-EndProgramHook g_endProgram = &EndNow;
 
 // A control of a page by name, as the late-bound Controls collection finds it.
 QWidget* Control(QWidget* page, const QString& name)
@@ -287,13 +279,6 @@ QString ControlDatabasePath()
 }
 
 } // namespace shell_internal
-
-EndProgramHook setEndProgramHook(EndProgramHook hook)
-{
-    EndProgramHook previous = g_endProgram;
-    g_endProgram = hook ? hook : &EndNow;
-    return previous;
-}
 
 void Main()
 {

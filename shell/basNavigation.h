@@ -29,7 +29,3 @@ bool CommitCurrentForm();
 
 // Opens "HomeControl.cfg" read only and loads [Form Definition] by Sequence.
 void OpenControlDatabase();
-
-// Ends the program at once. Tests replace it (and see that nothing ends the program).
-using EndProgramHook = void (*)();
-EndProgramHook setEndProgramHook(EndProgramHook hook);

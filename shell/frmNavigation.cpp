@@ -214,7 +214,7 @@ frmNavigation::frmNavigation(QWidget* parent) : QWidget(parent, Qt::Window)
     m_cmdContinue = com::ComponentRegistry::instance().create(ButtonProgId, this, &continueBag);
     m_cmdContinue->setObjectName(u"cmdContinue"_s);
     m_cmdContinue->resize(twipsToPixels(ContinueWidth), twipsToPixels(ContinueHeight));
-    connect(m_cmdContinue, SIGNAL(Click()), this, SLOT(onContinueClick()));
+    com::connectEvent(m_cmdContinue, SIGNAL(Click()), this, SLOT(onContinueClick()));
     // Escape leaves the window as Continue does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmNavigation::onContinueClick);
@@ -253,7 +253,7 @@ QWidget* frmNavigation::createSection(int index)
     button->setGeometry(twipsToPixels(SectionLeft), twipsToPixels(FirstTop), twipsToPixels(SectionWidth),
                         twipsToPixels(SectionHeight));
     button->hide();
-    connect(button, SIGNAL(Click()), this, SLOT(onSectionClick()));
+    com::connectEvent(button, SIGNAL(Click()), this, SLOT(onSectionClick()));
     return button;
 }
 

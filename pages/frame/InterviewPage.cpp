@@ -144,7 +144,7 @@ QWidget* InterviewPage::createButton(const QString& name, int left, int width, c
     button->setGeometry(QRect(QPoint(forms::twipsToPixels(left), forms::twipsToPixels(kButtonTop)), size));
     button->setProperty("Tag", QString());
     button->hide();
-    connect(button, SIGNAL(Click()), this, slot);
+    com::connectEvent(button, SIGNAL(Click()), this, slot);
     return button;
 }
 

@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace ado
@@ -395,6 +396,133 @@ bool matches(const QVariant& v, const Criterion& c)
     return s.compare(c.text, Qt::CaseInsensitive) == 0;
 }
 
+// A write of one row: the SQL text and the values bound to its parameters in order.
+struct RowWrite {
+    QString sql;
+    QVariantList values;
+};
+
+// The columns a row has set, as quoted names of the source table's columns, and their values.
+struct SetColumns {
+    QStringList names;
+    QVariantList values;
+};
+
+SetColumns setColumns(const QStringList& origins, const QVariantList& values, const std::vector<bool>& dirty)
+{
+    SetColumns set;
+    for (qsizetype c = 0; c < origins.size(); ++c) {
+        if (!dirty[size_t(c)]) continue;
+        set.names << quoteIdentifier(origins[c]);
+        set.values << values[c];
+    }
+    return set;
+}
+
+RowWrite deleteRow(const QString& table, qint64 rowid)
+{
+    return {QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(table), {rowid}};
+}
+
+// Empty when the row has no column set.
+RowWrite updateRow(const QString& table, SetColumns set, qint64 rowid)
+{
+    if (set.names.isEmpty()) return {};
+    for (QString& name : set.names)
+        name += QStringLiteral(" = ?");
+    set.values << rowid;
+    return {
+        QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(table, set.names.join(QStringLiteral(", "))),
+        set.values};
+}
+
+RowWrite insertRow(const QString& table, const SetColumns& set)
+{
+    if (set.names.isEmpty()) return {QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table), {}};
+    const QStringList marks(set.names.size(), QStringLiteral("?"));
+    return {QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(table, set.names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+            set.values};
+}
+
+// One prepared statement per SQL text, reused for every row that needs it.
+class StatementCache
+{
+public:
+    explicit StatementCache(sqlite3* db) : m_db(db) {}
+
+    // Runs a write; with oneRow, a write that changes no row or several is a conflict: the row
+    // is not what was read.
+    void run(const RowWrite& write, bool oneRow)
+    {
+        sqlite3_stmt* stmt = statementFor(write.sql);
+        for (int i = 0; i < write.values.size(); ++i)
+            bindValue(m_db, stmt, i + 1, write.values[i]);
+        if (sqlite3_step(stmt) != SQLITE_DONE) engineError(m_db);
+        if (oneRow && sqlite3_changes(m_db) != 1)
+            throw vb::VbError(vb::ErrRowConflict,
+                              QStringLiteral("Row cannot be located for updating. Some values may have been "
+                                             "changed since it was last read."),
+                              kSource);
+    }
+
+private:
+    sqlite3_stmt* statementFor(const QString& sql)
+    {
+        for (auto& [text, statement] : m_prepared) {
+            if (text == sql) {
+                sqlite3_reset(statement->stmt);
+                sqlite3_clear_bindings(statement->stmt);
+                return statement->stmt;
+            }
+        }
+        auto statement = std::make_unique<Statement>();
+        if (statement->prepare(m_db, sql) != SQLITE_OK) engineError(m_db);
+        m_prepared.emplace_back(sql, std::move(statement));
+        return m_prepared.back().second->stmt;
+    }
+
+    sqlite3* m_db;
+    std::vector<std::pair<QString, std::unique_ptr<Statement>>> m_prepared;
+};
+
+// The transaction of one batch, rolled back unless committed. Inside a transaction of the
+// connection it is a savepoint of that transaction.
+class BatchTransaction
+{
+public:
+    BatchTransaction(sqlite3* db, bool nested) : m_db(db), m_nested(nested)
+    {
+        if (sqlite3_exec(m_db, m_nested ? "SAVEPOINT batch" : "BEGIN", nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
+            engineError(m_db);
+    }
+    BatchTransaction(const BatchTransaction&) = delete;
+    BatchTransaction& operator=(const BatchTransaction&) = delete;
+    ~BatchTransaction()
+    {
+        if (m_committed) return;
+        if (m_nested) {
+            sqlite3_exec(m_db, "ROLLBACK TO batch", nullptr, nullptr, nullptr);
+            sqlite3_exec(m_db, "RELEASE batch", nullptr, nullptr, nullptr);
+        } else if (!sqlite3_get_autocommit(m_db)) {
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+    }
+
+    void commit()
+    {
+        if (sqlite3_exec(m_db, m_nested ? "RELEASE batch" : "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+            engineError(m_db);
+        m_committed = true;
+    }
+
+private:
+    sqlite3* m_db;
+    bool m_nested;
+    bool m_committed = false;
+};
+
 } // namespace
 
 struct Recordset::Data {
@@ -444,6 +572,39 @@ struct Recordset::Data {
     }
     int size() const { return int(rows.size()); }
     int visibleCount() const { return visible; }
+
+    QStringList origins() const
+    {
+        QStringList names;
+        for (const Column& c : columns)
+            names << c.origin;
+        return names;
+    }
+    // The rows with changes not yet written: all of them, or only the row at position.
+    std::vector<size_t> pendingRows(std::optional<int> position) const
+    {
+        std::vector<size_t> pending;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (!rows[i].pending()) continue;
+            if (position && int(i) != *position) continue;
+            pending.push_back(i);
+        }
+        return pending;
+    }
+    // Written: the rows are now what the file holds; a new row has the rowid it got.
+    void markWritten(const std::vector<size_t>& pending,
+                     const std::vector<std::pair<size_t, qint64>>& inserted)
+    {
+        for (const auto& [i, rowid] : inserted)
+            rows[i].rowid = rowid;
+        for (size_t i : pending) {
+            Row& row = rows[i];
+            if (row.deleted) row.written = true;
+            row.isNew = false;
+            row.modified = false;
+            row.dirty.assign(row.dirty.size(), false);
+        }
+    }
     int firstVisible() const
     {
         while (firstAlive < size() && rows[size_t(firstAlive)].deleted)
@@ -686,12 +847,8 @@ void Recordset::Delete()
 void Recordset::UpdateBatch(int affect)
 {
     if (!isOpen()) objectClosed();
-    std::vector<size_t> pending;
-    for (size_t i = 0; i < m_data->rows.size(); ++i) {
-        if (!m_data->rows[i].pending()) continue;
-        if (affect == adAffectCurrent && int(i) != m_pos) continue;
-        pending.push_back(i);
-    }
+    std::vector<size_t> pending =
+        m_data->pendingRows(affect == adAffectCurrent ? std::optional<int>(m_pos) : std::nullopt);
     if (pending.empty()) return;
     if (!m_cn || !m_cn->isOpen())
         throw vb::VbError(
@@ -706,107 +863,37 @@ void Recordset::UpdateBatch(int affect)
             kSource);
 
     sqlite3* db = m_cn->handle();
-    const QString table = quoteIdentifier(m_data->table);
-    // Inside a transaction of the connection the batch is a savepoint of it, and the rows count
-    // as written only once that transaction commits.
+    // Inside a transaction of the connection the rows count as written only once that
+    // transaction commits.
     const bool nested = m_cn->inTransaction();
-    if (sqlite3_exec(db, nested ? "SAVEPOINT batch" : "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
-        engineError(db);
-
+    BatchTransaction transaction(db, nested);
     std::vector<std::pair<size_t, qint64>> inserted;
-    try {
-        // One prepared statement per text, reused for every row that needs it.
-        std::vector<std::pair<QString, std::unique_ptr<Statement>>> prepared;
-        auto statementFor = [&](const QString& sql) -> sqlite3_stmt* {
-            for (auto& [text, statement] : prepared) {
-                if (text == sql) {
-                    sqlite3_reset(statement->stmt);
-                    sqlite3_clear_bindings(statement->stmt);
-                    return statement->stmt;
-                }
-            }
-            auto statement = std::make_unique<Statement>();
-            if (statement->prepare(db, sql) != SQLITE_OK) engineError(db);
-            prepared.emplace_back(sql, std::move(statement));
-            return prepared.back().second->stmt;
-        };
-        auto run = [&](const QString& sql, const QVariantList& values, bool expectOneRow) {
-            sqlite3_stmt* stmt = statementFor(sql);
-            for (int i = 0; i < values.size(); ++i)
-                bindValue(db, stmt, i + 1, values[i]);
-            if (sqlite3_step(stmt) != SQLITE_DONE) engineError(db);
-            if (expectOneRow && sqlite3_changes(db) != 1)
-                throw vb::VbError(
-                    vb::ErrRowConflict,
-                    QStringLiteral("Row cannot be located for updating. Some values may have been "
-                                   "changed since it was last read."),
-                    kSource);
-        };
+    {
+        const QString table = quoteIdentifier(m_data->table);
+        const QStringList origins = m_data->origins();
+        StatementCache statements(db);
         // Deletes first, then changes, then new rows in the order they were added.
-        const QString deleteRow = QStringLiteral("DELETE FROM %1 WHERE _rowid_ = ?").arg(table);
         for (size_t i : pending) {
             const Data::Row& row = m_data->rows[i];
-            if (row.pendingDelete()) run(deleteRow, {row.rowid}, true);
+            if (row.pendingDelete()) statements.run(deleteRow(table, row.rowid), true);
         }
         for (size_t i : pending) {
             const Data::Row& row = m_data->rows[i];
             if (!row.pendingUpdate()) continue;
-            QStringList sets;
-            QVariantList values;
-            for (int c = 0; c < m_data->columns.size(); ++c) {
-                if (!row.dirty[size_t(c)]) continue;
-                sets << quoteIdentifier(m_data->columns[c].origin) + QStringLiteral(" = ?");
-                values << row.values[c];
-            }
-            if (sets.isEmpty()) continue;
-            values << row.rowid;
-            run(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?")
-                    .arg(table, sets.join(QStringLiteral(", "))),
-                values, true);
+            const RowWrite update = updateRow(table, setColumns(origins, row.values, row.dirty), row.rowid);
+            if (!update.sql.isEmpty()) statements.run(update, true);
         }
         for (size_t i : pending) {
             const Data::Row& row = m_data->rows[i];
             if (!row.pendingInsert()) continue;
-            QStringList names, marks;
-            QVariantList values;
-            for (int c = 0; c < m_data->columns.size(); ++c) {
-                if (!row.dirty[size_t(c)]) continue;
-                names << quoteIdentifier(m_data->columns[c].origin);
-                marks << QStringLiteral("?");
-                values << row.values[c];
-            }
-            if (names.isEmpty())
-                run(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table), {}, false);
-            else
-                run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                        .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                    values, false);
+            statements.run(insertRow(table, setColumns(origins, row.values, row.dirty)), false);
             inserted.emplace_back(i, sqlite3_last_insert_rowid(db));
         }
-        prepared.clear();
-        if (sqlite3_exec(db, nested ? "RELEASE batch" : "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-            engineError(db);
-    } catch (...) {
-        if (nested) {
-            sqlite3_exec(db, "ROLLBACK TO batch", nullptr, nullptr, nullptr);
-            sqlite3_exec(db, "RELEASE batch", nullptr, nullptr, nullptr);
-        } else if (!sqlite3_get_autocommit(db)) {
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        }
-        throw;
     }
+    transaction.commit();
 
-    // Written: the rows are now what the file holds.
     auto written = [data = m_data, pending = std::move(pending), inserted = std::move(inserted)] {
-        for (const auto& [i, rowid] : inserted)
-            data->rows[i].rowid = rowid;
-        for (size_t i : pending) {
-            Data::Row& row = data->rows[i];
-            if (row.deleted) row.written = true;
-            row.isNew = false;
-            row.modified = false;
-            row.dirty.assign(row.dirty.size(), false);
-        }
+        data->markWritten(pending, inserted);
     };
     if (nested)
         m_cn->onCommit(std::move(written));

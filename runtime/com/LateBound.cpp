@@ -308,6 +308,15 @@ bool hasMember(const QObject* obj, const QString& name)
            findMethod(meta, first, -1) >= 0;
 }
 
+void connectEvent(QObject* control, const char* signal, QObject* receiver, const char* slot)
+{
+    // Past the code SIGNAL() puts first, the signature; checked here, so no Qt warning comes first.
+    const QByteArray event = QMetaObject::normalizedSignature(signal + 1);
+    if (!control || control->metaObject()->indexOfSignal(event.constData()) < 0)
+        noSuchMember(QString::fromLatin1(event));
+    if (!QObject::connect(control, signal, receiver, slot)) noSuchMember(QString::fromLatin1(slot + 1));
+}
+
 QObject* toObject(const QVariant& value, const QString& name)
 {
     if (value.metaType().flags().testFlag(QMetaType::PointerToQObject)) {

@@ -29,6 +29,10 @@ using NamedArguments = std::vector<std::pair<QString, QVariant>>;
 QVariant callMethod(QObject* obj, const QString& name, const QVariantList& args, const NamedArguments& named);
 bool hasMember(const QObject* obj, const QString& name);
 
+// Connects an event of a control to a slot, signal and slot written as SIGNAL() and SLOT() write
+// them. A control without the event throws VbError 438 naming it, as does a slot that is missing.
+void connectEvent(QObject* control, const char* signal, QObject* receiver, const char* slot);
+
 // The object a member returns; VbError 424 "Object required" when it returns no object.
 QObject* toObject(const QVariant& value, const QString& name = QString());
 QObject* getObject(const QObject* obj, const QString& name);

@@ -1,12 +1,15 @@
 #include "runtime/vb/Trap.h"
 
-#include <QtGlobal>
+#include <QLoggingCategory>
 
 namespace vb
 {
 
 namespace
 {
+
+// Debug messages are off unless the logging rules turn them on.
+Q_LOGGING_CATEGORY(lcTrap, "tavimoor.trap", QtInfoMsg)
 
 ErrorReporter& reporter()
 {
@@ -23,11 +26,13 @@ void setErrorReporter(ErrorReporter r)
 
 void reportError(const QString& procName, int32_t number, const QString& description)
 {
-    if (reporter()) {
-        reporter()(procName, number, description);
-        return;
-    }
-    qWarning("Error in %s: %d - %s", qUtf8Printable(procName), number, qUtf8Printable(description));
+    qCWarning(lcTrap, "Error in %s: %d - %s", qUtf8Printable(procName), number, qUtf8Printable(description));
+    if (reporter()) reporter()(procName, number, description);
+}
+
+void logSwallowedError(int32_t number, const QString& description)
+{
+    qCDebug(lcTrap, "Error swallowed: %d - %s", number, qUtf8Printable(description));
 }
 
 } // namespace vb

@@ -16,10 +16,14 @@ using ErrorReporter =
     std::function<void(const QString& procName, int32_t number, const QString& description)>;
 
 // Installs the reporter every Trap and guard reports to (the shell installs its error handler
-// at start-up). Without one, errors are written to the log.
+// at start-up).
 void setErrorReporter(ErrorReporter reporter);
-// Reports one error through the installed reporter.
+// Reports one error through the installed reporter. Every error reported is also logged as a
+// warning of the category "tavimoor.trap".
 void reportError(const QString& procName, int32_t number, const QString& description);
+// Logs an error a silent trap swallowed, at debug level of "tavimoor.trap" (shown with
+// QT_LOGGING_RULES="tavimoor.trap.debug=true").
+void logSwallowedError(int32_t number, const QString& description);
 
 // The resume-next error trap: one call per statement. A statement that throws is reported as
 // (procName, number, description) and execution goes on with the next statement.
@@ -70,7 +74,10 @@ private:
     {
         m_lastNumber = number;
         m_lastDescription = description;
-        if (!m_silent) reportError(m_procName, number, description);
+        if (m_silent)
+            logSwallowedError(number, description);
+        else
+            reportError(m_procName, number, description);
     }
 
     QString m_procName;

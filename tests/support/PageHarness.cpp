@@ -27,9 +27,9 @@ namespace pagetest
 namespace
 {
 
-// Plain button under the control library's ProgID: clicked raises Click().
-// The members the program touches are published as properties.
-class StandInButton : public QPushButton
+// Plain button under the control library's ProgID, the members the program touches published
+// as properties; it raises no Click().
+class ClicklessButton : public QPushButton
 {
     Q_OBJECT
     Q_PROPERTY(bool ShowFocus MEMBER m_showFocus)
@@ -38,17 +38,28 @@ class StandInButton : public QPushButton
     Q_PROPERTY(QString Caption READ text WRITE setText)
 
 public:
-    explicit StandInButton(QWidget* parent) : QPushButton(parent)
+    using QPushButton::QPushButton;
+
+    bool m_showFocus = false;
+    bool m_default = false;
+};
+
+// The same, clicked raises Click().
+class StandInButton : public ClicklessButton
+{
+    Q_OBJECT
+
+public:
+    explicit StandInButton(QWidget* parent) : ClicklessButton(parent)
     {
         connect(this, &QPushButton::clicked, this, &StandInButton::Click);
     }
 
-    bool m_showFocus = false;
-    bool m_default = false;
-
 Q_SIGNALS:
     void Click();
 };
+
+const QString ButtonProgId = QStringLiteral("ombLustrel.Lustrel");
 
 struct Program {
     forms::ScriptedMessageBoxes* boxes = nullptr;
@@ -77,11 +88,7 @@ public:
         p.modals = new forms::ScriptedModals;
         help::installContextHelp();
 
-        const QString progId = QStringLiteral("ombLustrel.Lustrel");
-        auto& registry = com::ComponentRegistry::instance();
-        if (!registry.isRegistered(progId))
-            registry.registerClass(progId,
-                                   [](QWidget* parent) -> QWidget* { return new StandInButton(parent); });
+        if (!com::ComponentRegistry::instance().isRegistered(ButtonProgId)) registerStandInButton();
         pages::registerPages();
         results::registerResults();
 
@@ -101,6 +108,18 @@ public:
     testing::AddGlobalTestEnvironment(new ProgramEnvironment);
 
 } // namespace
+
+void registerStandInButton(bool raisesClick)
+{
+    auto& registry = com::ComponentRegistry::instance();
+    registry.unregisterClass(ButtonProgId);
+    if (raisesClick)
+        registry.registerClass(ButtonProgId,
+                               [](QWidget* parent) -> QWidget* { return new StandInButton(parent); });
+    else
+        registry.registerClass(ButtonProgId,
+                               [](QWidget* parent) -> QWidget* { return new ClicklessButton(parent); });
+}
 
 forms::ScriptedMessageBoxes& boxes()
 {

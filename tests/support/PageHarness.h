@@ -18,6 +18,10 @@ help::ScriptedHelp& helpLog();
 // The prompts shown so far, one a line (for failure messages).
 std::string boxLog();
 
+// Puts a stand-in button under the control library's ProgID: one that raises Click() when
+// clicked, as every test but one wants, or one without the event.
+void registerStandInButton(bool raisesClick = true);
+
 // Shows a page through the page engine as a move from the page now shown would (leaving
 // first when it is already on show, so that it opens fresh).
 QWidget* showPage(int formId);

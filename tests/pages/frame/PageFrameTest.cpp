@@ -3,8 +3,10 @@
 #include "estimate/clsHomeData.h"
 #include "pages/frame/ButtonPictures.h"
 #include "runtime/forms/Forms.h"
+#include "runtime/vb/Integer.h"
 #include "shell/PageWindows.h"
 #include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +73,30 @@ TEST(PageFrame, ButtonFacesAreDrawnOnceAtTheScreensPixelRatio)
     }
     const QIcon again = control<QPushButton>(QStringLiteral("cmdBack"))->icon();
     EXPECT_EQ(again.pixmap(QSize(67, 24)).toImage(), first.pixmap(QSize(67, 24)).toImage());
+}
+
+TEST(PageFrame, AButtonLibraryWithoutClickIsReported)
+{
+    // Buttons that raise no Click() would leave a page with no way on.
+    struct ClicklessButtons {
+        ClicklessButtons() { registerStandInButton(false); }
+        ~ClicklessButtons() { registerStandInButton(); }
+    };
+    {
+        ClicklessButtons clickless;
+        boxes().clear();
+        LoadForm(currentPage(), vb::Integer(currentFormId() == 12 ? 14 : 12));
+        processEvents();
+        ASSERT_FALSE(boxes().calls().empty());
+        const QString first = boxes().calls().front().prompt;
+        EXPECT_TRUE(first.contains(QStringLiteral("<basNavigation.LoadForm>"))) << boxLog();
+        EXPECT_TRUE(first.contains(QStringLiteral("438 - Object doesn't support this property or method")))
+            << boxLog();
+    }
+    boxes().clear();
+    showPage(12);
+    click(QStringLiteral("cmdContinue"));
+    EXPECT_EQ(currentFormId(), 14) << boxLog();
 }
 
 TEST(PageFrame, EngineShowsContinueWithItsTagAndHidesYesNo)

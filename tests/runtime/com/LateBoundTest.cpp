@@ -50,6 +50,10 @@ public:
     Q_INVOKABLE int Scale(int Value, int Factor = 1) { return Value * Factor; }
     Q_INVOKABLE QObject* Self() { return this; }
 
+Q_SIGNALS:
+    void Click();
+
+public:
     int fontWrites = 0;
     int refreshes = 0;
 
@@ -162,6 +166,25 @@ TEST(LateBound, CallsInvokablesWithConvertedArguments)
     EXPECT_EQ(com::callMethod(&s, QStringLiteral("add"), {2, QStringLiteral("3")}).toInt(), 5);
     EXPECT_FALSE(com::callMethod(&s, QStringLiteral("Refresh")).isValid());
     EXPECT_EQ(s.refreshes, 1);
+}
+
+TEST(LateBound, AnEventConnectsOnlyWhenTheControlRaisesIt)
+{
+    Sample raising;
+    QWidget plain;
+    QWidget receiver;
+    receiver.show();
+    EXPECT_EQ(errorOf([&] { com::connectEvent(&plain, SIGNAL(Click()), &receiver, SLOT(hide())); }),
+              vb::ErrNoSuchMember);
+    EXPECT_EQ(errorOf([&] { com::connectEvent(nullptr, SIGNAL(Click()), &receiver, SLOT(hide())); }),
+              vb::ErrNoSuchMember);
+    EXPECT_EQ(errorOf([&] { com::connectEvent(&raising, SIGNAL(Click()), &receiver, SLOT(noSuch())); }),
+              vb::ErrNoSuchMember);
+    EXPECT_TRUE(receiver.isVisible());
+
+    com::connectEvent(&raising, SIGNAL(Click()), &receiver, SLOT(hide()));
+    emit raising.Click();
+    EXPECT_FALSE(receiver.isVisible());
 }
 
 #include "LateBoundTest.moc"

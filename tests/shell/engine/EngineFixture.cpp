@@ -62,11 +62,6 @@ QWidget* makeStandIn(const QString& className)
     return page;
 }
 
-void failOnEnd()
-{
-    ++EngineTest::s_endCount;
-}
-
 } // namespace
 
 void registerStandInPages()
@@ -92,8 +87,6 @@ void click(const QString& name)
     processDeferred();
 }
 
-int EngineTest::s_endCount = 0;
-
 void EngineTest::SetUpTestSuite()
 {
     testsupport::application();
@@ -107,8 +100,6 @@ void EngineTest::SetUp()
     forms::App::setPath(folder());
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
     dialogs = std::make_unique<forms::ScriptedFileDialogs>();
-    s_endCount = 0;
-    setEndProgramHook(&failOnEnd);
     registerStandInPages();
 }
 
@@ -117,7 +108,6 @@ void EngineTest::TearDown()
     testsupport::closeProgram();
     dialogs.reset();
     boxes.reset();
-    setEndProgramHook(nullptr);
 }
 
 void EngineTest::start(const QString& commandLine)

@@ -62,9 +62,6 @@ private:
 // A running program over a scratch program folder holding copies of the two data files.
 class EngineTest : public ::testing::Test
 {
-public:
-    static int s_endCount; // times the program would have ended
-
 protected:
     static void SetUpTestSuite();
     void SetUp() override;

@@ -43,11 +43,6 @@ void exec(sqlite3* db, const QString& sql)
     sqlite3_free(message);
 }
 
-void failOnEnd()
-{
-    ADD_FAILURE() << "the program would have ended";
-}
-
 } // namespace
 
 // The members of the button control the program touches, with their defaults.
@@ -126,7 +121,6 @@ void QuickNavTest::SetUp()
     ASSERT_NO_FATAL_FAILURE(testsupport::copyDataFiles(folder()));
     forms::App::setPath(folder());
     boxes = std::make_unique<forms::ScriptedMessageBoxes>();
-    setEndProgramHook(&failOnEnd);
     if (!com::ComponentRegistry::instance().isRegistered(ButtonProgId)) registerStandInButton();
     testsupport::registerStandInWindows(&makePage);
     registerNavigationWindow();
@@ -143,7 +137,6 @@ void QuickNavTest::TearDown()
     g_rsVisitedForms.reset();
     m_planCn.reset();
     boxes.reset();
-    setEndProgramHook(nullptr);
 }
 
 frmNavigation* QuickNavTest::openNavigation()
