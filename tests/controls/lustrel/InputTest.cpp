@@ -1,4 +1,5 @@
 #include "LustrelTestSupport.h"
+#include "tests/support/ModalBox.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -164,15 +165,7 @@ TEST(InputModal, APressTakenByABoxLeavesTheButtonUp)
     int boxes = 0;
     QObject::connect(entry, &QLineEdit::editingFinished, [&] {
         ++boxes;
-        QWidget box;
-        box.setWindowModality(Qt::ApplicationModal);
-        box.resize(100, 60);
-        box.show();
-        QCoreApplication::processEvents();
-        // The press's release goes to the box.
-        QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, {10, 10});
-        box.close();
-        QCoreApplication::processEvents();
+        testsupport::showAndCloseModalBox();
     });
     window.show();
     QApplication::setActiveWindow(&window);

@@ -3,6 +3,7 @@
 #include "controls/Lustrel.h"
 #include "estimate/clsHomeData.h"
 #include "shell/frmMain.h"
+#include "tests/support/ModalBox.h"
 #include "tests/support/TestFiles.h"
 
 #include <QApplication>
@@ -208,16 +209,7 @@ public:
     int show(const QString& prompt, int buttons, const QString& title) override
     {
         m_prompts << prompt;
-        QWidget box;
-        box.setWindowTitle(title);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.resize(200, 100);
-        box.show();
-        QCoreApplication::processEvents();
-        // The user lets go of the mouse button over the box, and closes it.
-        QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, {10, 10});
-        box.close();
-        QCoreApplication::processEvents();
+        testsupport::showAndCloseModalBox(title);
         return forms::defaultAnswer(buttons);
     }
 
