@@ -268,6 +268,8 @@ private:
     bool pointerOver() const;
     bool isInside(const QPointF& pos) const;
     void goToState(int state);
+    // The state with nothing pressed: hot under the pointer or with a shown focus, else up.
+    int restingState() const;
     bool raiseSuspended(void (Lustrel::*signal)());
     void moveOutside();
     void accessKeyPress();
@@ -331,6 +333,8 @@ private:
     bool m_hasFocus = false;
     bool m_mousePressed = false;
     bool m_spacePressed = false;
+    // A modal window blocked this button's window since its last mouse press.
+    bool m_modalSeen = false;
     bool m_pointerInside = false;
     QPointF m_lastPointer{-1, -1};
     short m_lastButton = 0;

@@ -3,6 +3,7 @@
 #include "controls/modColors.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -86,6 +87,12 @@ bool Lustrel::pointerOver() const
     return isInside(m_lastPointer);
 }
 
+int Lustrel::restingState() const
+{
+    if (pointerOver() && isEnabled()) return StateHot;
+    return m_hasFocus && m_showFocus ? StateHot : StateUp;
+}
+
 void Lustrel::goToState(int state)
 {
     if (state == m_state) return;
@@ -130,6 +137,15 @@ void Lustrel::mousePressEvent(QMouseEvent* e)
     QPointer<Lustrel> self(this);
     setFocus(Qt::MouseFocusReason);
     if (!self) return;
+    // A box that the focus change raised (the validation of the control left) took the press:
+    // its release went to the box, so the button does not go down.
+    const bool taken = m_modalSeen && !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+    m_modalSeen = false;
+    if (taken) {
+        m_state = restingState();
+        Redraw(m_state);
+        return;
+    }
     if (isInside(e->position())) {
         m_state = StateDown;
         m_mousePressed = true;
@@ -362,8 +378,17 @@ bool Lustrel::event(QEvent* e)
         return true;
     }
     case QEvent::WindowBlocked:
-        // Cancelled mode: show up without changing the state.
+        // Cancelled mode: show up without changing the state. A press or Space held now ends in
+        // the modal window, never here.
+        m_modalSeen = true;
+        m_mousePressed = false;
+        m_spacePressed = false;
         Redraw(StateUp);
+        break;
+    case QEvent::WindowUnblocked:
+        // Back from the modal window: the state as the pointer and the focus now leave it.
+        m_state = restingState();
+        Redraw(m_state);
         break;
     default:
         break;

@@ -67,8 +67,8 @@ bool paysFinitely(float rate)
 {
     const double single = double(rate / 100.0f / 12.0f);
     const double dbl = double(rate) / 100 / 12;
-    return std::isfinite(estimate::monthlyPrincipalInterest(1, single))
-           && std::isfinite(estimate::monthlyPrincipalInterest(1, dbl));
+    return std::isfinite(estimate::monthlyPrincipalInterest(1, single)) &&
+           std::isfinite(estimate::monthlyPrincipalInterest(1, dbl));
 }
 
 // The stored rate as the box shows it: as the list writes rates where that reads back as the same
@@ -211,7 +211,10 @@ void frm10Payments::storeInterestRate()
     float rate = 0;
     try {
         rate = vb::CSng(QVariant(text));
-        // A rate whose payment is no amount (too large, or negative enough to break the formula).
+        // A loan carries no negative interest; 0 is a rate (the loan paid off in equal parts).
+        if (rate < 0) throw vb::VbError::invalidCall();
+        rate = std::fabs(rate); // a typed "-0" is stored as 0
+        // A rate whose payment is no amount (too large).
         if (!paysFinitely(rate)) throw vb::VbError::overflow();
     } catch (const vb::VbError&) {
         // The stored rate stays, and the table is worked out from it.

@@ -23,6 +23,8 @@ constexpr int HiddenMarginX = 37;
 constexpr int HiddenMarginY = 25;
 // One arrow step of either bar: a row of the list it usually holds.
 constexpr int LineStep = 360;
+// Room left beside a control the view scrolls to, so that its neighbours' edges show.
+constexpr int FocusMargin = 120;
 
 void setGeometryIfValid(QWidget* w, int left, int top, int width, int height)
 {
@@ -54,6 +56,10 @@ ScrllngFrm::ScrllngFrm(QWidget* parent) : QWidget(parent)
     }
     setBackColor(DefaultBackColor);
     layout();
+    // The view follows the focus into the child, so that the control with the focus is in view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && m_child && m_child->isAncestorOf(now)) ScrollIntoView(now);
+    });
 }
 
 ScrllngFrm::~ScrllngFrm()
@@ -120,6 +126,22 @@ void ScrllngFrm::UpdatePos()
         m_child->move(-forms::twipsToPixels(m_hScroll->value()), -forms::twipsToPixels(m_vScroll->value()));
     m_pView->update();
     Q_EMIT Scroll();
+}
+
+void ScrllngFrm::ScrollIntoView(QWidget* control)
+{
+    if (!m_child || !control || !m_child->isAncestorOf(control)) return;
+    const QRect r(control->mapTo(m_child.data(), QPoint(0, 0)), control->size());
+    const auto follow = [](QScrollBar* bar, int first, int last, int view) {
+        if (!bar->isVisible()) return;
+        int value = bar->value();
+        if (last + FocusMargin > value + view) value = last + FocusMargin - view;
+        if (first - FocusMargin < value) value = first - FocusMargin;
+        bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
+    };
+    constexpr auto t = forms::pixelsToTwips;
+    follow(m_vScroll, t(r.top()), t(r.top() + r.height()), t(m_pView->height()));
+    follow(m_hScroll, t(r.left()), t(r.left() + r.width()), t(m_pView->width()));
 }
 
 void ScrllngFrm::place(int sw, int sh, int mx, int my, int vw, int hh)

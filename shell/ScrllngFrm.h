@@ -35,6 +35,9 @@ public:
     Q_INVOKABLE void Detatch();
     // Moves the child to the scroll bars' positions and raises Scroll.
     Q_INVOKABLE void UpdatePos();
+    // Scrolls the least that shows a control of the child whole (it does so for every control
+    // that takes the focus).
+    void ScrollIntoView(QWidget* control);
 
     uint BackColor() const { return m_backColor; }
     void setBackColor(uint color);

@@ -20,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -253,8 +254,31 @@ QWidget* frmNavigation::createSection(int index)
     button->setGeometry(twipsToPixels(SectionLeft), twipsToPixels(FirstTop), twipsToPixels(SectionWidth),
                         twipsToPixels(SectionHeight));
     button->hide();
+    button->installEventFilter(this);
     com::connectEvent(button, SIGNAL(Click()), this, SLOT(onSectionClick()));
     return button;
+}
+
+bool frmNavigation::eventFilter(QObject* watched, QEvent* event)
+{
+    // Up and Down move the focus through the list, as Shift+Tab and Tab do.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool up = key->key() == Qt::Key_Up;
+        if ((up || key->key() == Qt::Key_Down) && !(key->modifiers() & ~Qt::KeypadModifier)) {
+            const qsizetype at = m_cmdSection.indexOf(static_cast<QWidget*>(watched));
+            if (at >= 0) {
+                for (qsizetype i = up ? at - 1 : at + 1; i >= 0 && i < m_cmdSection.size();
+                     i += up ? -1 : 1) {
+                    if (m_cmdSection[i]->isHidden()) continue;
+                    m_cmdSection[i]->setFocus(up ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                    break;
+                }
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmNavigation::Form_Load()
@@ -338,6 +362,14 @@ void frmNavigation::Form_Load()
     }
 
     trap([&] { m_ScrllngFrm1->Attatch(m_Picture1); });
+    // Tab goes down the list, top to bottom, then to Continue.
+    QWidget* previous = nullptr;
+    for (QWidget* button : std::as_const(m_cmdSection)) {
+        if (button->isHidden()) continue;
+        if (previous) setTabOrder(previous, button);
+        previous = button;
+    }
+    if (previous) setTabOrder(previous, m_cmdContinue);
 }
 
 void frmNavigation::Form_Resize()

@@ -18,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -72,6 +73,45 @@ void keepEnterInList(QComboBox* combo)
     QWidget* popup = combo->view()->parentWidget();
     if (popup) popup->installEventFilter(new ListKeepsEnter(popup));
 }
+
+// One option group: a single Tab stop, on the chosen option (on the first while none is chosen),
+// and the arrow keys move the choice among the group's own options. The group's buttons say
+// which options belong together, wherever they sit.
+class OptionGroup : public QButtonGroup
+{
+public:
+    explicit OptionGroup(QObject* parent) : QButtonGroup(parent)
+    {
+        connect(this, &QButtonGroup::buttonToggled, this, [this] { placeTabStop(); });
+    }
+
+    void add(QRadioButton* option)
+    {
+        addButton(option, static_cast<int>(buttons().size()));
+        option->installEventFilter(this);
+        placeTabStop();
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        // Moving the focus inside the group moves the stop with it; leaving puts it back.
+        if (event->type() == QEvent::FocusOut) placeTabStop();
+        return false;
+    }
+
+private:
+    void placeTabStop()
+    {
+        const QList<QAbstractButton*> options = buttons();
+        if (options.isEmpty()) return;
+        QAbstractButton* stop = checkedButton() ? checkedButton() : options.first();
+        for (QAbstractButton* option : options) {
+            const int policy = option->focusPolicy();
+            option->setFocusPolicy(static_cast<Qt::FocusPolicy>(option == stop ? policy | Qt::TabFocus
+                                                                               : policy & ~Qt::TabFocus));
+        }
+    }
+};
 
 } // namespace
 
@@ -270,6 +310,12 @@ void InterviewPage::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
     guarded(QStringLiteral("Form_Activate"), [this] { Form_Activate(); });
+    // A page whose activation focused none of its controls has the focus on Continue, its
+    // first stop for Enter: shown at start-up, after New or Open or by a move, Enter goes on.
+    const QWidget* focus = window()->focusWidget();
+    if ((!focus || !isAncestorOf(focus)) && cmdContinue && cmdContinue->isVisibleTo(this) &&
+        cmdContinue->isEnabled())
+        cmdContinue->setFocus(Qt::OtherFocusReason);
 }
 
 void InterviewPage::keyPressEvent(QKeyEvent* event)
@@ -351,6 +397,8 @@ QList<QRadioButton*> InterviewPage::addOptions(const QString& name, const QStrin
 {
     QList<QRadioButton*> options;
     QWidget* parent = container ? container : this;
+    auto* group = new OptionGroup(parent);
+    group->setObjectName(name);
     for (int i = 0; i < captions.size(); ++i) {
         auto* option = new QRadioButton(captions[i], parent);
         option->setObjectName(name + QString::number(i));
@@ -358,6 +406,7 @@ QList<QRadioButton*> InterviewPage::addOptions(const QString& name, const QStrin
         option->setFont(designFont(true));
         option->setGeometry(forms::twipsRect(left + i * stepX, top + i * stepY, width, height));
         if (!container) option->hide();
+        group->add(option);
         options.append(option);
     }
     return options;

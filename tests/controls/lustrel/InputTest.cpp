@@ -1,6 +1,9 @@
 #include "LustrelTestSupport.h"
+#include "tests/support/ModalBox.h"
 
+#include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -146,4 +149,43 @@ TEST_F(Input, TypingExactlyAboutWhileHeldOpensTheAboutBox)
         EXPECT_EQ(shown, c.opens);
     }
     Lustrel::setAboutBoxHandler({});
+}
+
+// A box raised while the button takes the focus (the validation of the entry left) takes the
+// press: its release goes to the box, and the button shows up again once the box is gone.
+TEST(InputModal, APressTakenByABoxLeavesTheButtonUp)
+{
+    QWidget window;
+    auto* entry = new QLineEdit(&window);
+    entry->setGeometry(0, 0, 80, 24);
+    auto* b = new Lustrel(&window);
+    configure(*b, Lustrel::ombStyleStandard, Lustrel::ombAppearance3D, QStringLiteral("Back"));
+    b->move(0, 40);
+    EventLog log{*b};
+    int boxes = 0;
+    QObject::connect(entry, &QLineEdit::editingFinished, [&] {
+        ++boxes;
+        testsupport::showAndCloseModalBox();
+    });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    entry->setFocus();
+    QTest::keyClicks(entry, QStringLiteral("abc"));
+
+    QTest::mouseMove(b, {10, 10});
+    QTest::mousePress(b, Qt::LeftButton, Qt::NoModifier, {10, 10});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes, 1);
+    EXPECT_NE(b->state(), Lustrel::StateDown);
+    // The pointer moving over it with no button held shows it hot, never down.
+    QTest::mouseMove(b, {12, 10});
+    EXPECT_EQ(b->state(), Lustrel::StateHot);
+    EXPECT_FALSE(log.events.contains(QStringLiteral("Click")));
+
+    // The next click is an ordinary one.
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, {12, 10});
+    EXPECT_EQ(log.events.count(QStringLiteral("Click")), 1);
+    EXPECT_EQ(b->state(), Lustrel::StateHot);
+    EXPECT_EQ(boxes, 1);
 }

@@ -1,6 +1,7 @@
 #include "tests/scenario/walk/WalkFixture.h"
 
 #include "estimate/clsHomeData.h"
+#include "runtime/vb/Format.h"
 #include "shell/frmMain.h"
 #include "tests/support/TestFiles.h"
 
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace walk;
@@ -264,8 +267,9 @@ TEST_F(WalkTest, TypedInterestRateIsTakenAsTypedOnEnterTabAndBack)
     EXPECT_EQ(home().InterestRate(), 6.6f);
     EXPECT_EQ(cell(u"lbIntRate3"_s), u"6.6%"_s);
 
-    // Texts that are no rate: one error message each, the stored rate stays and shows again.
-    for (const char* text : {"6.x25", "99999", "1e30", "-2400"}) {
+    // Texts that are no rate, negative rates among them: one error message each, the stored rate
+    // stays and shows again.
+    for (const char* text : {"6.x25", "99999", "1e30", "-2400", "-1200", "-5", "(5)", "-0.125"}) {
         SCOPED_TRACE(text);
         boxes->clear();
         rate->setFocus();
@@ -282,6 +286,19 @@ TEST_F(WalkTest, TypedInterestRateIsTakenAsTypedOnEnterTabAndBack)
             EXPECT_FALSE(cell(QString::fromLatin1(name)).contains(u"inf"_s, Qt::CaseInsensitive)) << name;
         }
         EXPECT_FALSE(bandPayment().contains(u"NaN"_s, Qt::CaseInsensitive)) << bandPayment().toStdString();
+    }
+
+    // No interest is a rate: the loan is paid off in equal parts.
+    for (const char* text : {"0", "-0"}) {
+        SCOPED_TRACE(text);
+        boxes->clear();
+        typeRate(QString::fromLatin1(text));
+        QTest::keyClick(rate->lineEdit(), Qt::Key_Return);
+        settle();
+        EXPECT_EQ(home().InterestRate(), 0.0f);
+        EXPECT_FALSE(std::signbit(home().InterestRate()));
+        EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+        EXPECT_EQ(cell(u"lbPandI3"_s), vb::Format(money(cell(u"lbLoanAmt3"_s)) / 360, u"$###,###.00"_s));
     }
 
     // Back takes a typed rate; the rate comes back whole on the next visit and stays as typed.

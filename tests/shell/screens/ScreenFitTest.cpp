@@ -12,6 +12,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmNavigation.h"
 #include "tests/support/Application.h"
+#include "tests/support/ScreenLayouts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,24 +38,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-// The offscreen platform's screens for this binary: a netbook, a laptop and a 2x screen of the
-// netbook's logical size, side by side.
-constexpr const char* ScreensConfig = R"({
-  "synchronousWindowSystemEvents": false,
-  "windowFrameMargins": true,
-  "screens": [
-    {"name": "netbook", "x": 0, "y": 0, "width": 1024, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-    {"name": "laptop", "x": 1024, "y": 0, "width": 1366, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-    {"name": "hidpi", "x": 2390, "y": 0, "width": 2048, "height": 1200, "logicalDpi": 192, "logicalBaseDpi": 96, "dpr": 1}
-  ]
-})";
-
-QScreen* screenNamed(const QString& name)
-{
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->name() == name) return s;
-    return nullptr;
-}
+using testsupport::screenNamed;
 
 void settle()
 {
@@ -252,16 +236,5 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScreenFit, ::testing::Values("netbook", "lapto
 
 int main(int argc, char** argv)
 {
-    testing::InitGoogleTest(&argc, argv);
-    QTemporaryDir dir;
-    const QString config = dir.filePath(u"screens.json"_s);
-    {
-        QFile f(config);
-        if (!f.open(QIODevice::WriteOnly)) return 2;
-        f.write(ScreensConfig);
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    testsupport::application();
-    DllRegisterServer(&com::ComponentRegistry::instance());
-    return RUN_ALL_TESTS();
+    return testsupport::runOnScreenLayouts(argc, argv);
 }
