@@ -102,6 +102,13 @@ public:
         ASSERT_TRUE(g_HomeData) << "the program did not start";
         p.boxes->clear();
     }
+
+    // The house file's folder goes with the test program.
+    void TearDown() override
+    {
+        delete program().dir;
+        program().dir = nullptr;
+    }
 };
 
 [[maybe_unused]] testing::Environment* const environment =
