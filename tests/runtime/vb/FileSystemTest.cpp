@@ -1,5 +1,6 @@
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,9 +11,7 @@
 
 #include <functional>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 using namespace vb;
@@ -131,25 +130,12 @@ mode_t modeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// The process's umask for the life of the object.
-class Umask
-{
-public:
-    explicit Umask(mode_t mask) : m_previous(::umask(mask)) {}
-    ~Umask() { ::umask(m_previous); }
-    Umask(const Umask&) = delete;
-    Umask& operator=(const Umask&) = delete;
-
-private:
-    mode_t m_previous;
-};
-
 TEST_F(FileCopyTest, NewFileGetsTheUmaskAndAReplacedOneKeepsItsMode)
 {
     ASSERT_EQ(::chmod(QFile::encodeName(source).constData(), 0444), 0);
     for (mode_t mask : {mode_t(077), mode_t(022)}) {
         SCOPED_TRACE(mask);
-        const Umask umask(mask);
+        const testsupport::Umask umask(mask);
         const QString fresh = dir.filePath(u"fresh.bin"_s);
         QFile::remove(fresh);
         FileCopy(source, fresh);
@@ -191,15 +177,7 @@ TEST_F(FileCopyTest, SpecialFilesAreNotRead)
     const QString fifo = dir.filePath(u"fifo"_s);
     const QString socketFile = dir.filePath(u"socket"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(s, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(socketFile);
-    ASSERT_LT(size_t(name.size()), sizeof address.sun_path);
-    std::copy(name.begin(), name.end(), address.sun_path);
-    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(s);
+    testsupport::makeSocket(socketFile);
     const QString link = dir.filePath(u"null.lnk"_s);
     ASSERT_TRUE(QFile::link(u"/dev/null"_s, link));
 

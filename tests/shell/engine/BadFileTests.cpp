@@ -6,6 +6,7 @@
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
 #include "shell/frmMain.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,9 +21,7 @@
 #include <thread>
 
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -260,19 +259,6 @@ private:
     std::thread m_thread;
 };
 
-void makeSocket(const QString& path)
-{
-    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(s, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    ASSERT_LT(size_t(name.size()), sizeof address.sun_path);
-    std::copy(name.begin(), name.end(), address.sun_path);
-    EXPECT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(s);
-}
-
 // A name that is no regular file is refused with the one message, at start-up and through
 // File > Open, and never opened for reading: the program does not wait on it.
 TEST_F(BadHouseFiles, SpecialFilesAreRefusedUnread)
@@ -287,7 +273,7 @@ TEST_F(BadHouseFiles, SpecialFilesAreRefusedUnread)
         {"FIFO",
          [](const QString& path, BadHouseFiles&) { ::mkfifo(QFile::encodeName(path).constData(), 0600); },
          NotHouseFile, u""},
-        {"socket", [](const QString& path, BadHouseFiles&) { makeSocket(path); }, NotHouseFile},
+        {"socket", [](const QString& path, BadHouseFiles&) { testsupport::makeSocket(path); }, NotHouseFile},
         {"folder", [](const QString& path, BadHouseFiles&) { QDir().mkdir(path); }, NotHouseFile},
         {"device", [](const QString& path, BadHouseFiles&) { QFile::link(u"/dev/null"_s, path); },
          NotHouseFile},

@@ -7,6 +7,7 @@
 #include "shell/ShellInternal.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -60,19 +61,6 @@ struct stat statOf(const QString& path)
     EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
     return st;
 }
-
-// The process's umask for the life of the object.
-class Umask
-{
-public:
-    explicit Umask(mode_t mask) : m_previous(::umask(mask)) {}
-    ~Umask() { ::umask(m_previous); }
-    Umask(const Umask&) = delete;
-    Umask& operator=(const Umask&) = delete;
-
-private:
-    mode_t m_previous;
-};
 
 class SharedFiles : public EngineTest
 {
@@ -219,7 +207,7 @@ TEST_F(SharedFiles, NewFilesGetTheUmask)
         SCOPED_TRACE(mask);
         TearDown();
         SetUp();
-        const Umask umask(mask);
+        const testsupport::Umask umask(mask);
         start();
         const QString untitled = folder() + u"/untitled.tvm"_s;
         dialogs->choose(untitled);
@@ -235,7 +223,7 @@ TEST_F(SharedFiles, NewFilesGetTheUmask)
 
 TEST_F(SharedFiles, SaveAsKeepsTheModeOfTheFileItSavesInto)
 {
-    const Umask umask(022);
+    const testsupport::Umask umask(022);
     for (mode_t mode : {mode_t(0600), mode_t(0640)}) {
         SCOPED_TRACE(mode);
         TearDown();
@@ -302,7 +290,7 @@ TEST_F(SharedFiles, SaveAsToASymbolicLinkSavesIntoTheFileItNames)
         {"a link to another file", false, true},
         {"a link to no file yet", false, false},
     };
-    const Umask umask(022);
+    const testsupport::Umask umask(022);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TearDown();
