@@ -15,6 +15,14 @@
 namespace ado
 {
 
+namespace
+{
+
+// How long a statement waits for another connection's write to end before it fails as busy.
+constexpr int BusyWaitMs = 3000;
+
+} // namespace
+
 vb::VbError engineError(sqlite3* db, const QString& context, const QString& source)
 {
     QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the connection is closed");
@@ -58,6 +66,7 @@ void Connection::Open(const QString& path, OpenMode mode)
     };
     if (rc != SQLITE_OK) fail(QStringLiteral("Cannot open database file"));
     sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, BusyWaitMs);
     // A file is untrusted: nothing stored in it (triggers, views, functions in its schema)
     // runs, and it cannot be made to damage itself through the schema.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);

@@ -18,7 +18,8 @@ enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
 enum class DiskState { Unchanged, Changed, Gone };
 
 // A connection to one database file. Opens existing files only: a missing file is an error,
-// never a new empty database. Failures throw vb::VbError with the engine's message.
+// never a new empty database. Failures throw vb::VbError with the engine's message. A statement
+// that finds the file being written by another connection waits a few seconds for it to end.
 class Connection
 {
 public:

@@ -15,6 +15,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <thread>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +45,7 @@ public:
         }
     }
     clsHomeData& record() { return m_record; }
+    ado::Connection& connection() { return m_cn; }
     std::optional<SaveFailure> save()
     {
         return shell_internal::SaveInPlace(m_cn, m_record, m_stack, m_visited);
@@ -127,6 +131,30 @@ TEST_F(SharedFiles, SecondOfTwoProgramsSavingOneFileIsRefused)
         EXPECT_EQ(field(elsewhere, "SewerType"), sewer);
         EXPECT_EQ(contents(path), saved);
     }
+}
+
+// The other program is writing the file when this one saves: this save waits for it to end, then
+// is refused as a save into a changed file.
+TEST_F(SharedFiles, SaveWhileAnotherProgramWritesTheFileIsRefusedAsChanged)
+{
+    const QString path = makeHouseFile(u"shared.tvm"_s);
+    const QVariant lotPrice = field(path, "LotPrice");
+    start(path);
+    OtherProgram other(path);
+    g_HomeData->setLotPrice(11111);
+    other.record().setSewerType(1);
+    other.connection().BeginTrans();
+    other.record().SaveData();
+    // Either order of its commit and this save's start ends the same way.
+    std::thread commit([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        other.connection().CommitTrans();
+    });
+    FileSave();
+    commit.join();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Changed)}));
+    EXPECT_EQ(field(path, "LotPrice"), lotPrice);
+    EXPECT_EQ(field(path, "SewerType").toInt(), 1);
 }
 
 TEST_F(SharedFiles, ProgramsThatOnlyReadTheFileNeverDisturbASave)
