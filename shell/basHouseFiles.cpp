@@ -176,6 +176,14 @@ void ReportFailedSave(const QString& path, SaveFailure failure)
         why = u"You do not have permission to write to the file or its folder. Your answers are "
               "still open; save them under another name, in a folder of your own."_s;
         break;
+    case SaveFailure::NotAFile:
+        why = u"The name is a folder or another special file, not a house file. Your answers are "
+              "still open; save them under another name."_s;
+        break;
+    case SaveFailure::NoTemplate:
+        why = u"The program's template \"Tmplt.cfg\", from which every house file is made, is "
+              "missing; reinstalling the program brings it back. Your answers are still open."_s;
+        break;
     case SaveFailure::Other:
         why = u"The disk may be full, or the file or its folder may not be written to. "
               "Your answers are still open; save them again, perhaps under another name."_s;
@@ -194,7 +202,9 @@ SaveFailure FailureOf(const vb::VbError& error, const QString& file)
     const QFileInfo info(file);
     if (!QFileInfo(info.absolutePath()).isDir()) return SaveFailure::Gone;
     if (error.number() == vb::ErrDiskFull) return SaveFailure::DiskFull;
-    if (info.exists() && !vb::IsRegularFile(file)) return SaveFailure::Other;
+    if (info.exists() && !vb::IsRegularFile(file)) return SaveFailure::NotAFile;
+    if (error.number() == vb::ErrNoSuchFile && !vb::IsRegularFile(TemplatePath()))
+        return SaveFailure::NoTemplate;
     if (!vb::IsWritableFolder(info.absolutePath()) || !vb::IsWritableFile(file))
         return SaveFailure::NoPermission;
     return SaveFailure::Other;
@@ -233,8 +243,9 @@ void InOneTransaction(ado::Connection& cn, const std::function<void()>& writes)
     }
 }
 
-// Saves in place; false after one message when the save failed.
-bool SaveOpenFile()
+// Saves in place; false after one message, naming the file as the user named it, when the save
+// failed.
+bool SaveOpenFile(const QString& name = g_HouseFilePath)
 {
     std::optional<SaveFailure> failure;
     try {
@@ -242,7 +253,7 @@ bool SaveOpenFile()
     } catch (const vb::VbError& e) {
         failure = FailureOf(e, g_HouseFilePath);
     }
-    if (failure) ReportFailedSave(g_HouseFilePath, *failure);
+    if (failure) ReportFailedSave(name, *failure);
     return !failure;
 }
 
@@ -331,7 +342,7 @@ bool SaveAs(const QString& name)
     const bool isOpenFile = open && (name == g_HouseFilePath || open->isFile(file));
     if (!isOpenFile || open->diskState() != ado::DiskState::Unchanged)
         return SaveCopyAs(name, file, isOpenFile);
-    if (!SaveOpenFile()) return false;
+    if (!SaveOpenFile(name)) return false;
     // Under another name of the file, the estimate goes on under that name.
     return name == g_HouseFilePath || OpenHomeDatabaseFile(name, true);
 }
@@ -526,6 +537,12 @@ bool OpenHouseFile(const QString& FilePath, const FileCheck* check)
     }
 
     const QString previous = g_HouseFilePath;
+    // A change to the open file by another program must not be forgotten if it is opened again.
+    bool previousChanged = false;
+    vb::Trap::silent()([&] {
+        previousChanged =
+            Need(g_cnHouse).isOpen() && Need(g_cnHouse).diskState() != ado::DiskState::Unchanged;
+    });
     trap([&] {
         if (Need(g_cnHouse).State() != ado::adStateClosed) Need(g_cnHouse).Close();
     });
@@ -533,7 +550,10 @@ bool OpenHouseFile(const QString& FilePath, const FileCheck* check)
     if (!trap([&] { Need(g_cnHouse).Open(FilePath); })) {
         // The estimate stays on the file it came from.
         if (!previous.isEmpty() && previous != FilePath)
-            vb::Trap::silent()([&] { Need(g_cnHouse).Open(previous); });
+            vb::Trap::silent()([&] {
+                Need(g_cnHouse).Open(previous);
+                if (previousChanged) Need(g_cnHouse).keepChangeFound();
+            });
         return false;
     }
     g_HouseFilePath = FilePath;

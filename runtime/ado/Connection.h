@@ -57,6 +57,9 @@ public:
     DiskState diskState();
     // Whether a name (through symbolic and hard links) is the file this connection has open.
     bool isFile(const QString& path) const;
+    // Takes on a change that an earlier connection to the file found: reopening the file does
+    // not make another program's change this connection's own.
+    void keepChangeFound() { m_changeFound = m_db != nullptr; }
 
 private:
     // What identifies the file and its last write, as the file system tells it.

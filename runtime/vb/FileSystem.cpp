@@ -139,6 +139,29 @@ void ReplaceFile(const QString& temporary, const QString& target)
     if (std::rename(from.constData(), to.constData()) != 0) accessError();
 }
 
+namespace
+{
+
+// The folder part of a path as written, ".." kept: only the file system knows where ".."
+// leads after a linked folder.
+QString folderOf(const QString& file)
+{
+    const qsizetype slash = file.lastIndexOf(u'/');
+    if (slash < 0) return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : file.left(slash);
+}
+
+// The file with its folder as the file system resolves it; as given when the folder is not there.
+QString withRealFolder(const QString& file)
+{
+    const QString folder = QFileInfo(folderOf(file)).canonicalFilePath();
+    if (folder.isEmpty()) return file;
+    const QString name = file.mid(file.lastIndexOf(u'/') + 1);
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+} // namespace
+
 QString ResolveLinks(const QString& path)
 {
     QString file = path;
@@ -147,12 +170,12 @@ QString ResolveLinks(const QString& path)
         const QByteArray name = QFile::encodeName(file);
         char target[PATH_MAX];
         const ssize_t length = ::readlink(name.constData(), target, sizeof target);
-        if (length <= 0 || length >= ssize_t(sizeof target)) return file;
+        if (length <= 0 || length >= ssize_t(sizeof target)) return withRealFolder(file);
         QString next = QFile::decodeName(QByteArray(target, qsizetype(length)));
-        if (!next.startsWith(u'/')) next = QFileInfo(file).absolutePath() + u'/' + next;
+        if (!next.startsWith(u'/')) next = folderOf(file) + u'/' + next;
         file = next;
     }
-    return file;
+    return withRealFolder(file);
 }
 
 bool IsRegularFile(const QString& path)

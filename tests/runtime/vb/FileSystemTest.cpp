@@ -164,6 +164,13 @@ TEST_F(FileCopyTest, LinksLeadToTheFileTheyName)
     EXPECT_EQ(ResolveLinks(relative), real);
     EXPECT_EQ(ResolveLinks(chain), real);
     EXPECT_EQ(ResolveLinks(dangling), dir.filePath(u"later.bin"_s));
+    // ".." in a link's target counts from the folder the link is really in, also when the link
+    // was reached through a linked folder.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"deep/inner"_s));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"deep/inner"_s), dir.filePath(u"shortcut"_s)));
+    ASSERT_EQ(::symlink("../up.bin", QFile::encodeName(dir.filePath(u"deep/inner/up.lnk"_s)).constData()), 0);
+    EXPECT_EQ(ResolveLinks(dir.filePath(u"shortcut/up.lnk"_s)),
+              QFileInfo(dir.filePath(u"deep"_s)).canonicalFilePath() + u"/up.bin"_s);
     // A loop ends somewhere.
     const QString loop = dir.filePath(u"loop.lnk"_s);
     ASSERT_TRUE(QFile::link(loop, loop));

@@ -390,6 +390,29 @@ TEST_F(FailedSaves, SaveAsThatFailsLeavesTheTargetAndNoStrayFile)
     }
 }
 
+// A name that is a folder, and a program without its template, are said as such.
+TEST_F(FailedSaves, SaveAsSaysWhenTheNameIsAFolderOrTheTemplateIsMissing)
+{
+    openGoodEstimate();
+    const QString folderName = folder() + u"/Folder.tvm"_s;
+    ASSERT_TRUE(QDir(folder()).mkdir(u"Folder.tvm"_s));
+    dialogs->choose(folderName);
+    FileSaveAs();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(folderName, SaveCause::NotAFile)}));
+    EXPECT_TRUE(QFileInfo(folderName).isDir());
+    expectEstimateKept(goodFile());
+
+    boxes->clear();
+    ASSERT_TRUE(QFile::remove(folder() + u"/Tmplt.cfg"_s));
+    const QString target = folder() + u"/New.tvm"_s;
+    const QStringList files = folderFiles();
+    dialogs->choose(target);
+    FileSaveAs();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, SaveCause::NoTemplate)}));
+    EXPECT_EQ(folderFiles(), files);
+    expectEstimateKept(goodFile());
+}
+
 TEST_F(FailedSaves, SaveAsThatFailsWhileWritingTheCopyKeepsEveryChangeForTheNextSave)
 {
     openGoodEstimate();

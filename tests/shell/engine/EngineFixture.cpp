@@ -211,6 +211,14 @@ QString saveFailureMessage(const QString& path, SaveCause cause)
         why = u"You do not have permission to write to the file or its folder. Your answers are "
               "still open; save them under another name, in a folder of your own."_s;
         break;
+    case SaveCause::NotAFile:
+        why = u"The name is a folder or another special file, not a house file. Your answers are "
+              "still open; save them under another name."_s;
+        break;
+    case SaveCause::NoTemplate:
+        why = u"The program's template \"Tmplt.cfg\", from which every house file is made, is "
+              "missing; reinstalling the program brings it back. Your answers are still open."_s;
+        break;
     case SaveCause::Other:
         why = u"The disk may be full, or the file or its folder may not be written to. Your "
               "answers are still open; save them again, perhaps under another name."_s;

@@ -157,6 +157,26 @@ TEST_F(SharedFiles, SaveWhileAnotherProgramWritesTheFileIsRefusedAsChanged)
     EXPECT_EQ(field(path, "SewerType").toInt(), 1);
 }
 
+// A file that passed its check but cannot be opened leaves the estimate on the file it came
+// from; another program's change to that file is not forgotten by opening it again.
+TEST_F(SharedFiles, ChangeByAnotherProgramOutlivesAFailedOpen)
+{
+    const QString path = makeHouseFile(u"shared.tvm"_s);
+    start(path);
+    OtherProgram other(path);
+    g_HomeData->setLotPrice(11111);
+    other.record().setSewerType(1);
+    ASSERT_EQ(other.save(), std::nullopt);
+    const QByteArray saved = contents(path);
+
+    EXPECT_FALSE(shell_internal::OpenCheckedHomeDatabaseFile(folder() + u"/vanished.tvm"_s, {}));
+    EXPECT_EQ(g_HouseFilePath, path);
+    boxes->clear();
+    FileSave();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Changed)}));
+    EXPECT_EQ(contents(path), saved);
+}
+
 TEST_F(SharedFiles, ProgramsThatOnlyReadTheFileNeverDisturbASave)
 {
     const QString path = openWithAnswer(u"shared.tvm"_s);
