@@ -63,7 +63,7 @@ FileCheck CheckHouseFile(const QString& path);
 bool OpenCheckedHomeDatabaseFile(const QString& FilePath, const FileCheck& check);
 
 // Why a save did not reach its file.
-enum class SaveFailure { Changed, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
+enum class SaveFailure { Changed, Busy, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
 
 // Writes an estimate (its record and both page lists) into the file it was read from, as one
 // transaction, unless the file changed since the connection last read or wrote it: then nothing

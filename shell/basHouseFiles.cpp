@@ -164,6 +164,10 @@ void ReportFailedSave(const QString& path, SaveFailure failure)
               "program saved it. Your answers are still open; Save As keeps them, under this name "
               "or another."_s;
         break;
+    case SaveFailure::Busy:
+        why = u"Another program is saving to the file just now, so nothing was written. Your "
+              "answers are still open; save again in a moment, or under another name."_s;
+        break;
     case SaveFailure::Gone:
         why = u"The file, or the folder it belongs in, is not there: it may have been moved or "
               "deleted. Your answers are still open; save them again, perhaps under another name."_s;
@@ -202,6 +206,7 @@ SaveFailure FailureOf(const vb::VbError& error, const QString& file)
     const QFileInfo info(file);
     if (!QFileInfo(info.absolutePath()).isDir()) return SaveFailure::Gone;
     if (error.number() == vb::ErrDiskFull) return SaveFailure::DiskFull;
+    if (error.number() == vb::ErrLocked) return SaveFailure::Busy;
     if (info.exists() && !vb::IsRegularFile(file)) return SaveFailure::NotAFile;
     if (error.number() == vb::ErrNoSuchFile && !vb::IsRegularFile(TemplatePath()))
         return SaveFailure::NoTemplate;

@@ -27,8 +27,13 @@ vb::VbError engineError(sqlite3* db, const QString& context, const QString& sour
 {
     QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("the connection is closed");
     if (!context.isEmpty()) message = context + QStringLiteral(": ") + message;
-    const bool full = db && (sqlite3_errcode(db) & 0xff) == SQLITE_FULL;
-    return vb::VbError(full ? vb::ErrDiskFull : vb::ErrProvider, message, source);
+    const int code = db ? sqlite3_errcode(db) & 0xff : SQLITE_OK;
+    // Another connection held the file's lock for longer than a statement waits.
+    const bool locked = code == SQLITE_BUSY || code == SQLITE_LOCKED;
+    return vb::VbError(code == SQLITE_FULL ? vb::ErrDiskFull
+                       : locked            ? vb::ErrLocked
+                                           : vb::ErrProvider,
+                       message, source);
 }
 
 Connection::Connection() = default;

@@ -33,6 +33,7 @@ enum ErrorNumber : int32_t {
     ErrApplicationDefined = 1004,
     ErrBadArguments = 3001,
     ErrNoCurrentRecord = 3021,
+    ErrLocked = 3218,
     ErrFileNotFound = 3024,
     ErrNotUpdatable = 3251,
     ErrItemNotFound = 3265,

@@ -199,6 +199,10 @@ QString saveFailureMessage(const QString& path, SaveCause cause)
               "program saved it. Your answers are still open; Save As keeps them, under this name "
               "or another."_s;
         break;
+    case SaveCause::Busy:
+        why = u"Another program is saving to the file just now, so nothing was written. Your "
+              "answers are still open; save again in a moment, or under another name."_s;
+        break;
     case SaveCause::Gone:
         why = u"The file, or the folder it belongs in, is not there: it may have been moved or "
               "deleted. Your answers are still open; save them again, perhaps under another name."_s;

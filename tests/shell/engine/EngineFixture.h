@@ -38,7 +38,7 @@ using testsupport::processDeferred;
 QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // The one message of a save that failed, by what happened.
-enum class SaveCause { Changed, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
+enum class SaveCause { Changed, Busy, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
 QString saveFailureMessage(const QString& path, SaveCause cause);
 
 // Takes write permission on the program folder away by its mode bits. Root ignores them, so for

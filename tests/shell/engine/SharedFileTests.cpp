@@ -157,6 +157,22 @@ TEST_F(SharedFiles, SaveWhileAnotherProgramWritesTheFileIsRefusedAsChanged)
     EXPECT_EQ(field(path, "SewerType").toInt(), 1);
 }
 
+// The other program holds its write for longer than a save waits: nothing is written, and the
+// message says another program is saving.
+TEST_F(SharedFiles, SaveMeetingAWriteThatDoesNotEndSaysAnotherProgramIsSaving)
+{
+    const QString path = makeHouseFile(u"shared.tvm"_s);
+    start(path);
+    OtherProgram other(path);
+    g_HomeData->setLotPrice(11111);
+    other.connection().BeginTrans();
+    const QByteArray before = contents(path);
+    FileSave();
+    other.connection().RollbackTrans();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Busy)}));
+    EXPECT_EQ(contents(path), before);
+}
+
 // A file that passed its check but cannot be opened leaves the estimate on the file it came
 // from; another program's change to that file is not forgotten by opening it again.
 TEST_F(SharedFiles, ChangeByAnotherProgramOutlivesAFailedOpen)
