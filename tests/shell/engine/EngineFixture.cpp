@@ -16,6 +16,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 
@@ -143,6 +144,14 @@ QString EngineTest::makeHouseFile(const QString& name, double version) const
     EXPECT_TRUE(QFile::copy(folder() + u"/Tmplt.cfg"_s, path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     exec(path, u"UPDATE [Database] SET Version = "_s + QString::number(version));
+    return path;
+}
+
+QString EngineTest::makeHouseFileAway() const
+{
+    EXPECT_TRUE(QDir(folder()).mkdir(u"away"_s));
+    const QString path = folder() + u"/away/Open.tvm"_s;
+    EXPECT_TRUE(QFile::copy(makeHouseFile(u"seed.tvm"_s), path));
     return path;
 }
 

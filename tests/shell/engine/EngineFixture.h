@@ -71,6 +71,8 @@ protected:
     QString folder() const { return m_dir->path(); }
     // A house file copied from the template, with the given database version.
     QString makeHouseFile(const QString& name, double version = 2) const;
+    // A house file "Open.tvm" in a folder of its own, "away", that a test may take away.
+    QString makeHouseFileAway() const;
 
 public:
     static void exec(const QString& dbPath, const QString& sql);

@@ -128,9 +128,7 @@ TEST_F(SafeFiles, SaveAsWorksWhateverBecameOfTheOpenFile)
         SCOPED_TRACE(c.name);
         TearDown();
         SetUp();
-        ASSERT_TRUE(QDir(folder()).mkdir(u"away"_s));
-        const QString open = folder() + u"/away/Open.tvm"_s;
-        QFile::copy(makeHouseFile(u"seed.tvm"_s), open);
+        const QString open = makeHouseFileAway();
         openEstimate(open);
         const Estimate estimate;
         EXPECT_EQ(estimate.stack, QList<int>({1, 10, 28}));

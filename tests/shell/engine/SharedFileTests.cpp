@@ -248,9 +248,7 @@ TEST_F(SharedFiles, SaveInPlaceSaysWhatBecameOfTheFile)
         SCOPED_TRACE(c.name);
         TearDown();
         SetUp();
-        ASSERT_TRUE(QDir(folder()).mkdir(u"away"_s));
-        const QString open = folder() + u"/away/Open.tvm"_s;
-        QFile::copy(makeHouseFile(u"seed.tvm"_s), open);
+        const QString open = makeHouseFileAway();
         start(open);
         go(10);
         g_HomeData->setNumBedrooms(6);
