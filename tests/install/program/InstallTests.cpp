@@ -68,6 +68,11 @@ protected:
         // Read-only as installed; root ignores the bits, so the program then runs as "nobody".
         QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        // The probe goes beside the installed tree: the build may lie in a folder only its
+        // owner may enter.
+        const QString probe = u"/generic/libtavimoorprobe.so"_s;
+        ASSERT_TRUE(QDir().mkpath(probeFolder() + u"/generic"_s));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TAVIMOOR_PROBE_PLUGINS) + probe, probeFolder() + probe));
         ASSERT_TRUE(QDir().mkpath(runtimeFolder()));
         QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (geteuid() == 0) {
@@ -91,6 +96,7 @@ protected:
     static QString home() { return s_root->path() + u"/home"_s; }
     static QString dataFolder() { return home() + u"/.local/share/Tavimoor"_s; }
     static QString runtimeFolder() { return home() + u"/runtime"_s; }
+    static QString probeFolder() { return s_root->path() + u"/probe"_s; }
     // The installed share folder ahead of the system's, as after installing into /usr.
     static QString shareFolders() { return installed(u"share"_s) + u":/usr/local/share:/usr/share"_s; }
 
@@ -117,7 +123,7 @@ protected:
         env.insert(u"HOME"_s, home());
         env.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder());
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(TAVIMOOR_PROBE_PLUGINS));
+        env.insert(u"QT_PLUGIN_PATH"_s, probeFolder());
         env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(home());
@@ -154,10 +160,12 @@ TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
 {
     for (const char* path :
          {"bin/tavimoor", "lib/tavimoor/Tavimoor", "lib/tavimoor/libombLustrel.so",
-          "lib/tavimoor/libtavimoorChart.so", "lib/tavimoor/libtavimoorPrint.so", "lib/tavimoor/HomeControl.cfg", "lib/tavimoor/Tmplt.cfg",
-          "lib/tavimoor/help/contents.html", "lib/tavimoor/pictures/Style0.svg",
-          "share/applications/tavimoor.desktop", "share/icons/hicolor/scalable/apps/tavimoor.svg",
-          "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg", "share/mime/packages/tavimoor.xml"})
+          "lib/tavimoor/libtavimoorChart.so", "lib/tavimoor/libtavimoorPrint.so",
+          "lib/tavimoor/HomeControl.cfg", "lib/tavimoor/Tmplt.cfg", "lib/tavimoor/help/contents.html",
+          "lib/tavimoor/pictures/Style0.svg", "share/applications/tavimoor.desktop",
+          "share/icons/hicolor/scalable/apps/tavimoor.svg",
+          "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg",
+          "share/mime/packages/tavimoor.xml"})
         EXPECT_TRUE(QFileInfo::exists(installed(QString::fromLatin1(path)))) << path;
     EXPECT_TRUE(QFileInfo(installed(u"bin/tavimoor"_s)).isExecutable());
 
@@ -208,8 +216,10 @@ TEST_F(InstalledProgram, OpensAFileOrAWorkingCopyInTheDataFolderAndEndsCleanly)
     const QString folder = u"folder: "_s + programFolder();
     const QString saveQuestion = u"box: Do you want to save this file?"_s;
     const Case cases[] = {
-        {"house file", house,
-         {folder, u"window: Tavimoor - Lake House.tvm"_s, u"page: frm01Welcome"_s, saveQuestion}, false},
+        {"house file",
+         house,
+         {folder, u"window: Tavimoor - Lake House.tvm"_s, u"page: frm01Welcome"_s, saveQuestion},
+         false},
         {"no file", QString(), {folder, u"window: Tavimoor"_s, u"page: frm01Welcome"_s, saveQuestion}, true},
     };
     for (const Case& c : cases) {
