@@ -35,9 +35,12 @@ void frm01Fireplace::Form_Activate()
 
 void frm01Fireplace::cmdYes_Click()
 {
-    // A prefabricated fireplace with a brick facing until the detail pages say otherwise.
-    HomeData().setFireplaceStyle(1);
-    HomeData().setFireplaceFace(1);
+    // A fireplace not chosen yet starts prefabricated with a brick facing; one already chosen
+    // keeps its type and facing for the detail pages to show.
+    clsHomeData& home = HomeData();
+    const auto chosen = [](vb::Integer code) { return code == 1 || code == 2; };
+    if (!chosen(home.FireplaceStyle())) home.setFireplaceStyle(1);
+    if (!chosen(home.FireplaceFace())) home.setFireplaceFace(1);
     moveTo(cmdYes, true);
 }
 

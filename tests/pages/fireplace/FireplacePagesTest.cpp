@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace pagetest;
 
@@ -74,6 +75,59 @@ TEST(FireplacePage, NoClearsBothCodesAndALaterYesPresetsThemAgain)
     EXPECT_EQ(currentFormId(), 45);
     EXPECT_TRUE(option("optStyle", 0)->isChecked()); // Brick
     EXPECT_EQ(currentPage()->window()->focusWidget(), option("optStyle", 0));
+}
+
+// A mouse click on a button of the page now shown, as the user gives it.
+void press(const char* button)
+{
+    QWidget* target = control(QString::fromLatin1(button));
+    ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(target->isVisible()) << button << " is hidden";
+    QTest::mouseClick(target, Qt::LeftButton);
+    processEvents();
+}
+
+// Yes on a fireplace already answered shows its type and facing; only what is not answered
+// yet starts as a prefabricated fireplace with a brick facing.
+TEST(FireplacePage, YesOnAReviewedFireplaceKeepsItsTypeAndFacing)
+{
+    struct Case {
+        int storedStyle, storedFace;
+        int shownStyle, shownFace; // option index selected, -1 none
+        int keptStyle, keptFace;
+    };
+    const Case cases[] = {
+        {1, 1, 0, 0, 1, 1},
+        {1, 2, 0, 1, 1, 2},
+        {2, 1, 1, 0, 2, 1},
+        {2, 2, 1, 1, 2, 2},
+        // Nothing chosen yet: the presets.
+        {0, 0, 0, 0, 1, 1},
+        {2, 0, 1, 0, 2, 1},
+        {0, 2, 0, 1, 1, 2},
+        {3, 7, 0, 0, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "stored type " << c.storedStyle << ", facing " << c.storedFace);
+        storeFireplace(c.storedStyle, c.storedFace, true);
+        showPage(43);
+        press("cmdYes");
+        ASSERT_EQ(currentFormId(), 44);
+        EXPECT_EQ(g_HomeData->FireplaceStyle(), c.keptStyle);
+        EXPECT_EQ(g_HomeData->FireplaceFace(), c.keptFace);
+        EXPECT_TRUE(option("optStyle", c.shownStyle)->isChecked());
+        EXPECT_FALSE(option("optStyle", 1 - c.shownStyle)->isChecked());
+        EXPECT_TRUE(option("optChase", 0)->isChecked());
+        press("cmdContinue");
+        ASSERT_EQ(currentFormId(), 45);
+        EXPECT_TRUE(option("optStyle", c.shownFace)->isChecked());
+        EXPECT_FALSE(option("optStyle", 1 - c.shownFace)->isChecked());
+        press("cmdContinue");
+        EXPECT_EQ(currentFormId(), 29);
+        EXPECT_EQ(g_HomeData->FireplaceStyle(), c.keptStyle);
+        EXPECT_EQ(g_HomeData->FireplaceFace(), c.keptFace);
+        EXPECT_TRUE(g_HomeData->ExternalChase());
+    }
 }
 
 TEST(FireplaceTypePage, MasonryHidesTheChaseQuestionThatKeepsItsAnswer)
