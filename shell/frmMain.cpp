@@ -224,6 +224,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_dlgCommonDialog(this)
     pageScroll->setFrameShape(QFrame::NoFrame);
     pageScroll->setWidgetResizable(true);
     pageScroll->setWidget(m_pageArea);
+    // The area only holds the page: Tab goes from control to control of the page, never to it.
+    pageScroll->setFocusPolicy(Qt::NoFocus);
 
     layout->addWidget(m_pcToolbar);
     layout->addWidget(pageScroll, 1);
