@@ -26,7 +26,9 @@
 #include <QPainterPath>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QShowEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -259,26 +261,79 @@ QWidget* frmNavigation::createSection(int index)
     return button;
 }
 
+QList<QWidget*> frmNavigation::listedSections() const
+{
+    QList<QWidget*> listed;
+    for (QWidget* button : m_cmdSection)
+        if (!button->isHidden()) listed.append(button);
+    return listed;
+}
+
+QWidget* frmNavigation::sectionForKey(const QWidget* from, int key) const
+{
+    const QList<QWidget*> listed = listedSections();
+    const qsizetype at = listed.indexOf(const_cast<QWidget*>(from));
+    if (at < 0) return nullptr;
+    const qsizetype last = listed.size() - 1;
+    // A view's worth of the list: the entries the view shows below (or above) this one.
+    const int view = m_ScrllngFrm1->view()->height();
+    switch (key) {
+    case Qt::Key_Up:
+        return listed[std::max<qsizetype>(at - 1, 0)];
+    case Qt::Key_Down:
+        return listed[std::min(at + 1, last)];
+    case Qt::Key_Home:
+        return listed.first();
+    case Qt::Key_End:
+        return listed.last();
+    case Qt::Key_PageDown: {
+        qsizetype to = std::min(at + 1, last);
+        while (to < last && listed[to + 1]->geometry().bottom() <= from->y() + view - 1)
+            ++to;
+        return listed[to];
+    }
+    case Qt::Key_PageUp: {
+        qsizetype to = std::max<qsizetype>(at - 1, 0);
+        while (to > 0 && listed[to - 1]->y() >= from->geometry().bottom() + 1 - view)
+            --to;
+        return listed[to];
+    }
+    default:
+        return nullptr;
+    }
+}
+
 bool frmNavigation::eventFilter(QObject* watched, QEvent* event)
 {
-    // Up and Down move the focus through the list, as Shift+Tab and Tab do.
+    // Up and Down move the focus through the list as Shift+Tab and Tab do; Home and End go to
+    // its ends, Page Up and Page Down a view up or down. The view follows the focus.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool up = key->key() == Qt::Key_Up;
-        if ((up || key->key() == Qt::Key_Down) && !(key->modifiers() & ~Qt::KeypadModifier)) {
-            const qsizetype at = m_cmdSection.indexOf(static_cast<QWidget*>(watched));
-            if (at >= 0) {
-                for (qsizetype i = up ? at - 1 : at + 1; i >= 0 && i < m_cmdSection.size();
-                     i += up ? -1 : 1) {
-                    if (m_cmdSection[i]->isHidden()) continue;
-                    m_cmdSection[i]->setFocus(up ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-                    break;
-                }
+        if (!(key->modifiers() & ~Qt::KeypadModifier)) {
+            const auto* from = static_cast<QWidget*>(watched);
+            if (QWidget* to = sectionForKey(from, key->key())) {
+                const bool up = to->y() < from->y();
+                if (to != from) to->setFocus(up ? Qt::BacktabFocusReason : Qt::TabFocusReason);
                 return true;
             }
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmNavigation::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    // The list opens on the entry of the page shown, in view and with the focus.
+    QWidget* entry = m_currentSection;
+    if (!entry) {
+        const QList<QWidget*> listed = listedSections();
+        if (!listed.isEmpty()) entry = listed.first();
+    }
+    if (!entry) return;
+    entry->setFocus(Qt::OtherFocusReason);
+    m_ScrllngFrm1->ScrollIntoView(entry);
 }
 
 void frmNavigation::Form_Load()
@@ -297,6 +352,7 @@ void frmNavigation::Form_Load()
     });
     if (opened && empty) forms::MsgBox(u"Error Loading Navigation"_s);
 
+    QWidget* lastListed = nullptr;
     while (opened && !empty) {
         ado::Recordset& rs = *g_rsFormDefinition;
         bool atEnd = true;
@@ -304,6 +360,8 @@ void frmNavigation::Form_Load()
 
         bool listed = false;
         trap([&] { listed = vb::CBool(rs.Field(u"Visible"_s)) && vb::CBool(rs.Field(u"QuickNav"_s)); });
+        bool current = false;
+        trap([&] { current = vb::CInt(rs.Field(u"Form_ID"_s)) == g_CurrentFormID; });
         if (listed) {
             QWidget* button = nullptr;
             if (i > 0) {
@@ -356,16 +414,18 @@ void frmNavigation::Form_Load()
                 });
                 y = pixelsToTwips(button->y()) + pixelsToTwips(button->height()) + RowGap;
                 ++i;
+                lastListed = button;
             }
         }
+        // A page without an entry of its own opens the list on the section it is part of.
+        if (current) m_currentSection = lastListed;
         if (!trap([&] { rs.MoveNext(); })) break;
     }
 
     trap([&] { m_ScrllngFrm1->Attatch(m_Picture1); });
     // Tab goes down the list, top to bottom, then to Continue.
     QWidget* previous = nullptr;
-    for (QWidget* button : std::as_const(m_cmdSection)) {
-        if (button->isHidden()) continue;
+    for (QWidget* button : listedSections()) {
         if (previous) setTabOrder(previous, button);
         previous = button;
     }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -47,6 +48,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private Q_SLOTS:
@@ -58,12 +60,18 @@ private:
     void Form_Resize();
     void Form_QueryUnload();
     QWidget* createSection(int index);
+    // The shown section buttons, top to bottom.
+    QList<QWidget*> listedSections() const;
+    // Where a list key moves the focus from a section; null for a key the list does not take.
+    QWidget* sectionForKey(const QWidget* from, int key) const;
 
     ScrllngFrm* m_ScrllngFrm1 = nullptr;
     QWidget* m_Picture1 = nullptr;
     QLabel* m_imgCurrent = nullptr;
     QWidget* m_cmdContinue = nullptr;
     QList<QWidget*> m_cmdSection;
+    // The entry of the page shown, or of the section that page is part of.
+    QPointer<QWidget> m_currentSection;
     bool m_unloading = false;
     mutable forms::PictureCache m_imageList;
 };

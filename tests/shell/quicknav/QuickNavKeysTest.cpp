@@ -5,11 +5,13 @@
 #include "runtime/forms/Forms.h"
 #include "shell/ScrllngFrm.h"
 #include "shell/basGlobalVariables.h"
+#include "shell/basNavigation.h"
 #include "shell/frmNavigation.h"
 #include "tests/support/Application.h"
 #include "tests/support/ScreenLayouts.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -38,6 +40,17 @@ protected:
         QuickNavTest::SetUp();
         screen = screenNamed(QString::fromLatin1(GetParam()));
         ASSERT_NE(screen, nullptr) << "the offscreen platform did not take the screen layouts";
+    }
+
+    // Quick navigation opened from the page of a Form_ID, as its Navigation button opens it.
+    void open(int formId = 1)
+    {
+        if (g_CurrentFormID.value() != formId) {
+            LoadForm(g_CurrentForm.data(), vb::Integer(formId));
+            processDeferred();
+            ASSERT_EQ(g_CurrentFormID.value(), formId);
+        }
+        sections.clear();
         nav = qobject_cast<frmNavigation*>(forms::Forms::instance(u"frmNavigation"_s));
         ASSERT_NE(nav, nullptr);
         nav->setScreen(screen);
@@ -80,6 +93,7 @@ protected:
 
 TEST_P(QuickNavKeys, TabAndTheArrowsGoThroughTheListAndItScrollsWithTheFocus)
 {
+    ASSERT_NO_FATAL_FAILURE(open());
     nav->cmdContinue()->setFocus();
     // Tab: every entry top to bottom, each in view, then Continue, then the first entry again.
     for (int i = 0; i < sections.size(); ++i) {
@@ -117,6 +131,7 @@ TEST_P(QuickNavKeys, TabAndTheArrowsGoThroughTheListAndItScrollsWithTheFocus)
 
 TEST_P(QuickNavKeys, EnterGoesToTheEntryWithTheFocus)
 {
+    ASSERT_NO_FATAL_FAILURE(open());
     nav->cmdContinue()->setFocus();
     for (int i = 0; i < 20; ++i)
         press(Qt::Key_Tab);
@@ -132,6 +147,78 @@ TEST_P(QuickNavKeys, EnterGoesToTheEntryWithTheFocus)
         << "went to " << g_CurrentFormID.value() << ", not " << formId;
     processDeferred();
     EXPECT_FALSE(navigationLoaded());
+}
+
+// Opened on a page far down the list, the window shows that page's entry with the focus; a page
+// without an entry of its own opens on the entry of its section.
+TEST_P(QuickNavKeys, OpensOnTheEntryOfThePageShown)
+{
+    struct Case {
+        int page;
+        int entry; // Form_ID of the entry with the focus
+    };
+    // Sewer System, Driveway Treatment, the facing page under Fireplaces, Payment Options.
+    const Case cases[] = {{35, 35}, {2, 2}, {45, 43}, {4, 4}, {1, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "page " << c.page);
+        ASSERT_NO_FATAL_FAILURE(open(c.page));
+        const int at = focusedSection();
+        ASSERT_GE(at, 0) << "the focus is on no entry";
+        EXPECT_EQ(sections[at]->property("Tag").toInt(), c.entry);
+        if (c.page == c.entry) {
+            EXPECT_EQ(nav->imgCurrent()->y(), sections[at]->y());
+        }
+        if (at > 20) {
+            EXPECT_LT(nav->Picture1()->y(), 0) << "the list has scrolled";
+        }
+        press(Qt::Key_Down);
+        EXPECT_EQ(focusedSection(), std::min(at + 1, static_cast<int>(sections.size()) - 1));
+        nav->close();
+        processDeferred();
+        ASSERT_FALSE(navigationLoaded());
+    }
+    EXPECT_TRUE(boxes->calls().empty()) << boxes->calls().front().prompt.toStdString();
+}
+
+// Home and End go to the ends of the list; Page Down and Page Up move the focus by a view,
+// the list scrolling with it (each entry reached is whole in view), and stop at the ends.
+TEST_P(QuickNavKeys, HomeEndAndThePageKeysMoveThroughTheList)
+{
+    ASSERT_NO_FATAL_FAILURE(open(35));
+    const int last = static_cast<int>(sections.size()) - 1;
+    press(Qt::Key_Home);
+    ASSERT_EQ(focusedSection(), 0);
+    EXPECT_EQ(nav->Picture1()->y(), 0);
+    press(Qt::Key_End);
+    ASSERT_EQ(focusedSection(), last);
+    press(Qt::Key_Home);
+    ASSERT_EQ(focusedSection(), 0);
+
+    // A view's worth: the entries a view as high as the list's view holds, from the top of the
+    // entry with the focus; Page Down goes to the last of them, the next press as far again.
+    const int viewHeight = nav->ScrllngFrm1()->view()->height();
+    int inAView = 0;
+    for (QWidget* section : sections)
+        if (section->geometry().bottom() < sections[0]->y() + viewHeight) ++inAView;
+    ASSERT_GT(inAView, 2);
+    const int step = inAView - 1;
+    int at = 0;
+    while (at < last) {
+        press(Qt::Key_PageDown);
+        at = std::min(at + step, last);
+        ASSERT_EQ(focusedSection(), at);
+    }
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(focusedSection(), last);
+    while (at > 0) {
+        press(Qt::Key_PageUp);
+        at = std::max(at - step, 0);
+        ASSERT_EQ(focusedSection(), at);
+    }
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(focusedSection(), 0);
+    EXPECT_EQ(nav->Picture1()->y(), 0);
+    EXPECT_TRUE(boxes->calls().empty()) << boxes->calls().front().prompt.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, QuickNavKeys, ::testing::Values("netbook", "hidpi"));
