@@ -42,6 +42,39 @@ TEST(BasementPage, StoresNothingAndOpensWithTheFocusOnNo)
     EXPECT_EQ(currentFormId(), 17);
 }
 
+// Yes on a basement already answered walks through its pages as they were answered: the size,
+// the area and the ceiling height stay as stored.
+TEST(BasementPage, YesOnAReviewedBasementKeepsItsAnswers)
+{
+    struct Case {
+        int type, area, height;
+        int shownOption, keptArea;
+    };
+    const Case cases[] = {{4, 800, 9, 1, 800}, {4, 1500, 10, 1, 1500}, {3, 0, 8, 0, 1500}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << ", area " << c.area);
+        g_HomeData->setMainFloorSqFt(1500);
+        g_HomeData->setFoundationType(c.type);
+        g_HomeData->setBasementSqFt(c.area);
+        g_HomeData->setBasementCeilingHeight(c.height);
+        showPage(16);
+        click(QStringLiteral("cmdYes"));
+        ASSERT_EQ(currentFormId(), 17);
+        EXPECT_TRUE(option(QStringLiteral("optBasement"), c.shownOption)->isChecked());
+        if (c.type == 4) {
+            EXPECT_EQ(areaBox()->text(), QString::number(c.area));
+        }
+        click(QStringLiteral("cmdContinue"));
+        ASSERT_EQ(currentFormId(), 24) << boxLog();
+        EXPECT_TRUE(option(QStringLiteral("optHeight"), (c.height - 8))->isChecked());
+        click(QStringLiteral("cmdContinue"));
+        EXPECT_EQ(currentFormId(), 23);
+        EXPECT_EQ(g_HomeData->FoundationType(), c.type);
+        EXPECT_EQ(g_HomeData->BasementSqFt(), c.keptArea);
+        EXPECT_EQ(g_HomeData->BasementCeilingHeight(), c.height);
+    }
+}
+
 struct ButtonPlace {
     const char* name;
     int left, width; // twips
