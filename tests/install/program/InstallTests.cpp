@@ -1,10 +1,13 @@
 // The installed program: `cmake --install` into a scratch DESTDIR, then started offscreen through
-// its launcher, as a desktop starts it, by a user who cannot write the program folder.
+// its launcher, as a desktop starts it, by a user who cannot write the program folder; and
+// installed into a home folder's ~/.local, started by the user who installed it and may write
+// the program folder (as root may write /usr).
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -38,32 +41,100 @@ struct Ended {
     QString errors;
 };
 
+void makeApplication()
+{
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char arg0[] = "install_tests";
+    static char* argv[] = {arg0, nullptr};
+    new QCoreApplication(argc, argv);
+}
+
+// `cmake --install` of the build under a prefix, into DESTDIR when one is given.
+void install(const QString& prefix, const QString& destDir = QString())
+{
+    QProcess install;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"DESTDIR"_s);
+    if (!destDir.isEmpty()) env.insert(u"DESTDIR"_s, destDir);
+    install.setProcessEnvironment(env);
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(TAVIMOOR_CMAKE),
+                  {u"--install"_s, QStringLiteral(TAVIMOOR_BUILD_DIR), u"--prefix"_s, prefix});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+}
+
+// Who starts the program and where its user's folders are.
+struct User {
+    QString home;
+    QString runtimeFolder;
+    QString probeFolder; // QT_PLUGIN_PATH for the probe
+    uid_t uid = 0;       // 0: the user running the tests
+    gid_t gid = 0;
+};
+
+// Starts an installed launcher offscreen with the probe loaded and waits for the end; the
+// probe chooses the menu command named, if any.
+Ended start(const QString& launcher, const QStringList& arguments, const User& user,
+            const QString& menu = QString())
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(u"HOME"_s, user.home);
+    env.insert(u"XDG_RUNTIME_DIR"_s, user.runtimeFolder);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"QT_PLUGIN_PATH"_s, user.probeFolder);
+    env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
+    if (!menu.isEmpty()) env.insert(u"TAVIMOOR_PROBE_MENU"_s, menu);
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(user.home);
+    if (user.uid) {
+        const uid_t uid = user.uid;
+        const gid_t gid = user.gid;
+        program.setChildProcessModifier([uid, gid] {
+            if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(126);
+        });
+    }
+    program.start(launcher, arguments);
+    Ended run;
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+    }
+    run.status = program.exitStatus();
+    run.exitCode = program.exitCode();
+    run.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    run.errors = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+// Every name under a folder, relative to it, hidden ones too.
+QStringList entriesUnder(const QString& folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
 class InstalledProgram : public testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char arg0[] = "install_tests";
-            static char* argv[] = {arg0, nullptr};
-            new QCoreApplication(argc, argv);
-        }
+        makeApplication();
         s_root = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(s_root->isValid());
         // The other user must reach the tree, as anyone reaches /usr.
         QFile::setPermissions(s_root->path(), QFile::permissions(s_root->path()) | QFile::ReadOther |
                                                   QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
-
-        QProcess install;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"DESTDIR"_s, s_root->path());
-        install.setProcessEnvironment(env);
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral(TAVIMOOR_CMAKE),
-                      {u"--install"_s, QStringLiteral(TAVIMOOR_BUILD_DIR), u"--prefix"_s, Prefix});
-        ASSERT_TRUE(install.waitForFinished(120000));
-        ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+        ASSERT_NO_FATAL_FAILURE(install(Prefix, s_root->path()));
 
         // Read-only as installed; root ignores the bits, so the program then runs as "nobody".
         QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
@@ -113,38 +184,11 @@ protected:
         return path;
     }
 
-    // Starts the installed launcher offscreen with the probe loaded and waits for the end.
+    // Starts the installed launcher as the user who cannot write the program folder.
     static Ended start(const QStringList& arguments)
     {
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-            env.remove(QString::fromLatin1(name));
-        env.insert(u"HOME"_s, home());
-        env.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder());
-        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        env.insert(u"QT_PLUGIN_PATH"_s, probeFolder());
-        env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
-        program.setProcessEnvironment(env);
-        program.setWorkingDirectory(home());
-        if (s_uid) {
-            const uid_t uid = s_uid;
-            const gid_t gid = s_gid;
-            program.setChildProcessModifier([uid, gid] {
-                if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(126);
-            });
-        }
-        program.start(installed(u"bin/tavimoor"_s), arguments);
-        Ended run;
-        if (!program.waitForFinished(60000)) {
-            program.kill();
-            program.waitForFinished();
-        }
-        run.status = program.exitStatus();
-        run.exitCode = program.exitCode();
-        run.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        run.errors = QString::fromUtf8(program.readAllStandardError());
-        return run;
+        return ::start(installed(u"bin/tavimoor"_s), arguments,
+                       User{home(), runtimeFolder(), probeFolder(), s_uid, s_gid});
     }
 
     static std::unique_ptr<QTemporaryDir> s_root;
@@ -167,6 +211,9 @@ TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
           "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg",
           "share/mime/packages/tavimoor.xml"})
         EXPECT_TRUE(QFileInfo::exists(installed(QString::fromLatin1(path)))) << path;
+    // The build tree's mark stays behind: the installed program knows it is installed.
+    EXPECT_FALSE(QFileInfo::exists(programFolder() + QStringLiteral("/" TAVIMOOR_BUILD_TREE_MARK)));
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TAVIMOOR_BUILD_DIR "/bin/" TAVIMOOR_BUILD_TREE_MARK)));
     EXPECT_TRUE(QFileInfo(installed(u"bin/tavimoor"_s)).isExecutable());
 
     const QString entry = installed(u"share/applications/tavimoor.desktop"_s);
@@ -232,6 +279,73 @@ TEST_F(InstalledProgram, OpensAFileOrAWorkingCopyInTheDataFolderAndEndsCleanly)
         EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
         EXPECT_FALSE(QFileInfo::exists(programFolder() + u"/~092891.tmp"_s));
         EXPECT_EQ(QFileInfo::exists(dataFolder() + u"/~092891.tmp"_s), c.workingCopy);
+    }
+}
+
+// `cmake --install build --prefix ~/.local`, started by the user who installed it: the program
+// folder may be written, and still nothing is written there.
+class ProgramInstalledInHome : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        makeApplication();
+        s_root = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(s_root->isValid());
+        ASSERT_TRUE(QDir().mkpath(user().runtimeFolder));
+        QFile::setPermissions(user().runtimeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_NO_FATAL_FAILURE(install(prefix()));
+    }
+
+    static void TearDownTestSuite() { s_root.reset(); }
+
+    static QString home() { return s_root->path() + u"/home"_s; }
+    static QString prefix() { return home() + u"/.local"_s; }
+    static QString programFolder() { return prefix() + u"/lib/tavimoor"_s; }
+    static QString dataFolder() { return prefix() + u"/share/Tavimoor"_s; }
+    static User user()
+    {
+        return User{home(), home() + u"/runtime"_s, QStringLiteral(TAVIMOOR_PROBE_PLUGINS)};
+    }
+
+    static std::unique_ptr<QTemporaryDir> s_root;
+};
+
+std::unique_ptr<QTemporaryDir> ProgramInstalledInHome::s_root;
+
+TEST_F(ProgramInstalledInHome, KeepsTheWorkingCopyInTheDataFolderAndStartsDialogsInDocumentsOrHome)
+{
+    struct Case {
+        const char* name;
+        bool documents;
+        const char* menu;
+        QString dialogFolder; // where the file dialog starts; empty: no dialog
+    };
+    const Case cases[] = {
+        {"a start without a file", false, "", QString()},
+        {"File > Open without a documents folder", false, "mnuFileOpen", home()},
+        {"File > Open", true, "mnuFileOpen", home() + u"/Documents"_s},
+        {"File > Save As", true, "mnuFileSaveAs", home() + u"/Documents"_s},
+    };
+    ASSERT_TRUE(QFileInfo(programFolder()).isWritable());
+    const QStringList installed = entriesUnder(programFolder());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dataFolder()).removeRecursively();
+        QDir(home() + u"/Documents"_s).removeRecursively();
+        if (c.documents) {
+            ASSERT_TRUE(QDir().mkpath(home() + u"/Documents"_s));
+        }
+        const Ended run = start(prefix() + u"/bin/tavimoor"_s, {}, user(), QString::fromLatin1(c.menu));
+
+        QStringList expected = {u"folder: "_s + programFolder(), u"window: Tavimoor"_s, u"page: frm01Welcome"_s};
+        if (qstrcmp(c.menu, "mnuFileOpen") == 0) expected << u"box: Do you want to save this file?"_s;
+        if (!c.dialogFolder.isEmpty()) expected << u"dialog: "_s + c.dialogFolder;
+        expected << u"box: Do you want to save this file?"_s;
+        EXPECT_EQ(run.lines, expected) << run.errors.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(dataFolder() + u"/~092891.tmp"_s));
+        EXPECT_EQ(entriesUnder(programFolder()), installed);
     }
 }
 
