@@ -349,4 +349,93 @@ TEST_F(ProgramInstalledInHome, KeepsTheWorkingCopyInTheDataFolderAndStartsDialog
     }
 }
 
+// The indented command blocks of a README section, each as one script.
+QStringList commandBlocks(const QString& section)
+{
+    QFile file(QStringLiteral(TAVIMOOR_README));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype from = text.indexOf(u"\n## "_s + section + u'\n');
+    if (from < 0) return {};
+    const qsizetype to = text.indexOf(u"\n## "_s, from + 1);
+    QStringList blocks;
+    QString block;
+    for (const QString& line : text.mid(from, to < 0 ? -1 : to - from).split(u'\n')) {
+        if (line.startsWith(u"    "_s)) {
+            block += line.mid(4) + u'\n';
+        } else if (!block.isEmpty()) {
+            blocks << block;
+            block.clear();
+        }
+    }
+    if (!block.isEmpty()) blocks << block;
+    return blocks;
+}
+
+// Runs a script with bash in the user's home; its output on failure.
+void runScript(const QString& script, const User& user, const QString& workingDirectory)
+{
+    QProcess shell;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "DESTDIR"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(u"HOME"_s, user.home);
+    env.insert(u"XDG_RUNTIME_DIR"_s, user.runtimeFolder);
+    env.insert(u"PATH"_s, user.home + u"/.local/bin:"_s + env.value(u"PATH"_s));
+    shell.setProcessEnvironment(env);
+    shell.setWorkingDirectory(workingDirectory);
+    shell.setProcessChannelMode(QProcess::MergedChannels);
+    shell.start(u"bash"_s, {u"-c"_s, script});
+    ASSERT_TRUE(shell.waitForFinished(120000)) << script.toStdString();
+    EXPECT_EQ(shell.exitCode(), 0) << script.toStdString() << shell.readAll().toStdString();
+}
+
+// What the README's Installing section says, done in a home of its own: the install, the file
+// type that opens in Tavimoor, one start, and the removal, after which nothing is left.
+TEST(ReadmeInstall, InstallsOpensHouseFilesAndIsRemovedWithoutATrace)
+{
+    makeApplication();
+    const QStringList blocks = commandBlocks(u"Installing"_s);
+    ASSERT_EQ(blocks.size(), 3) << blocks.join(u"----\n"_s).toStdString();
+    const QString installLine = u"cmake --install build "_s;
+    ASSERT_TRUE(blocks[0].startsWith(installLine)) << blocks[0].toStdString();
+    // The build tree this test belongs to, wherever it lies.
+    const QString build = QFileInfo(QStringLiteral(TAVIMOOR_BUILD_DIR)).absoluteFilePath();
+    QString install = blocks[0];
+    install.replace(0, installLine.size(),
+                    u"'"_s + QStringLiteral(TAVIMOOR_CMAKE) + u"' --install '"_s + build + u"' "_s);
+
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const User user{root.filePath(u"home"_s), root.filePath(u"home/runtime"_s),
+                    QStringLiteral(TAVIMOOR_PROBE_PLUGINS)};
+    ASSERT_TRUE(QDir().mkpath(user.runtimeFolder));
+    QFile::setPermissions(user.runtimeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString local = user.home + u"/.local"_s;
+
+    ASSERT_NO_FATAL_FAILURE(runScript(install, user, user.home));
+    const QFileInfo program(local + u"/lib/tavimoor/Tavimoor"_s);
+    ASSERT_TRUE(program.isExecutable());
+    QFile cache(local + u"/share/applications/mimeinfo.cache"_s);
+    ASSERT_TRUE(cache.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(cache.readAll().contains("\napplication/x-tavimoor=tavimoor.desktop;"));
+    QFile globs(local + u"/share/mime/globs2"_s);
+    ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(globs.readAll().contains(":application/x-tavimoor:*.tvm"));
+    if (!QStandardPaths::findExecutable(u"gio"_s).isEmpty()) {
+        ASSERT_NO_FATAL_FAILURE(runScript(
+            u"gio mime application/x-tavimoor | grep -q 'Default application .*: tavimoor.desktop$'"_s, user,
+            user.home));
+    }
+
+    const Ended run = start(local + u"/bin/tavimoor"_s, {}, user);
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(local + u"/share/Tavimoor/~092891.tmp"_s));
+
+    ASSERT_NO_FATAL_FAILURE(runScript(blocks[1], user, user.home));
+    // The folder clean-up fails, quietly, on a folder that stays: here none does.
+    ASSERT_NO_FATAL_FAILURE(runScript(blocks[2] + u"true\n"_s, user, user.home));
+    EXPECT_EQ(entriesUnder(user.home), QStringList{u"runtime"_s});
+}
+
 } // namespace
