@@ -74,17 +74,32 @@ struct User {
     gid_t gid = 0;
 };
 
+// The environment of a program the user starts: their home and runtime folder, and none of the
+// XDG folders of whoever runs the tests.
+QProcessEnvironment environmentOf(const User& user)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "DESTDIR"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(u"HOME"_s, user.home);
+    env.insert(u"XDG_RUNTIME_DIR"_s, user.runtimeFolder);
+    return env;
+}
+
+// A runtime folder only its owner may enter, as a login session makes it.
+void makeRuntimeFolder(const QString& folder)
+{
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // Starts an installed launcher offscreen with the probe loaded and waits for the end; the
 // probe chooses the menu command named, if any.
 Ended start(const QString& launcher, const QStringList& arguments, const User& user,
             const QString& menu = QString())
 {
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(u"HOME"_s, user.home);
-    env.insert(u"XDG_RUNTIME_DIR"_s, user.runtimeFolder);
+    QProcessEnvironment env = environmentOf(user);
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     env.insert(u"QT_PLUGIN_PATH"_s, user.probeFolder);
     env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
@@ -144,8 +159,7 @@ protected:
         const QString probe = u"/generic/libtavimoorprobe.so"_s;
         ASSERT_TRUE(QDir().mkpath(probeFolder() + u"/generic"_s));
         ASSERT_TRUE(QFile::copy(QStringLiteral(TAVIMOOR_PROBE_PLUGINS) + probe, probeFolder() + probe));
-        ASSERT_TRUE(QDir().mkpath(runtimeFolder()));
-        QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_NO_FATAL_FAILURE(makeRuntimeFolder(runtimeFolder()));
         if (geteuid() == 0) {
             const passwd* nobody = getpwnam("nobody");
             s_uid = nobody ? nobody->pw_uid : 65534;
@@ -292,8 +306,7 @@ protected:
         makeApplication();
         s_root = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(s_root->isValid());
-        ASSERT_TRUE(QDir().mkpath(user().runtimeFolder));
-        QFile::setPermissions(user().runtimeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_NO_FATAL_FAILURE(makeRuntimeFolder(user().runtimeFolder));
         ASSERT_NO_FATAL_FAILURE(install(prefix()));
     }
 
@@ -376,11 +389,7 @@ QStringList commandBlocks(const QString& section)
 void runScript(const QString& script, const User& user, const QString& workingDirectory)
 {
     QProcess shell;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "DESTDIR"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(u"HOME"_s, user.home);
-    env.insert(u"XDG_RUNTIME_DIR"_s, user.runtimeFolder);
+    QProcessEnvironment env = environmentOf(user);
     env.insert(u"PATH"_s, user.home + u"/.local/bin:"_s + env.value(u"PATH"_s));
     shell.setProcessEnvironment(env);
     shell.setWorkingDirectory(workingDirectory);
@@ -409,8 +418,7 @@ TEST(ReadmeInstall, InstallsOpensHouseFilesAndIsRemovedWithoutATrace)
     ASSERT_TRUE(root.isValid());
     const User user{root.filePath(u"home"_s), root.filePath(u"home/runtime"_s),
                     QStringLiteral(TAVIMOOR_PROBE_PLUGINS)};
-    ASSERT_TRUE(QDir().mkpath(user.runtimeFolder));
-    QFile::setPermissions(user.runtimeFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_NO_FATAL_FAILURE(makeRuntimeFolder(user.runtimeFolder));
     const QString local = user.home + u"/.local"_s;
 
     ASSERT_NO_FATAL_FAILURE(runScript(install, user, user.home));
