@@ -24,7 +24,8 @@ endfunction()
 # One GoogleTest executable: tavimoor_test(name SOURCES ... LIBS ... [GUI] [DATA])
 # A test in tests/<area>/<group>/ is named <area>_<group>_test, or <area>_<group>_<kind>_test
 # beside it. GUI tests run on Qt's offscreen platform. TAVIMOOR_BIN_DIR tells a test where the
-# program folder is; DATA tests find the data files built there.
+# program folder is, TAVIMOOR_BUILD_TREE_MARK the file that marks it; DATA tests find the data
+# files built there.
 function(tavimoor_test name)
   cmake_parse_arguments(ARG "GUI;DATA" "" "SOURCES;LIBS" ${ARGN})
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
@@ -35,7 +36,8 @@ function(tavimoor_test name)
   add_executable(${name} ${ARG_SOURCES})
   tavimoor_target(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE TAVIMOOR_BIN_DIR="${TAVIMOOR_BIN_DIR}")
+  target_compile_definitions(${name} PRIVATE TAVIMOOR_BIN_DIR="${TAVIMOOR_BIN_DIR}"
+    TAVIMOOR_BUILD_TREE_MARK="${TAVIMOOR_BUILD_TREE_MARK}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   set(env "")
   if(ARG_GUI)

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools libgl1-mesa-dev
   libsqlite3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils desktop-file-utils)
+  fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils desktop-file-utils shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

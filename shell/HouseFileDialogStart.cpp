@@ -2,7 +2,6 @@
 
 #include "runtime/forms/App.h"
 #include "runtime/forms/CommonDialog.h"
-#include "runtime/vb/FileSystem.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
 
@@ -33,7 +32,7 @@ void SetHouseFileDialogStart(forms::CommonDialog& dialog)
     QString folder;
     if (named)
         folder = QFileInfo(g_HouseFilePath).absolutePath();
-    else if (vb::IsWritableFolder(forms::App::Path()))
+    else if (UntitledInProgramFolder())
         folder = forms::App::Path();
     else
         folder = DocumentsFolder();

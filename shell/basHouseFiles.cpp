@@ -512,10 +512,16 @@ bool IsUntitled()
     return g_IsNewFile == vb::Integer(-1) || g_HouseFilePath.isEmpty();
 }
 
+bool UntitledInProgramFolder()
+{
+    const QString folder = forms::App::Path();
+    return QFileInfo::exists(folder + QStringLiteral("/" TAVIMOOR_BUILD_TREE_MARK)) && vb::IsWritableFolder(folder);
+}
+
 QString WorkingCopyPath()
 {
     QString folder = forms::App::Path();
-    if (!vb::IsWritableFolder(folder)) {
+    if (!UntitledInProgramFolder()) {
         folder = DataFolder();
         QDir().mkpath(folder);
     }

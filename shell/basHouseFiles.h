@@ -25,6 +25,9 @@ QString GetFileName(const QString& Path);
 
 // The working copy "~092891.tmp" and the template "Tmplt.cfg" as this run resolves them.
 QString WorkingCopyPath();
+// Whether untitled estimates belong in the program folder: only in a build tree's (the build marks
+// it; no install does) while it may be written. An installed program never writes into its folder.
+bool UntitledInProgramFolder();
 // Whether the open estimate is the untitled working copy, as decided when it was opened.
 bool IsUntitled();
 QString TemplatePath();

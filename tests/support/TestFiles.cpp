@@ -75,7 +75,7 @@ QVariant houseField(const QString& path, const QString& field)
 
 void copyDataFiles(const QString& folder)
 {
-    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg"}) {
+    for (const char* file : {"HomeControl.cfg", "Tmplt.cfg", TAVIMOOR_BUILD_TREE_MARK}) {
         const QString name = QString::fromLatin1(file);
         ASSERT_TRUE(QFile::copy(QStringLiteral(TAVIMOOR_BIN_DIR "/") + name, folder + u'/' + name)) << file;
     }

@@ -20,7 +20,8 @@ QList<QVariant> column(const QString& path, const QString& sql);
 // A field of the [HouseData] row as the file on disk holds it (invalid when there is none).
 QVariant houseField(const QString& path, const QString& field);
 
-// Copies the control database and the template from the program folder into a folder.
+// Copies the control database, the template and the build tree's mark from the program folder
+// into a folder, which then is a program folder as the build lays it out.
 void copyDataFiles(const QString& folder);
 
 } // namespace testsupport

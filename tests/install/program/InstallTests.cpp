@@ -1,10 +1,13 @@
 // The installed program: `cmake --install` into a scratch DESTDIR, then started offscreen through
-// its launcher, as a desktop starts it, by a user who cannot write the program folder.
+// its launcher, as a desktop starts it, by a user who cannot write the program folder; and
+// installed into a home folder's ~/.local, started by the user who installed it and may write
+// the program folder (as root may write /usr).
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -38,32 +41,115 @@ struct Ended {
     QString errors;
 };
 
+void makeApplication()
+{
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char arg0[] = "install_tests";
+    static char* argv[] = {arg0, nullptr};
+    new QCoreApplication(argc, argv);
+}
+
+// `cmake --install` of the build under a prefix, into DESTDIR when one is given.
+void install(const QString& prefix, const QString& destDir = QString())
+{
+    QProcess install;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"DESTDIR"_s);
+    if (!destDir.isEmpty()) env.insert(u"DESTDIR"_s, destDir);
+    install.setProcessEnvironment(env);
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(TAVIMOOR_CMAKE),
+                  {u"--install"_s, QStringLiteral(TAVIMOOR_BUILD_DIR), u"--prefix"_s, prefix});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+}
+
+// Who starts the program and where its user's folders are.
+struct User {
+    QString home;
+    QString runtimeFolder;
+    QString probeFolder; // QT_PLUGIN_PATH for the probe
+    uid_t uid = 0;       // 0: the user running the tests
+    gid_t gid = 0;
+};
+
+// The environment of a program the user starts: their home and runtime folder, and none of the
+// XDG folders of whoever runs the tests.
+QProcessEnvironment environmentOf(const User& user)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "DESTDIR"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(u"HOME"_s, user.home);
+    env.insert(u"XDG_RUNTIME_DIR"_s, user.runtimeFolder);
+    return env;
+}
+
+// A runtime folder only its owner may enter, as a login session makes it.
+void makeRuntimeFolder(const QString& folder)
+{
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Starts an installed launcher offscreen with the probe loaded and waits for the end; the
+// probe chooses the menu command named, if any.
+Ended start(const QString& launcher, const QStringList& arguments, const User& user,
+            const QString& menu = QString())
+{
+    QProcess program;
+    QProcessEnvironment env = environmentOf(user);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"QT_PLUGIN_PATH"_s, user.probeFolder);
+    env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
+    if (!menu.isEmpty()) env.insert(u"TAVIMOOR_PROBE_MENU"_s, menu);
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(user.home);
+    if (user.uid) {
+        const uid_t uid = user.uid;
+        const gid_t gid = user.gid;
+        program.setChildProcessModifier([uid, gid] {
+            if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(126);
+        });
+    }
+    program.start(launcher, arguments);
+    Ended run;
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+    }
+    run.status = program.exitStatus();
+    run.exitCode = program.exitCode();
+    run.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    run.errors = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+// Every name under a folder, relative to it, hidden ones too.
+QStringList entriesUnder(const QString& folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
 class InstalledProgram : public testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char arg0[] = "install_tests";
-            static char* argv[] = {arg0, nullptr};
-            new QCoreApplication(argc, argv);
-        }
+        makeApplication();
         s_root = std::make_unique<QTemporaryDir>();
         ASSERT_TRUE(s_root->isValid());
         // The other user must reach the tree, as anyone reaches /usr.
         QFile::setPermissions(s_root->path(), QFile::permissions(s_root->path()) | QFile::ReadOther |
                                                   QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
-
-        QProcess install;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"DESTDIR"_s, s_root->path());
-        install.setProcessEnvironment(env);
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral(TAVIMOOR_CMAKE),
-                      {u"--install"_s, QStringLiteral(TAVIMOOR_BUILD_DIR), u"--prefix"_s, Prefix});
-        ASSERT_TRUE(install.waitForFinished(120000));
-        ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+        ASSERT_NO_FATAL_FAILURE(install(Prefix, s_root->path()));
 
         // Read-only as installed; root ignores the bits, so the program then runs as "nobody".
         QFile::setPermissions(programFolder(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
@@ -73,8 +159,7 @@ protected:
         const QString probe = u"/generic/libtavimoorprobe.so"_s;
         ASSERT_TRUE(QDir().mkpath(probeFolder() + u"/generic"_s));
         ASSERT_TRUE(QFile::copy(QStringLiteral(TAVIMOOR_PROBE_PLUGINS) + probe, probeFolder() + probe));
-        ASSERT_TRUE(QDir().mkpath(runtimeFolder()));
-        QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_NO_FATAL_FAILURE(makeRuntimeFolder(runtimeFolder()));
         if (geteuid() == 0) {
             const passwd* nobody = getpwnam("nobody");
             s_uid = nobody ? nobody->pw_uid : 65534;
@@ -113,38 +198,11 @@ protected:
         return path;
     }
 
-    // Starts the installed launcher offscreen with the probe loaded and waits for the end.
+    // Starts the installed launcher as the user who cannot write the program folder.
     static Ended start(const QStringList& arguments)
     {
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-            env.remove(QString::fromLatin1(name));
-        env.insert(u"HOME"_s, home());
-        env.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder());
-        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        env.insert(u"QT_PLUGIN_PATH"_s, probeFolder());
-        env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"tavimoorprobe"_s);
-        program.setProcessEnvironment(env);
-        program.setWorkingDirectory(home());
-        if (s_uid) {
-            const uid_t uid = s_uid;
-            const gid_t gid = s_gid;
-            program.setChildProcessModifier([uid, gid] {
-                if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) _exit(126);
-            });
-        }
-        program.start(installed(u"bin/tavimoor"_s), arguments);
-        Ended run;
-        if (!program.waitForFinished(60000)) {
-            program.kill();
-            program.waitForFinished();
-        }
-        run.status = program.exitStatus();
-        run.exitCode = program.exitCode();
-        run.lines = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        run.errors = QString::fromUtf8(program.readAllStandardError());
-        return run;
+        return ::start(installed(u"bin/tavimoor"_s), arguments,
+                       User{home(), runtimeFolder(), probeFolder(), s_uid, s_gid});
     }
 
     static std::unique_ptr<QTemporaryDir> s_root;
@@ -167,6 +225,9 @@ TEST_F(InstalledProgram, LaysOutOneProgramFolderAndTheDesktopFiles)
           "share/icons/hicolor/scalable/mimetypes/application-x-tavimoor.svg",
           "share/mime/packages/tavimoor.xml"})
         EXPECT_TRUE(QFileInfo::exists(installed(QString::fromLatin1(path)))) << path;
+    // The build tree's mark stays behind: the installed program knows it is installed.
+    EXPECT_FALSE(QFileInfo::exists(programFolder() + QStringLiteral("/" TAVIMOOR_BUILD_TREE_MARK)));
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TAVIMOOR_BUILD_DIR "/bin/" TAVIMOOR_BUILD_TREE_MARK)));
     EXPECT_TRUE(QFileInfo(installed(u"bin/tavimoor"_s)).isExecutable());
 
     const QString entry = installed(u"share/applications/tavimoor.desktop"_s);
@@ -233,6 +294,156 @@ TEST_F(InstalledProgram, OpensAFileOrAWorkingCopyInTheDataFolderAndEndsCleanly)
         EXPECT_FALSE(QFileInfo::exists(programFolder() + u"/~092891.tmp"_s));
         EXPECT_EQ(QFileInfo::exists(dataFolder() + u"/~092891.tmp"_s), c.workingCopy);
     }
+}
+
+// `cmake --install build --prefix ~/.local`, started by the user who installed it: the program
+// folder may be written, and still nothing is written there.
+class ProgramInstalledInHome : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        makeApplication();
+        s_root = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(s_root->isValid());
+        ASSERT_NO_FATAL_FAILURE(makeRuntimeFolder(user().runtimeFolder));
+        ASSERT_NO_FATAL_FAILURE(install(prefix()));
+    }
+
+    static void TearDownTestSuite() { s_root.reset(); }
+
+    static QString home() { return s_root->path() + u"/home"_s; }
+    static QString prefix() { return home() + u"/.local"_s; }
+    static QString programFolder() { return prefix() + u"/lib/tavimoor"_s; }
+    static QString dataFolder() { return prefix() + u"/share/Tavimoor"_s; }
+    static User user()
+    {
+        return User{home(), home() + u"/runtime"_s, QStringLiteral(TAVIMOOR_PROBE_PLUGINS)};
+    }
+
+    static std::unique_ptr<QTemporaryDir> s_root;
+};
+
+std::unique_ptr<QTemporaryDir> ProgramInstalledInHome::s_root;
+
+TEST_F(ProgramInstalledInHome, KeepsTheWorkingCopyInTheDataFolderAndStartsDialogsInDocumentsOrHome)
+{
+    struct Case {
+        const char* name;
+        bool documents;
+        const char* menu;
+        QString dialogFolder; // where the file dialog starts; empty: no dialog
+    };
+    const Case cases[] = {
+        {"a start without a file", false, "", QString()},
+        {"File > Open without a documents folder", false, "mnuFileOpen", home()},
+        {"File > Open", true, "mnuFileOpen", home() + u"/Documents"_s},
+        {"File > Save As", true, "mnuFileSaveAs", home() + u"/Documents"_s},
+    };
+    ASSERT_TRUE(QFileInfo(programFolder()).isWritable());
+    const QStringList installed = entriesUnder(programFolder());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dataFolder()).removeRecursively();
+        QDir(home() + u"/Documents"_s).removeRecursively();
+        if (c.documents) {
+            ASSERT_TRUE(QDir().mkpath(home() + u"/Documents"_s));
+        }
+        const Ended run = start(prefix() + u"/bin/tavimoor"_s, {}, user(), QString::fromLatin1(c.menu));
+
+        QStringList expected = {u"folder: "_s + programFolder(), u"window: Tavimoor"_s, u"page: frm01Welcome"_s};
+        if (qstrcmp(c.menu, "mnuFileOpen") == 0) expected << u"box: Do you want to save this file?"_s;
+        if (!c.dialogFolder.isEmpty()) expected << u"dialog: "_s + c.dialogFolder;
+        expected << u"box: Do you want to save this file?"_s;
+        EXPECT_EQ(run.lines, expected) << run.errors.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(dataFolder() + u"/~092891.tmp"_s));
+        EXPECT_EQ(entriesUnder(programFolder()), installed);
+    }
+}
+
+// The indented command blocks of a README section, each as one script.
+QStringList commandBlocks(const QString& section)
+{
+    QFile file(QStringLiteral(TAVIMOOR_README));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype from = text.indexOf(u"\n## "_s + section + u'\n');
+    if (from < 0) return {};
+    const qsizetype to = text.indexOf(u"\n## "_s, from + 1);
+    QStringList blocks;
+    QString block;
+    for (const QString& line : text.mid(from, to < 0 ? -1 : to - from).split(u'\n')) {
+        if (line.startsWith(u"    "_s)) {
+            block += line.mid(4) + u'\n';
+        } else if (!block.isEmpty()) {
+            blocks << block;
+            block.clear();
+        }
+    }
+    if (!block.isEmpty()) blocks << block;
+    return blocks;
+}
+
+// Runs a script with bash in the user's home; its output on failure.
+void runScript(const QString& script, const User& user, const QString& workingDirectory)
+{
+    QProcess shell;
+    QProcessEnvironment env = environmentOf(user);
+    env.insert(u"PATH"_s, user.home + u"/.local/bin:"_s + env.value(u"PATH"_s));
+    shell.setProcessEnvironment(env);
+    shell.setWorkingDirectory(workingDirectory);
+    shell.setProcessChannelMode(QProcess::MergedChannels);
+    shell.start(u"bash"_s, {u"-c"_s, script});
+    ASSERT_TRUE(shell.waitForFinished(120000)) << script.toStdString();
+    EXPECT_EQ(shell.exitCode(), 0) << script.toStdString() << shell.readAll().toStdString();
+}
+
+// What the README's Installing section says, done in a home of its own: the install, the file
+// type that opens in Tavimoor, one start, and the removal, after which nothing is left.
+TEST(ReadmeInstall, InstallsOpensHouseFilesAndIsRemovedWithoutATrace)
+{
+    makeApplication();
+    const QStringList blocks = commandBlocks(u"Installing"_s);
+    ASSERT_EQ(blocks.size(), 3) << blocks.join(u"----\n"_s).toStdString();
+    const QString installLine = u"cmake --install build "_s;
+    ASSERT_TRUE(blocks[0].startsWith(installLine)) << blocks[0].toStdString();
+    // The build tree this test belongs to, wherever it lies.
+    const QString build = QFileInfo(QStringLiteral(TAVIMOOR_BUILD_DIR)).absoluteFilePath();
+    QString install = blocks[0];
+    install.replace(0, installLine.size(),
+                    u"'"_s + QStringLiteral(TAVIMOOR_CMAKE) + u"' --install '"_s + build + u"' "_s);
+
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const User user{root.filePath(u"home"_s), root.filePath(u"home/runtime"_s),
+                    QStringLiteral(TAVIMOOR_PROBE_PLUGINS)};
+    ASSERT_NO_FATAL_FAILURE(makeRuntimeFolder(user.runtimeFolder));
+    const QString local = user.home + u"/.local"_s;
+
+    ASSERT_NO_FATAL_FAILURE(runScript(install, user, user.home));
+    const QFileInfo program(local + u"/lib/tavimoor/Tavimoor"_s);
+    ASSERT_TRUE(program.isExecutable());
+    QFile cache(local + u"/share/applications/mimeinfo.cache"_s);
+    ASSERT_TRUE(cache.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(cache.readAll().contains("\napplication/x-tavimoor=tavimoor.desktop;"));
+    QFile globs(local + u"/share/mime/globs2"_s);
+    ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(globs.readAll().contains(":application/x-tavimoor:*.tvm"));
+    if (!QStandardPaths::findExecutable(u"gio"_s).isEmpty()) {
+        ASSERT_NO_FATAL_FAILURE(runScript(
+            u"gio mime application/x-tavimoor | grep -q 'Default application .*: tavimoor.desktop$'"_s, user,
+            user.home));
+    }
+
+    const Ended run = start(local + u"/bin/tavimoor"_s, {}, user);
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(local + u"/share/Tavimoor/~092891.tmp"_s));
+
+    ASSERT_NO_FATAL_FAILURE(runScript(blocks[1], user, user.home));
+    // The folder clean-up fails, quietly, on a folder that stays: here none does.
+    ASSERT_NO_FATAL_FAILURE(runScript(blocks[2] + u"true\n"_s, user, user.home));
+    EXPECT_EQ(entriesUnder(user.home), QStringList{u"runtime"_s});
 }
 
 } // namespace

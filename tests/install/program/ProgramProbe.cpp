@@ -1,9 +1,13 @@
 // Loaded into a started program through QT_QPA_GENERIC_PLUGINS=tavimoorprobe. It reports the
 // program folder, the main window's title and the page shown on stdout, then closes the main
 // window and answers No to every save question, so the program ends through its own closing path.
+// With TAVIMOOR_PROBE_MENU naming a menu command of the main window (mnuFileOpen, say), it first
+// chooses that command and reports the folder the file dialog starts in, which it cancels.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QGenericPlugin>
 #include <QMessageBox>
 #include <QTimer>
@@ -46,20 +50,43 @@ private:
             if (answer) answer->click();
             return;
         }
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            report("dialog", dialog->directory().absolutePath());
+            m_menu.clear();
+            dialog->reject();
+            return;
+        }
         if (m_closing) return;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->objectName() != u"frmMain"_s || !window->isVisible()) continue;
-            report("folder", QCoreApplication::applicationDirPath());
-            report("window", window->windowTitle());
-            for (QWidget* page : window->findChildren<QWidget*>())
-                if (page->objectName().startsWith(u"frm"_s) && page->isVisible())
-                    report("page", page->objectName());
+            if (!m_reported) {
+                report("folder", QCoreApplication::applicationDirPath());
+                report("window", window->windowTitle());
+                for (QWidget* page : window->findChildren<QWidget*>())
+                    if (page->objectName().startsWith(u"frm"_s) && page->isVisible())
+                        report("page", page->objectName());
+                m_reported = true;
+            }
+            if (!m_menu.isEmpty()) {
+                QAction* command = window->findChild<QAction*>(m_menu);
+                if (!command) {
+                    report("menu", u"no "_s + m_menu);
+                    m_menu.clear();
+                } else if (!m_chosen) {
+                    m_chosen = true;
+                    QMetaObject::invokeMethod(command, &QAction::trigger, Qt::QueuedConnection);
+                }
+                return;
+            }
             m_closing = true;
             QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
         }
     }
 
     QTimer m_timer;
+    QString m_menu = qEnvironmentVariable("TAVIMOOR_PROBE_MENU");
+    bool m_reported = false;
+    bool m_chosen = false;
     bool m_closing = false;
 };
 

@@ -31,6 +31,30 @@ protected:
         dialogs->cancel();
         FileOpen();
     }
+    // A home folder, with or without a documents folder, and where the dialogs should start.
+    static QString documentsOrHome(const QTemporaryDir& home, bool withDocuments)
+    {
+        if (!withDocuments) return home.path();
+        EXPECT_TRUE(QDir(home.path()).mkdir(u"Documents"_s));
+        return home.path() + u"/Documents"_s;
+    }
+    // Open and Save As of the untitled estimate, and of a new one after a save, start there.
+    void expectUntitledStartsIn(const QString& expected)
+    {
+        cancelledOpen();
+        expectLastStart(expected, QString(), "open");
+        dialogs->cancel();
+        FileSaveAs();
+        expectLastStart(expected, QString(), "save as");
+        const QString saved = expected + u"/Saved.tvm"_s;
+        dialogs->choose(saved);
+        FileSave();
+        ASSERT_EQ(g_HouseFilePath, saved);
+        boxes->answer(forms::vbNo);
+        FileNew();
+        cancelledOpen();
+        expectLastStart(expected, saved, "open after a save");
+    }
 };
 
 TEST_F(DialogStart, OpenAndSaveAsStartInTheFolderOfTheOpenFileWithItsName)
@@ -100,6 +124,26 @@ TEST_P(ReadOnlyDialogStart, UntitledEstimateStartsInDocumentsOrHome)
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, ReadOnlyDialogStart, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "WithDocuments" : "WithoutDocuments"; });
+
+class InstalledDialogStart : public DialogStart, public ::testing::WithParamInterface<bool>
+{
+};
+
+// Installed, the program folder is never offered, even where this user may write it.
+TEST_P(InstalledDialogStart, UntitledEstimateStartsInDocumentsOrHome)
+{
+    QTemporaryDir home;
+    const QString expected = documentsOrHome(home, GetParam());
+    UserHome user(home.path());
+    installFolder();
+    const QStringList installed = folderEntries();
+    start();
+    expectUntitledStartsIn(expected);
+    EXPECT_EQ(folderEntries(), installed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, InstalledDialogStart, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "WithDocuments" : "WithoutDocuments"; });
 
 } // namespace

@@ -117,24 +117,55 @@ void EngineTest::start(const QString& commandLine)
     processDeferred();
 }
 
+namespace
+{
+
+void restoreVariable(const char* name, const QByteArray& value)
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
+} // namespace
+
+UserHome::UserHome(const QString& home) : m_home(qgetenv("HOME")), m_dataHome(qgetenv("XDG_DATA_HOME"))
+{
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+UserHome::~UserHome()
+{
+    restoreVariable("HOME", m_home);
+    restoreVariable("XDG_DATA_HOME", m_dataHome);
+}
+
 ReadOnlyProgramFolder::ReadOnlyProgramFolder(const QString& folder, const QString& home)
-    : m_folder(folder), m_home(qgetenv("HOME"))
+    : m_folder(folder), m_home(home)
 {
     const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                           QFile::ReadOther | QFile::ExeOther;
     QFile::setPermissions(m_folder, readable);
-    qputenv("HOME", QFile::encodeName(home));
     if (getuid() == 0) m_fault = std::make_unique<vb::FileWriteFault>(m_folder, vb::FileWriteFault::ReadOnly);
 }
 
 ReadOnlyProgramFolder::~ReadOnlyProgramFolder()
 {
     m_fault.reset();
-    if (m_home.isNull())
-        qunsetenv("HOME");
-    else
-        qputenv("HOME", m_home);
     QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void EngineTest::installFolder() const
+{
+    ASSERT_TRUE(QFile::remove(folder() + QStringLiteral("/" TAVIMOOR_BUILD_TREE_MARK)));
+    ASSERT_TRUE(vb::IsWritableFolder(folder()));
+}
+
+QStringList EngineTest::folderEntries() const
+{
+    return QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 QString EngineTest::makeHouseFile(const QString& name, double version) const

@@ -41,6 +41,20 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 enum class SaveCause { Changed, Busy, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
 QString saveFailureMessage(const QString& path, SaveCause cause);
 
+// The user's home folder is home meanwhile, with the data and documents folders under it.
+class UserHome
+{
+public:
+    explicit UserHome(const QString& home);
+    ~UserHome();
+    UserHome(const UserHome&) = delete;
+    UserHome& operator=(const UserHome&) = delete;
+
+private:
+    QByteArray m_home;
+    QByteArray m_dataHome;
+};
+
 // Takes write permission on the program folder away by its mode bits. Root ignores them, so for
 // root the folder is also made read-only through the file layer's fault seam (the installed
 // program's test starts it as an ordinary user on a truly read-only folder). HOME is home
@@ -55,7 +69,7 @@ public:
 
 private:
     QString m_folder;
-    QByteArray m_home;
+    UserHome m_home;
     std::unique_ptr<vb::FileWriteFault> m_fault;
 };
 
@@ -69,6 +83,11 @@ protected:
 
     void start(const QString& commandLine = QString());
     QString folder() const { return m_dir->path(); }
+    // The program folder as an install lays it out: without the build tree's mark, still
+    // writable (an install into the user's home, or a program run by root).
+    void installFolder() const;
+    // The names in the program folder, hidden ones too.
+    QStringList folderEntries() const;
     // A house file copied from the template, with the given database version.
     QString makeHouseFile(const QString& name, double version = 2) const;
     // A house file "Open.tvm" in a folder of its own, "away", that a test may take away.

@@ -162,6 +162,34 @@ TEST_F(Startup, WorkingCopyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly)
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
 }
 
+// Installed, the program folder has no build tree's mark: even where this user may write it (an
+// install into the home folder, a program run by root), nothing is written there.
+TEST_F(Startup, InstalledProgramKeepsTheWorkingCopyInTheDataFolder)
+{
+    QTemporaryDir home;
+    UserHome user(home.path());
+    installFolder();
+    const QStringList installed = folderEntries();
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    ASSERT_TRUE(dataFolder.startsWith(home.path() + u'/')) << dataFolder.toStdString();
+    start();
+
+    const QString working = dataFolder + u"/~092891.tmp"_s;
+    EXPECT_EQ(g_HouseFilePath, working);
+    EXPECT_EQ(WorkingCopyPath(), working);
+    EXPECT_EQ(contents(working), contents(folder() + u"/Tmplt.cfg"_s));
+    EXPECT_EQ(g_IsNewFile, vb::Integer(-1));
+    EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
+    // File > New makes the fresh copy there too.
+    exec(working, u"UPDATE [HouseData] SET NumBedrooms = 6"_s);
+    boxes->answer(forms::vbNo);
+    FileNew();
+    EXPECT_EQ(g_HouseFilePath, working);
+    EXPECT_EQ(contents(working), contents(folder() + u"/Tmplt.cfg"_s));
+    EXPECT_EQ(folderEntries(), installed);
+    EXPECT_EQ(prompts(), QStringList{u"Do you want to save this file?"_s});
+}
+
 // The program folder's permissions change after the start, either way: the working copy is still
 // untitled, and Save asks for a name.
 TEST_F(Startup, UntitledIsDecidedWhenTheWorkingCopyIsMade)
