@@ -72,7 +72,8 @@ public:
             QFileDialog::accept();
             return;
         }
-        const QString question = ReplaceQuestion(chosen).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const QString question =
+            ReplaceQuestion(chosen).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         if (QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) != QMessageBox::Yes)
             return;
@@ -87,10 +88,10 @@ public:
 QString ReplaceQuestion(const QString& path)
 {
     const QString file = vb::ResolveLinks(path);
-    const QString exists = QFileInfo(path).isSymLink() && file != path
-                               ? path + QStringLiteral(" is a link to ") + file +
-                                     QStringLiteral(", which already exists.")
-                               : path + QStringLiteral(" already exists.");
+    const QString exists =
+        QFileInfo(path).isSymLink() && file != path
+            ? path + QStringLiteral(" is a link to ") + file + QStringLiteral(", which already exists.")
+            : path + QStringLiteral(" already exists.");
     return exists + QStringLiteral("\r\nDo you want to replace it?");
 }
 

@@ -39,7 +39,18 @@ QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // The one message of a save that failed, by what happened, and its first sentence, the cause.
 // A link not followed that is not the name itself is named.
-enum class SaveCause { Changed, Busy, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other, NoReplace, ProtectedLink };
+enum class SaveCause {
+    Changed,
+    Busy,
+    Gone,
+    DiskFull,
+    NoPermission,
+    NotAFile,
+    NoTemplate,
+    Other,
+    NoReplace,
+    ProtectedLink
+};
 QString saveFailureMessage(const QString& path, SaveCause cause, const QString& link = {});
 QString failureCause(SaveCause cause, const QString& link = {});
 

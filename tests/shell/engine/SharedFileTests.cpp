@@ -88,6 +88,23 @@ protected:
         return path;
     }
     void expectNoMessage() { EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString(); }
+    // A second name of the file, "link.tvm".
+    QString hardLink(const QString& path) const
+    {
+        const QString link = folder() + u"/link.tvm"_s;
+        EXPECT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+        return link;
+    }
+    // Save As to the file's name saves into the file: the other name still shares it.
+    void expectSaveAsKeepsTheLink(const QString& path, const QString& link)
+    {
+        dialogs->choose(path);
+        FileSaveAs();
+        expectNoMessage();
+        EXPECT_EQ(statOf(path).st_nlink, 2u);
+        EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
+        EXPECT_EQ(field(link, "NumBedrooms").toInt(), 6);
+    }
 };
 
 // The lot price typed in one program, septic chosen in the other: the second save is refused
@@ -323,14 +340,8 @@ TEST_F(SharedFiles, SaveAsKeepsTheModeOfTheFileItSavesInto)
 TEST_F(SharedFiles, HardLinkStillSharesTheFileAfterSaveAsToItsName)
 {
     const QString path = openWithAnswer(u"house.tvm"_s);
-    const QString link = folder() + u"/link.tvm"_s;
-    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
-    dialogs->choose(path);
-    FileSaveAs();
-    expectNoMessage();
-    EXPECT_EQ(statOf(path).st_nlink, 2u);
-    EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
-    EXPECT_EQ(field(link, "NumBedrooms").toInt(), 6);
+    const QString link = hardLink(path);
+    expectSaveAsKeepsTheLink(path, link);
 
     // Save As to the other name of the same file saves in it too, and goes on under that name.
     g_HomeData->setNumBedrooms(5);
@@ -349,8 +360,7 @@ TEST_F(SharedFiles, HardLinkStillSharesTheFileAfterSaveAsToItsName)
 TEST_F(SharedFiles, SaveAsAfterARefusedSaveKeepsAHardLinkShared)
 {
     const QString path = openWithAnswer(u"house.tvm"_s);
-    const QString link = folder() + u"/link.tvm"_s;
-    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+    const QString link = hardLink(path);
     g_HomeData->setLotPrice(11111);
     {
         OtherProgram other(path);
@@ -361,12 +371,7 @@ TEST_F(SharedFiles, SaveAsAfterARefusedSaveKeepsAHardLinkShared)
     EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Changed)}));
     boxes->clear();
 
-    dialogs->choose(path);
-    FileSaveAs();
-    expectNoMessage();
-    EXPECT_EQ(statOf(path).st_nlink, 2u);
-    EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
-    EXPECT_EQ(field(link, "NumBedrooms").toInt(), 6);
+    expectSaveAsKeepsTheLink(path, link);
     EXPECT_EQ(field(link, "LotPrice").toInt(), 11111);
     EXPECT_EQ(formIds(link, u"Form Stack"_s), QList<int>({1, 10}));
     EXPECT_FALSE(QFileInfo::exists(path + u"-journal"_s));
@@ -409,8 +414,8 @@ TEST_F(SharedFiles, LinkThatAnotherUserMadeInASharedFolderIsNotFollowed)
     const QString planted = shared + u"/shared.tvm"_s;
     const QString plantedHouse = shared + u"/house.tvm"_s;
     const QString plantedFolder = shared + u"/folder"_s;
-    for (const auto& [link, target] : {std::pair{planted, notes}, std::pair{plantedHouse, house},
-                                       std::pair{plantedFolder, folder()}}) {
+    for (const auto& [link, target] :
+         {std::pair{planted, notes}, std::pair{plantedHouse, house}, std::pair{plantedFolder, folder()}}) {
         ASSERT_TRUE(QFile::link(target, link));
         ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), 4242, 4242), 0);
     }

@@ -169,7 +169,10 @@ TEST_F(Startup, WorkingCopyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly)
 class ScopedHome
 {
 public:
-    explicit ScopedHome(const QString& home) : m_home(qgetenv("HOME")) { qputenv("HOME", QFile::encodeName(home)); }
+    explicit ScopedHome(const QString& home) : m_home(qgetenv("HOME"))
+    {
+        qputenv("HOME", QFile::encodeName(home));
+    }
     ~ScopedHome() { qputenv("HOME", m_home); }
     ScopedHome(const ScopedHome&) = delete;
     ScopedHome& operator=(const ScopedHome&) = delete;
@@ -273,8 +276,8 @@ TEST_F(Startup, WorkingCopyThatCannotBeMadeIsSaidOnceThenTheDataFolderOrTheEnd)
             processDeferred();
         }
         const QString instead = dataFolder() + u"/~092891.tmp"_s;
-        const QString outcome =
-            c.startsInDataFolder ? startedInstead(instead) : u"Tavimoor cannot start without it, so it ends now."_s;
+        const QString outcome = c.startsInDataFolder ? startedInstead(instead)
+                                                     : u"Tavimoor cannot start without it, so it ends now."_s;
         EXPECT_EQ(prompts(), QStringList({noWorkingCopyMessage(failed, c.cause, outcome)}));
         EXPECT_EQ(boxes->calls().front().title, u"File Error"_s);
         EXPECT_EQ(started, c.startsInDataFolder);
@@ -331,8 +334,9 @@ TEST_F(Startup, FileNewWithoutAWorkingCopyIsSaidOnce)
     boxes->answer(forms::vbNo);
     FileNew();
     const QString instead = dataFolder() + u"/~092891.tmp"_s;
-    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
-                                      noWorkingCopyMessage(working, SaveCause::NotAFile, startedInstead(instead))}));
+    EXPECT_EQ(prompts(),
+              QStringList({u"Do you want to save this file?"_s,
+                           noWorkingCopyMessage(working, SaveCause::NotAFile, startedInstead(instead))}));
     EXPECT_EQ(g_HouseFilePath, instead);
     EXPECT_TRUE(IsUntitled());
     EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
