@@ -13,6 +13,6 @@ int main(int argc, char* argv[])
     pages::registerPages();
     results::registerResults();
 
-    program.start(&results::ShowOverviewReport);
+    if (!program.start(&results::ShowOverviewReport)) return 1;
     return QApplication::exec();
 }

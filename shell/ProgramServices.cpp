@@ -61,16 +61,18 @@ ProgramServices::~ProgramServices()
     report::setPrintService(nullptr);
 }
 
-void ProgramServices::start(const OverviewReport& report)
+bool ProgramServices::start(const OverviewReport& report)
 {
-    Main();
+    const bool started = Main();
     adoptMainWindow(report);
+    return started;
 }
 
-void ProgramServices::start(const OverviewReport& report, const QString& commandLine)
+bool ProgramServices::start(const OverviewReport& report, const QString& commandLine)
 {
-    Main(commandLine);
+    const bool started = Main(commandLine);
     adoptMainWindow(report);
+    return started;
 }
 
 void ProgramServices::adoptMainWindow(const OverviewReport& report)

@@ -31,10 +31,10 @@ public:
     bool loadButtonLibrary();
 
     // Main on the process command line (or on the one given), then File > Print and Print
-    // Preview show the overview report.
+    // Preview show the overview report. False when the program is to end at once.
     using OverviewReport = std::function<void(bool ToPrinter)>;
-    void start(const OverviewReport& report);
-    void start(const OverviewReport& report, const QString& commandLine);
+    bool start(const OverviewReport& report);
+    bool start(const OverviewReport& report, const QString& commandLine);
 
     help::QtHelpWindow& helpWindow() { return m_helpWindow; }
 

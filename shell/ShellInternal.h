@@ -46,12 +46,24 @@ inline const QString& Provider()
 
 // With the house-file code in basHouseFiles.cpp.
 // What is wrong with a file offered for opening.
-enum class FileProblem { None, Unopenable, NotHouseFile, Damaged, UnreadableVersion, Outdated, Newer };
+enum class FileProblem {
+    None,
+    Unopenable,
+    NotHouseFile,
+    Damaged,
+    UnreadableVersion,
+    Outdated,
+    Newer,
+    Folder,
+    ProtectedLink,   // a link in a shared folder that is not followed (`link` names it)
+    NeedsWriteAccess // a save that stopped is to be put right, which needs write access
+};
 
 struct FileCheck {
     FileProblem problem = FileProblem::None;
     float version = 0;
     vb::VbError error{0, QString()}; // why an unopenable file did not open
+    QString link;                    // the link not followed
 };
 
 // Reads a house file without changing anything on disk: the four tables, one readable
@@ -62,8 +74,30 @@ FileCheck CheckHouseFile(const QString& path);
 // OpenHomeDatabaseFile with the check of the file already made.
 bool OpenCheckedHomeDatabaseFile(const QString& FilePath, const FileCheck& check);
 
+// Makes a fresh working copy of the template and opens it, as a start without a file and
+// File > New do; where it cannot be made, in the user's data folder instead. When it could not
+// be made where asked, one message says why, naming the file, and where the estimate went
+// instead, or that the program ends (atStart) or the open estimate stays. False when no
+// estimate was opened.
+bool OpenNewWorkingCopy(const QString& workingCopy, bool atStart);
+
+// Unloads every window but the main window and closes and releases the recordsets, the
+// connections and the estimate record, as closing the program does after its save question.
+void ReleaseProgramState();
+
 // Why a save did not reach its file.
-enum class SaveFailure { Changed, Busy, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
+enum class SaveFailure {
+    Changed,
+    Busy,
+    Gone,
+    DiskFull,
+    NoPermission,
+    NotAFile,
+    NoTemplate,
+    Other,
+    NoReplace,    // another user's file in a shared folder, where only its owner may replace it
+    ProtectedLink // a link in a shared folder that is not followed
+};
 
 // Writes an estimate (its record and both page lists) into the file it was read from, as one
 // transaction, unless the file changed since the connection last read or wrote it: then nothing

@@ -13,7 +13,6 @@
 #include "runtime/vb/VbError.h"
 #include "shell/HouseFileDialogStart.h"
 #include "shell/ShellInternal.h"
-#include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basNavigation.h"
 #include "shell/frmMain.h"
@@ -84,6 +83,13 @@ bool HasSpecialSideFile(const QString& path)
     return false;
 }
 
+// A rollback journal that SQLite rolls back on the next open: a save that stopped midway.
+bool HasHotJournal(const QString& file)
+{
+    const QByteArray start = vb::ReadFileStart(file + u"-journal"_s, 1);
+    return !start.isEmpty() && start.front() != 0;
+}
+
 // Every Form_ID of a page list reads as an Integer.
 void CheckPageList(ado::Connection& cn, const QString& sql)
 {
@@ -119,6 +125,17 @@ QString FileErrorTitle()
     return u"File Error"_s;
 }
 
+// Why a link on the way to a file is not followed; `subject` names the name, `outcome` says
+// what did not happen.
+QString LinkRefusal(const QString& subject, const QString& name, const QString& link, const QString& outcome)
+{
+    const bool isName = link == name || link.isEmpty();
+    return subject + (isName ? u" is"_s : u" leads through"_s) +
+           u" a symbolic link that another user made in a shared folder"_s +
+           (isName ? QString() : u", "_s + link) +
+           u"; links there are followed only when they are your own or the folder owner's, so "_s + outcome;
+}
+
 // The one message for a file that is not opened.
 void ReportRefusedFile(const FileCheck& check, const QString& path, const QString& procName)
 {
@@ -150,58 +167,92 @@ void ReportRefusedFile(const FileCheck& check, const QString& path, const QStrin
         text = u"This house file does not say which version of "_s + program +
                u" made it, so it cannot be opened:"_s;
         break;
+    case FileProblem::Folder:
+        text = u"This is a folder, not a house file, so it cannot be opened:"_s;
+        break;
+    case FileProblem::ProtectedLink:
+        text = LinkRefusal(u"This name"_s, path, check.link, u"it cannot be opened:"_s);
+        break;
+    case FileProblem::NeedsWriteAccess:
+        text = u"This house file was being saved when a program stopped. Putting it right needs "
+               "permission to write to the file and to its folder, which you do not have, so it "
+               "cannot be opened:"_s;
+        break;
     }
     forms::MsgBox(text + CrLf() + path, forms::vbCritical, FileErrorTitle());
 }
 
-// The one message of a save that failed, naming the file and saying what happened.
-void ReportFailedSave(const QString& path, SaveFailure failure)
+// What kept a file from being written, in a sentence; `link` is the link not followed.
+QString CauseOf(SaveFailure failure, const QString& name, const QString& link = {})
 {
-    QString why;
     switch (failure) {
     case SaveFailure::Changed:
-        why = u"The file was changed by another program since it was opened, so it is left as that "
-              "program saved it. Your answers are still open; Save As keeps them, under this name "
-              "or another."_s;
-        break;
+        return u"The file was changed by another program since it was opened, so it is left as that "
+               "program saved it."_s;
     case SaveFailure::Busy:
-        why = u"Another program is saving to the file just now, so nothing was written. Your "
-              "answers are still open; save again in a moment, or under another name."_s;
-        break;
+        return u"Another program is saving to the file just now, so nothing was written."_s;
     case SaveFailure::Gone:
-        why = u"The file, or the folder it belongs in, is not there: it may have been moved or "
-              "deleted. Your answers are still open; save them again, perhaps under another name."_s;
-        break;
+        return u"The file, or the folder it belongs in, is not there: it may have been moved or "
+               "deleted."_s;
     case SaveFailure::DiskFull:
-        why = u"The disk is full. Your answers are still open; make room on the disk and save them "
-              "again, or save them under another name on another disk."_s;
-        break;
+        return u"The disk is full."_s;
     case SaveFailure::NoPermission:
-        why = u"You do not have permission to write to the file or its folder. Your answers are "
-              "still open; save them under another name, in a folder of your own."_s;
-        break;
+        return u"You do not have permission to write to the file or its folder."_s;
+    case SaveFailure::NoReplace:
+        return u"You do not have permission to replace the file: it belongs to another user, in a "
+               "shared folder where only its owner may replace it."_s;
     case SaveFailure::NotAFile:
-        why = u"The name is a folder or another special file, not a house file. Your answers are "
-              "still open; save them under another name."_s;
-        break;
+        return u"The name is a folder or another special file, not a house file."_s;
     case SaveFailure::NoTemplate:
-        why = u"The program's template \"Tmplt.cfg\", from which every house file is made, is "
-              "missing; reinstalling the program brings it back. Your answers are still open."_s;
-        break;
+        return u"The program's template \"Tmplt.cfg\", from which every house file is made, is "
+               "missing; reinstalling the program brings it back."_s;
+    case SaveFailure::ProtectedLink:
+        return LinkRefusal(u"The name"_s, name, link, u"nothing was written."_s);
     case SaveFailure::Other:
-        why = u"The disk may be full, or the file or its folder may not be written to. "
-              "Your answers are still open; save them again, perhaps under another name."_s;
         break;
     }
+    return u"The disk may be full, or the file or its folder may not be written to."_s;
+}
+
+// What the user may do after a save that failed.
+QString AdviceAfter(SaveFailure failure)
+{
+    switch (failure) {
+    case SaveFailure::Changed:
+        return u"Your answers are still open; Save As keeps them, under this name or another."_s;
+    case SaveFailure::Busy:
+        return u"Your answers are still open; save again in a moment, or under another name."_s;
+    case SaveFailure::DiskFull:
+        return u"Your answers are still open; make room on the disk and save them again, or save "
+               "them under another name on another disk."_s;
+    case SaveFailure::NoPermission:
+    case SaveFailure::NoReplace:
+    case SaveFailure::ProtectedLink:
+        return u"Your answers are still open; save them under another name, in a folder of your own."_s;
+    case SaveFailure::NotAFile:
+        return u"Your answers are still open; save them under another name."_s;
+    case SaveFailure::NoTemplate:
+        return u"Your answers are still open."_s;
+    case SaveFailure::Gone:
+    case SaveFailure::Other:
+        break;
+    }
+    return u"Your answers are still open; save them again, perhaps under another name."_s;
+}
+
+// The one message of a save that failed, naming the file and saying what happened.
+void ReportFailedSave(const QString& path, SaveFailure failure, const QString& link = {})
+{
     vb::Trap::silent()([&] {
         forms::MsgBox(u"Your house could not be saved to this file:"_s + CrLf() + path + CrLf() + CrLf() +
-                          why,
+                          CauseOf(failure, path, link) + u' ' + AdviceAfter(failure),
                       forms::vbCritical, FileErrorTitle());
     });
 }
 
-// Why a write into a file failed, as far as the error and the file system tell.
-SaveFailure FailureOf(const vb::VbError& error, const QString& file)
+// Why a write into a file failed, as far as the error and the file system tell; `replacing`
+// when the write was to put a new file in its place.
+SaveFailure FailureOf(const vb::VbError& error, const QString& file, bool replacing = false)
 {
     const QFileInfo info(file);
     if (!QFileInfo(info.absolutePath()).isDir()) return SaveFailure::Gone;
@@ -210,6 +261,7 @@ SaveFailure FailureOf(const vb::VbError& error, const QString& file)
     if (info.exists() && !vb::IsRegularFile(file)) return SaveFailure::NotAFile;
     if (error.number() == vb::ErrNoSuchFile && !vb::IsRegularFile(TemplatePath()))
         return SaveFailure::NoTemplate;
+    if (replacing && !vb::MayReplaceInFolder(file)) return SaveFailure::NoReplace;
     if (!vb::IsWritableFolder(info.absolutePath()) || !vb::IsWritableFile(file))
         return SaveFailure::NoPermission;
     return SaveFailure::Other;
@@ -328,7 +380,7 @@ bool SaveCopyAs(const QString& name, const QString& file, bool isOpenFile)
     } catch (const vb::VbError& e) {
         QFile::remove(temporary);
         RemoveJournals(temporary);
-        ReportFailedSave(name, FailureOf(e, file));
+        ReportFailedSave(name, FailureOf(e, file, true));
         return false;
     }
     // A journal or log of the file that was replaced must never be applied to the new one.
@@ -337,16 +389,42 @@ bool SaveCopyAs(const QString& name, const QString& file, bool isOpenFile)
     return OpenHomeDatabaseFile(name, true);
 }
 
+// Writes the whole estimate into a sound house file in place, in one transaction, whatever
+// another program wrote into it, and opens it under the name: every name of the file keeps
+// sharing it. On failure (one message) the file is as it was and the estimate stays open.
+bool SaveIntoHouseFile(const QString& name, const QString& file)
+{
+    try {
+        ado::Connection cn;
+        cn.Open(file);
+        WriteEstimateInto(cn);
+    } catch (const vb::VbError& e) {
+        ReportFailedSave(name, FailureOf(e, file));
+        return false;
+    }
+    return OpenHomeDatabaseFile(name, true);
+}
+
 // Saves the estimate under a name. The open file's own name (or another name of the same file)
-// saves in place while the file is as this program left it: a hard link keeps sharing it.
-// Otherwise the file the name leads to is built afresh; a symbolic link stays a link.
+// saves in place: as a save does while the file is as this program left it, else in one
+// transaction while it is still a sound house file; a hard link keeps sharing it. Otherwise the
+// file the name leads to is built afresh; a symbolic link stays a link. A link that another user
+// made in a shared folder is not followed: nothing is written.
 bool SaveAs(const QString& name)
 {
-    const QString file = vb::ResolveLinks(name);
+    QString refusedLink;
+    const QString file = vb::ResolveLinks(name, &refusedLink);
+    if (!refusedLink.isEmpty()) {
+        ReportFailedSave(name, SaveFailure::ProtectedLink, refusedLink);
+        return false;
+    }
     ado::Connection* open = g_cnHouse && g_cnHouse->isOpen() ? g_cnHouse.get() : nullptr;
     const bool isOpenFile = open && (name == g_HouseFilePath || open->isFile(file));
-    if (!isOpenFile || open->diskState() != ado::DiskState::Unchanged)
-        return SaveCopyAs(name, file, isOpenFile);
+    if (!isOpenFile) return SaveCopyAs(name, file, false);
+    if (open->diskState() != ado::DiskState::Unchanged) {
+        if (CheckHouseFile(file).problem == FileProblem::None) return SaveIntoHouseFile(name, file);
+        return SaveCopyAs(name, file, true);
+    }
     if (!SaveOpenFile(name)) return false;
     // Under another name of the file, the estimate goes on under that name.
     return name == g_HouseFilePath || OpenHomeDatabaseFile(name, true);
@@ -375,8 +453,7 @@ QString ShowSaveDialog(const QString& title)
         // The dialog confirmed the name it returned, not the one the extension made.
         if (QFileInfo::exists(name) && name != g_HouseFilePath) {
             const int answer =
-                forms::MsgBox(name + u" already exists."_s + CrLf() + u"Do you want to replace it?"_s,
-                              forms::vbYesNo + forms::vbExclamation, title);
+                forms::MsgBox(forms::ReplaceQuestion(name), forms::vbYesNo + forms::vbExclamation, title);
             if (answer != forms::vbYes) return {};
         }
     }
@@ -391,10 +468,15 @@ namespace shell_internal
 FileCheck CheckHouseFile(const QString& path)
 {
     FileCheck check;
+    const QString file = vb::ResolveLinks(path, &check.link);
+    if (!check.link.isEmpty()) {
+        check.problem = FileProblem::ProtectedLink;
+        return check;
+    }
     // A FIFO, socket, device or folder under the name is never opened: reading it could wait for
     // good.
     if (QFileInfo::exists(path) && !vb::IsRegularFile(path)) {
-        check.problem = FileProblem::NotHouseFile;
+        check.problem = QFileInfo(path).isDir() ? FileProblem::Folder : FileProblem::NotHouseFile;
         return check;
     }
     if (HasSpecialSideFile(path)) {
@@ -410,7 +492,7 @@ FileCheck CheckHouseFile(const QString& path)
         if (copy.isEmpty())
             cn.Open(path, ado::OpenMode::ReadOnly);
         else
-            cn.Open(copy, vb::IsWritableFile(path) ? ado::OpenMode::ReadWrite : ado::OpenMode::ReadOnly);
+            cn.Open(copy);
     } catch (const vb::VbError& e) {
         const QFileInfo info(path);
         if (!info.isFile() || !info.isReadable()) {
@@ -454,6 +536,10 @@ FileCheck CheckHouseFile(const QString& path)
         check.problem = FileProblem::Outdated;
     else if (check.version > ProgramDatabaseVersion)
         check.problem = FileProblem::Newer;
+    // A sound file all the same once its save is rolled back, which only a writer can do.
+    if (check.problem == FileProblem::None && HasHotJournal(file) &&
+        !(vb::IsWritableFile(file) && vb::IsWritableFolder(QFileInfo(file).absolutePath())))
+        check.problem = FileProblem::NeedsWriteAccess;
     return check;
 }
 
@@ -665,20 +751,68 @@ QString GetFileName(const QString& Path)
     return path.mid(slash + 1);
 }
 
+namespace
+{
+
+// Makes a fresh working copy of the template at path; why not, when it could not be made.
+std::optional<SaveFailure> MakeWorkingCopy(const QString& path)
+{
+    try {
+        // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
+        vb::FileCopy(TemplatePath(), path, vb::CopyKind::Scratch);
+        return std::nullopt;
+    } catch (const vb::VbError& e) {
+        const SaveFailure failure = FailureOf(e, path, true);
+        if (failure != SaveFailure::Gone) return failure;
+        // Its folder could not be made: what stands in the way.
+        QString folder = QFileInfo(path).absolutePath();
+        while (!QFileInfo::exists(folder) && QFileInfo(folder).absolutePath() != folder)
+            folder = QFileInfo(folder).absolutePath();
+        return QFileInfo(folder).isDir() && !vb::IsWritableFolder(folder) ? SaveFailure::NoPermission
+                                                                          : SaveFailure::Other;
+    }
+}
+
+// The one message when the working copy could not be made at path: why, and where the new
+// estimate was started instead (empty: nowhere).
+void ReportNoWorkingCopy(const QString& path, SaveFailure failure, const QString& instead, bool atStart)
+{
+    QString outcome;
+    if (!instead.isEmpty())
+        outcome = u"The new house was started in this file instead:"_s + CrLf() + instead;
+    else if (atStart)
+        outcome = forms::App::Title() + u" cannot start without it, so it ends now."_s;
+    else
+        outcome = u"The house you had open stays open."_s;
+    vb::Trap::silent()([&] {
+        forms::MsgBox(u"A new house could not be started in this file:"_s + CrLf() + path + CrLf() + CrLf() +
+                          CauseOf(failure, path) + CrLf() + CrLf() + outcome,
+                      forms::vbCritical, FileErrorTitle());
+    });
+}
+
+} // namespace
+
+bool shell_internal::OpenNewWorkingCopy(const QString& workingCopy, bool atStart)
+{
+    const std::optional<SaveFailure> failure = MakeWorkingCopy(workingCopy);
+    if (!failure) return OpenHomeDatabaseFile(workingCopy, true);
+    // Else in the user's data folder, where the user may write.
+    QString instead = DataFolder() + WorkingCopyName();
+    if (*failure == SaveFailure::NoTemplate || instead == workingCopy || !QDir().mkpath(DataFolder()) ||
+        MakeWorkingCopy(instead))
+        instead.clear();
+    ReportNoWorkingCopy(workingCopy, *failure, instead, atStart);
+    return !instead.isEmpty() && OpenHomeDatabaseFile(instead, true);
+}
+
 void FileNew()
 {
     vb::guard(u"frmMain.mnuFileNew_Click"_s, [] {
         g_CurrentStep = u"File New"_s;
         if (!SaveQuestionLetsGoOn(SaveHomeDatabaseFile(false))) return;
-        const QString workingCopy = WorkingCopyPath();
-        try {
-            vb::FileCopy(TemplatePath(), workingCopy, vb::CopyKind::Scratch);
-        } catch (const vb::VbError& e) {
-            // Without a fresh working copy the open estimate stays as it is.
-            ErrorHandler(u"frmMain.mnuFileNew_Click"_s, e.number(), e.description());
-            return;
-        }
-        OpenHomeDatabaseFile(workingCopy, true);
+        // Without a fresh working copy the open estimate stays as it is.
+        OpenNewWorkingCopy(WorkingCopyPath(), false);
     });
 }
 
@@ -734,37 +868,42 @@ bool FileClose()
             close = false;
             return;
         }
-        // Pages, quick navigation, preview and help go with the main window.
-        for (const QString& name : forms::Forms::loadedClasses()) {
-            QWidget* window = forms::Forms::instance(name);
-            if (!IsMainWindow(window)) forms::Forms::unload(window);
-        }
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (!IsMainWindow(window) && window->isVisible()) window->close();
-        g_CurrentForm = nullptr;
-
-        vb::Trap trap = vb::Trap::silent();
-        trap([] {
-            if (g_rsFormStack) g_rsFormStack->Close();
-        });
-        g_rsFormStack.reset();
-        trap([] {
-            if (g_rsFormDefinition) g_rsFormDefinition->Close();
-        });
-        g_rsFormDefinition.reset();
-        trap([] {
-            if (g_rsVisitedForms) g_rsVisitedForms->Close();
-        });
-        g_rsVisitedForms.reset();
-        trap([] {
-            if (g_cnHouse) g_cnHouse->Close();
-        });
-        g_HomeData.reset();
-        g_cnHouse.reset();
-        trap([] {
-            if (g_cnControl) g_cnControl->Close();
-        });
-        g_cnControl.reset();
+        ReleaseProgramState();
     });
     return close;
+}
+
+void shell_internal::ReleaseProgramState()
+{
+    // Pages, quick navigation, preview and help go with the main window.
+    for (const QString& name : forms::Forms::loadedClasses()) {
+        QWidget* window = forms::Forms::instance(name);
+        if (!IsMainWindow(window)) forms::Forms::unload(window);
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!IsMainWindow(window) && window->isVisible()) window->close();
+    g_CurrentForm = nullptr;
+
+    vb::Trap trap = vb::Trap::silent();
+    trap([] {
+        if (g_rsFormStack) g_rsFormStack->Close();
+    });
+    g_rsFormStack.reset();
+    trap([] {
+        if (g_rsFormDefinition) g_rsFormDefinition->Close();
+    });
+    g_rsFormDefinition.reset();
+    trap([] {
+        if (g_rsVisitedForms) g_rsVisitedForms->Close();
+    });
+    g_rsVisitedForms.reset();
+    trap([] {
+        if (g_cnHouse) g_cnHouse->Close();
+    });
+    g_HomeData.reset();
+    g_cnHouse.reset();
+    trap([] {
+        if (g_cnControl) g_cnControl->Close();
+    });
+    g_cnControl.reset();
 }

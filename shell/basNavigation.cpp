@@ -9,7 +9,6 @@
 #include "runtime/forms/MsgBox.h"
 #include "runtime/forms/Screen.h"
 #include "runtime/vb/Conversions.h"
-#include "runtime/vb/FileSystem.h"
 #include "runtime/vb/Trap.h"
 #include "runtime/vb/VbError.h"
 #include "shell/PageWindows.h"
@@ -280,12 +279,12 @@ QString ControlDatabasePath()
 
 } // namespace shell_internal
 
-void Main()
+bool Main()
 {
-    Main(CommandLine());
+    return Main(CommandLine());
 }
 
-void Main(const QString& commandLine)
+bool Main(const QString& commandLine)
 {
     vb::setErrorReporter(&ErrorHandler);
     vb::Trap trap(u"basNavigation.Main"_s);
@@ -338,21 +337,24 @@ void Main(const QString& commandLine)
         Need(g_rsVisitedForms).setCursorLocation(ado::adUseClient);
     });
 
-    if (path.isEmpty() || !OpenHomeDatabaseFile(path, true)) {
+    bool opened = !path.isEmpty() && OpenHomeDatabaseFile(path, true);
+    if (!opened) {
         if (workingCopy.isEmpty()) workingCopy = WorkingCopyPath();
-        if (const std::optional<FileCheck> fresh = prefetch.takeWorkingCopy()) {
-            OpenCheckedHomeDatabaseFile(workingCopy, *fresh);
-        } else {
-            // A scratch copy: every start and File > New make it afresh, so it need not wait for the disk.
-            trap([&] { vb::FileCopy(TemplatePath(), workingCopy, vb::CopyKind::Scratch); });
-            OpenHomeDatabaseFile(workingCopy, true);
-        }
+        if (const std::optional<FileCheck> fresh = prefetch.takeWorkingCopy())
+            opened = OpenCheckedHomeDatabaseFile(workingCopy, *fresh);
+        else
+            opened = OpenNewWorkingCopy(workingCopy, true);
     }
 
     trap([&] {
         if (forms::Forms::isLoaded(u"frmSplash"_s))
             forms::Forms::unload(forms::Forms::instance(u"frmSplash"_s));
     });
+    // Without an estimate there is nothing to show: the program ends (a message said why).
+    if (!opened) {
+        ReleaseProgramState();
+        return false;
+    }
     // The first page is shown once the main window is up, not as part of the window's show:
     // its activation may raise error boxes, whose event loops delete windows unloaded so far
     // (the splash among them) and must not run while Qt walks the window's children.
@@ -361,6 +363,7 @@ void Main(const QString& commandLine)
     if (pageShown) page->hide();
     trap([&] { Need(g_frmMain).show(); });
     if (pageShown && page) trap([&] { page->show(); });
+    return true;
 }
 
 void LoadForm(QWidget* CallingForm, vb::Integer& FormID)

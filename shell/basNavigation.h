@@ -8,10 +8,11 @@ class QWidget;
 
 // Program entry: builds the shared state, opens the control database and a house file (the
 // command line's or a fresh working copy) and shows the main window. Needs a QApplication.
-void Main();
+// False, the main window not shown, when no estimate could be opened: the program is to end.
+bool Main();
 // The same with the command line given (a house file path, possibly enclosed in double
 // quotes, or empty).
-void Main(const QString& commandLine);
+bool Main(const QString& commandLine);
 
 // The one way to change the page. FormID -1 goes back; after a back move an lvalue FormID
 // holds the Form_ID that was popped.

@@ -1,10 +1,12 @@
 #include "runtime/forms/CommonDialog.h"
 
+#include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QRegularExpression>
 
 namespace forms
@@ -54,7 +56,44 @@ QString withDefaultSuffix(const QString& path, const QString& suffix)
     return path + QLatin1Char('.') + suffix;
 }
 
+// Qt's file dialog, asking its own question before a save through a symbolic link replaces
+// the file the link leads to.
+class SaveThroughLinksDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        const QString chosen = files.value(0);
+        if (acceptMode() != AcceptSave || chosen.isEmpty() || !QFileInfo(chosen).isSymLink() ||
+            !QFileInfo(chosen).isFile() || testOption(DontConfirmOverwrite)) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString question =
+            ReplaceQuestion(chosen).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes)
+            return;
+        setOption(DontConfirmOverwrite, true);
+        QFileDialog::accept();
+        setOption(DontConfirmOverwrite, false);
+    }
+};
+
 } // namespace
+
+QString ReplaceQuestion(const QString& path)
+{
+    const QString file = vb::ResolveLinks(path);
+    const QString exists =
+        QFileInfo(path).isSymLink() && file != path
+            ? path + QStringLiteral(" is a link to ") + file + QStringLiteral(", which already exists.")
+            : path + QStringLiteral(" already exists.");
+    return exists + QStringLiteral("\r\nDo you want to replace it?");
+}
 
 FileDialogService* setFileDialogService(FileDialogService* service)
 {
@@ -70,7 +109,7 @@ FileDialogService* fileDialogService()
 
 std::optional<QString> QtFileDialogs::run(const FileDialogRequest& request, QWidget* owner)
 {
-    QFileDialog dialog(owner, request.title);
+    SaveThroughLinksDialog dialog(owner, request.title);
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -118,12 +157,13 @@ ScriptedFileDialogs& ScriptedFileDialogs::overwrite(bool replace)
 
 std::optional<QString> ScriptedFileDialogs::run(const FileDialogRequest& request, QWidget*)
 {
-    Call call{request, std::nullopt, false};
+    Call call{request, std::nullopt, false, QString()};
     if (m_next < m_replies.size()) call.result = m_replies[m_next++];
     if (call.result && request.kind == FileDialogRequest::Kind::Save)
         call.result = withDefaultSuffix(*call.result, defaultSuffix(request.filter));
     if (call.result && request.kind == FileDialogRequest::Kind::Save && QFile::exists(*call.result)) {
         call.askedOverwrite = true;
+        call.overwriteQuestion = ReplaceQuestion(*call.result);
         const bool replace = m_nextOverwrite < m_overwrites.size() ? m_overwrites[m_nextOverwrite++] : true;
         if (!replace) call.result.reset();
     }

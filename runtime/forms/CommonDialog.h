@@ -32,11 +32,17 @@ public:
     virtual std::optional<QString> run(const FileDialogRequest& request, QWidget* owner) = 0;
 };
 
+// The question a save dialog asks before it replaces an existing file. It names the file as
+// chosen and, when that name is a symbolic link, the file the link leads to, which a save
+// replaces.
+QString ReplaceQuestion(const QString& path);
+
 // Installs a service (not owned; nullptr restores the Qt one) and returns the previous one.
 FileDialogService* setFileDialogService(FileDialogService* service);
 FileDialogService* fileDialogService();
 
-// The Qt implementation. The save dialog asks itself before replacing an existing file.
+// The Qt implementation. The save dialog asks itself before replacing an existing file (naming
+// the file a symbolic link leads to, as ReplaceQuestion does).
 class QtFileDialogs : public FileDialogService
 {
 public:
@@ -55,6 +61,7 @@ public:
         FileDialogRequest request;
         std::optional<QString> result;
         bool askedOverwrite = false;
+        QString overwriteQuestion; // as ReplaceQuestion words it
     };
 
     ScriptedFileDialogs();

@@ -2,10 +2,12 @@
 
 #include "runtime/vb/VbError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -13,6 +15,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace vb
 {
@@ -142,40 +146,80 @@ void ReplaceFile(const QString& temporary, const QString& target)
 namespace
 {
 
-// The folder part of a path as written, ".." kept: only the file system knows where ".."
+// A path as written, made absolute without cleaning: only the file system knows where ".."
 // leads after a linked folder.
-QString folderOf(const QString& file)
+QString asWrittenAbsolute(const QString& path)
 {
-    const qsizetype slash = file.lastIndexOf(u'/');
-    if (slash < 0) return QStringLiteral(".");
-    return slash == 0 ? QStringLiteral("/") : file.left(slash);
+    return path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path;
 }
 
-// The file with its folder as the file system resolves it; as given when the folder is not there.
-QString withRealFolder(const QString& file)
+// The folder part of an absolute path.
+QByteArray folderPart(const QByteArray& file)
 {
-    const QString folder = QFileInfo(folderOf(file)).canonicalFilePath();
-    if (folder.isEmpty()) return file;
-    const QString name = file.mid(file.lastIndexOf(u'/') + 1);
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    const qsizetype slash = file.lastIndexOf('/');
+    return slash <= 0 ? QByteArrayLiteral("/") : file.left(slash);
+}
+
+// The kernel's rule for links in shared folders (fs.protected_symlinks), applied whatever the
+// system's setting: in a sticky folder that everyone may write to, only the user's own links
+// and the folder owner's are followed.
+bool mayFollow(const struct stat& link, const QByteArray& folder)
+{
+    struct stat st;
+    if (::stat(folder.constData(), &st) != 0) return true;
+    constexpr mode_t shared = S_ISVTX | S_IWOTH;
+    if ((st.st_mode & shared) != shared) return true;
+    return link.st_uid == ::geteuid() || link.st_uid == st.st_uid;
 }
 
 } // namespace
 
-QString ResolveLinks(const QString& path)
+QString ResolveLinks(const QString& path, QString* refusedLink)
 {
-    QString file = path;
-    // As many links as the system itself follows.
-    for (int depth = 0; depth < 40; ++depth) {
-        const QByteArray name = QFile::encodeName(file);
+    QStringList rest = asWrittenAbsolute(path).split(u'/', Qt::SkipEmptyParts);
+    QString done; // the folders walked so far, free of links; empty for the root
+    int links = 0;
+    while (!rest.isEmpty()) {
+        const QString part = rest.takeFirst();
+        if (part == u"."_s) continue;
+        if (part == u".."_s) {
+            done.truncate(std::max<qsizetype>(done.lastIndexOf(u'/'), 0));
+            continue;
+        }
+        const QString next = done + u'/' + part;
+        const QByteArray name = QFile::encodeName(next);
+        struct stat st;
+        // What is not there yet stays as written.
+        if (::lstat(name.constData(), &st) != 0) return rest.isEmpty() ? next : next + u'/' + rest.join(u'/');
+        if (!S_ISLNK(st.st_mode)) {
+            done = next;
+            continue;
+        }
+        if (!mayFollow(st, folderPart(name))) {
+            if (refusedLink) *refusedLink = next;
+            return path;
+        }
+        // As many links as the system itself follows.
         char target[PATH_MAX];
         const ssize_t length = ::readlink(name.constData(), target, sizeof target);
-        if (length <= 0 || length >= ssize_t(sizeof target)) return withRealFolder(file);
-        QString next = QFile::decodeName(QByteArray(target, qsizetype(length)));
-        if (!next.startsWith(u'/')) next = folderOf(file) + u'/' + next;
-        file = next;
+        if (++links > 40 || length <= 0 || length >= ssize_t(sizeof target)) return path;
+        const QString to = QFile::decodeName(QByteArray(target, qsizetype(length)));
+        if (to.startsWith(u'/')) done.clear();
+        rest = to.split(u'/', Qt::SkipEmptyParts) + rest;
     }
-    return withRealFolder(file);
+    return done.isEmpty() ? u"/"_s : done;
+}
+
+bool MayReplaceInFolder(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(asWrittenAbsolute(path));
+    struct stat file;
+    struct stat folder;
+    if (::lstat(name.constData(), &file) != 0 || ::stat(folderPart(name).constData(), &folder) != 0 ||
+        !(folder.st_mode & S_ISVTX))
+        return true;
+    const uid_t user = ::geteuid();
+    return user == 0 || file.st_uid == user || folder.st_uid == user;
 }
 
 bool IsRegularFile(const QString& path)

@@ -24,9 +24,16 @@ QString TemporaryPathBeside(const QString& target);
 // Moves a complete temporary file over target in one step (error 75 when it cannot). A regular
 // file it replaces hands on its permissions, and its owner and group as far as they may be set.
 void ReplaceFile(const QString& temporary, const QString& target);
-// The file a name leads to through symbolic links; the name itself when it is no link. A link
-// to a file that does not exist yet leads to where that file would be.
-QString ResolveLinks(const QString& path);
+// The file a name leads to through symbolic links (in its folders too); the name itself, made
+// absolute, when it holds no link. A link to a file that does not exist yet leads to where that
+// file would be. Links are followed only as the system's rule for shared folders allows (as
+// the kernel's): a link in a sticky folder that everyone may write to is followed only when it
+// is the user's own or the folder owner's. A link the rule does not allow ends the walk:
+// `refusedLink` (when given) then names it, and the name comes back as it stood.
+QString ResolveLinks(const QString& path, QString* refusedLink = nullptr);
+// Whether this user may replace or remove the file at path as far as its folder allows: in a
+// sticky folder only the file's owner, the folder's owner or root may. True when there is no file.
+bool MayReplaceInFolder(const QString& path);
 // Whether path (through symbolic links) is a regular file: no FIFO, socket, device or folder.
 // Looks at the file without opening it.
 bool IsRegularFile(const QString& path);

@@ -83,6 +83,30 @@ TEST(CommonDialog, SaveOverAnExistingFileAsksFirst)
     EXPECT_FALSE(dialogs.calls()[2].askedOverwrite);
 }
 
+// A save through a symbolic link replaces the file the link leads to: the question names it.
+TEST(CommonDialog, ReplaceQuestionNamesTheFileALinkLeadsTo)
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(u"real.tvm"_s);
+    const QString link = dir.filePath(u"link.tvm"_s);
+    QFile f(real);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ASSERT_TRUE(QFile::link(real, link));
+
+    EXPECT_EQ(forms::ReplaceQuestion(real), real + u" already exists.\r\nDo you want to replace it?"_s);
+    EXPECT_EQ(forms::ReplaceQuestion(link),
+              link + u" is a link to "_s + real + u", which already exists.\r\nDo you want to replace it?"_s);
+    forms::ScriptedFileDialogs dialogs;
+    dialogs.choose(link);
+    forms::CommonDialog dlg;
+    dlg.setFilter(Filter);
+    dlg.ShowSave();
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_TRUE(dialogs.calls()[0].askedOverwrite);
+    EXPECT_EQ(dialogs.calls()[0].overwriteQuestion, forms::ReplaceQuestion(link));
+}
+
 TEST(CommonDialog, SavedNameWithoutExtensionGetsTheFiltersExtension)
 {
     QTemporaryDir dir;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -175,6 +176,64 @@ TEST_F(FileCopyTest, LinksLeadToTheFileTheyName)
     const QString loop = dir.filePath(u"loop.lnk"_s);
     ASSERT_TRUE(QFile::link(loop, loop));
     EXPECT_EQ(ResolveLinks(loop), loop);
+}
+
+// The kernel's rule for links in shared folders holds whatever the system's setting: in a sticky
+// folder that everyone may write to, a link is followed only when it is the user's or the
+// folder owner's; elsewhere every link is.
+TEST_F(FileCopyTest, LinksInASharedFolderAreFollowedOnlyWhenTheUserOrTheFolderOwnerMadeThem)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "links of other users are made as root";
+    const uid_t user = ::geteuid();
+    const uid_t other = 4242;
+    const uid_t folderOwner = 4243;
+    const QString real = dir.filePath(u"real.bin"_s);
+    write(real, "real");
+    struct Case {
+        const char* name;
+        mode_t folderMode;
+        uid_t folderOwner;
+        uid_t linkOwner;
+        bool followed;
+    };
+    const Case cases[] = {
+        {"another user's link in a sticky shared folder", 01777, user, other, false},
+        {"another user's link in a sticky shared folder of a third", 01777, folderOwner, other, false},
+        {"the user's own link there", 01777, folderOwner, user, true},
+        {"the folder owner's link there", 01777, folderOwner, folderOwner, true},
+        {"another user's link in a sticky folder not everyone may write to", 01770, user, other, true},
+        {"another user's link in a shared folder that is not sticky", 0777, user, other, true},
+    };
+    auto own = [](const QString& path, uid_t uid) {
+        ASSERT_EQ(::lchown(QFile::encodeName(path).constData(), uid, gid_t(-1)), 0) << path.toStdString();
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString shared = dir.filePath(u"shared"_s + QString::number(++n));
+        ASSERT_TRUE(QDir().mkdir(shared));
+        ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), c.folderMode), 0);
+        own(shared, c.folderOwner);
+        const QString link = shared + u"/link.bin"_s;
+        ASSERT_TRUE(QFile::link(real, link));
+        own(link, c.linkOwner);
+        // The link as the file's name, and as a folder on the way to a file.
+        const QString folderLink = shared + u"/folder.lnk"_s;
+        ASSERT_TRUE(QFile::link(dir.path(), folderLink));
+        own(folderLink, c.linkOwner);
+        for (const auto& [name, leadsTo, refusedAt] :
+             {std::tuple{link, real, link}, std::tuple{folderLink + u"/real.bin"_s, real, folderLink}}) {
+            QString refused;
+            EXPECT_EQ(ResolveLinks(name, &refused), c.followed ? leadsTo : name);
+            EXPECT_EQ(refused, c.followed ? QString() : refusedAt);
+        }
+    }
+    // A link of the user's own elsewhere that leads to a refused one is refused there.
+    const QString chain = dir.filePath(u"chain.lnk"_s);
+    ASSERT_TRUE(QFile::link(dir.filePath(u"shared1/link.bin"_s), chain));
+    QString refused;
+    EXPECT_EQ(ResolveLinks(chain, &refused), chain);
+    EXPECT_EQ(refused, dir.filePath(u"shared1/link.bin"_s));
 }
 
 // Files that are no regular files are never read and hold nothing up: a FIFO without a writer

@@ -274,7 +274,8 @@ TEST_F(BadHouseFiles, SpecialFilesAreRefusedUnread)
          [](const QString& path, BadHouseFiles&) { ::mkfifo(QFile::encodeName(path).constData(), 0600); },
          NotHouseFile, u""},
         {"socket", [](const QString& path, BadHouseFiles&) { testsupport::makeSocket(path); }, NotHouseFile},
-        {"folder", [](const QString& path, BadHouseFiles&) { QDir().mkdir(path); }, NotHouseFile},
+        {"folder", [](const QString& path, BadHouseFiles&) { QDir().mkdir(path); },
+         u"This is a folder, not a house file, so it cannot be opened:\r\n"_s},
         {"device", [](const QString& path, BadHouseFiles&) { QFile::link(u"/dev/null"_s, path); },
          NotHouseFile},
         {"link to a FIFO",
@@ -316,6 +317,80 @@ TEST_F(BadHouseFiles, SpecialFilesAreRefusedUnread)
         if (watch) {
             EXPECT_FALSE(watch->opened());
         }
+    }
+}
+
+// A good house file as a program leaves it that stopped in the middle of a save: written in
+// part, with the hot rollback journal beside it that the next writer rolls back.
+void makeHalfSaved(const QString& path)
+{
+    const QString source = path + u".source"_s;
+    ASSERT_TRUE(QFile::copy(path, source));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(source).constData(), &db), SQLITE_OK);
+    auto run = [&](const char* sql) {
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+    };
+    run("CREATE TABLE Filler (Text TEXT)");
+    run("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
+        "INSERT INTO Filler SELECT printf('%0500d', i) FROM n");
+    // Changed pages spill into the database file before the transaction ends.
+    run("PRAGMA cache_size = 2");
+    run("BEGIN");
+    run("UPDATE [HouseData] SET NumBedrooms = 9");
+    run("UPDATE Filler SET Text = upper(Text) || 'x'");
+    QFile::remove(path);
+    EXPECT_TRUE(QFile::copy(source, path));
+    EXPECT_TRUE(QFile::copy(source + u"-journal"_s, path + u"-journal"_s));
+    run("ROLLBACK");
+    sqlite3_close(db);
+    QFile::remove(source);
+    ASSERT_NE(contents(path + u"-journal"_s).left(1), QByteArray(1, '\0'));
+}
+
+// Putting such a file right needs write access to it and to its folder: without it, the one
+// message says so, and nothing changes on disk.
+TEST_F(BadHouseFiles, HalfSavedFileWithoutWriteAccessIsSaidAsSuch)
+{
+    const QString needsWriteAccess =
+        u"This house file was being saved when a program stopped. Putting it right needs permission "
+        "to write to the file and to its folder, which you do not have, so it cannot be opened:\r\n"_s;
+    for (const char* without : {"the file", "the folder", "nothing"}) {
+        SCOPED_TRACE(without);
+        TearDown();
+        SetUp();
+        const QString path = makeHouseFileAway();
+        makeHalfSaved(path);
+        const QByteArray file = contents(path);
+        const QByteArray journal = contents(path + u"-journal"_s);
+        const QString locked = qstrcmp(without, "the file") == 0 ? path : QFileInfo(path).absolutePath();
+        std::optional<vb::FileWriteFault> fault;
+        if (qstrcmp(without, "nothing") != 0) {
+            ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+            // Root ignores the mode bits.
+            fault.emplace(locked, vb::FileWriteFault::ReadOnly);
+        }
+
+        start(path);
+        if (!fault) {
+            // With write access the journal is rolled back and the file opens.
+            EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+            EXPECT_EQ(g_HouseFilePath, path);
+            EXPECT_FALSE(QFileInfo::exists(path + u"-journal"_s));
+            continue;
+        }
+        EXPECT_EQ(prompts(), QStringList({needsWriteAccess + path}));
+        EXPECT_TRUE(IsUntitled());
+        boxes->clear();
+        boxes->answer(forms::vbNo);
+        dialogs->choose(path);
+        FileOpen();
+        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, needsWriteAccess + path}));
+        EXPECT_TRUE(IsUntitled());
+        EXPECT_EQ(contents(path), file);
+        EXPECT_EQ(contents(path + u"-journal"_s), journal);
+        fault.reset();
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 }
 

@@ -230,45 +230,72 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-QString saveFailureMessage(const QString& path, SaveCause cause)
+QString failureCause(SaveCause cause, const QString& link)
 {
-    QString why;
     switch (cause) {
     case SaveCause::Changed:
-        why = u"The file was changed by another program since it was opened, so it is left as that "
-              "program saved it. Your answers are still open; Save As keeps them, under this name "
-              "or another."_s;
+        return u"The file was changed by another program since it was opened, so it is left as that "
+               "program saved it."_s;
+    case SaveCause::Busy:
+        return u"Another program is saving to the file just now, so nothing was written."_s;
+    case SaveCause::Gone:
+        return u"The file, or the folder it belongs in, is not there: it may have been moved or deleted."_s;
+    case SaveCause::DiskFull:
+        return u"The disk is full."_s;
+    case SaveCause::NoPermission:
+        return u"You do not have permission to write to the file or its folder."_s;
+    case SaveCause::NotAFile:
+        return u"The name is a folder or another special file, not a house file."_s;
+    case SaveCause::NoTemplate:
+        return u"The program's template \"Tmplt.cfg\", from which every house file is made, is "
+               "missing; reinstalling the program brings it back."_s;
+    case SaveCause::Other:
+        return u"The disk may be full, or the file or its folder may not be written to."_s;
+    case SaveCause::NoReplace:
+        return u"You do not have permission to replace the file: it belongs to another user, in a "
+               "shared folder where only its owner may replace it."_s;
+    case SaveCause::ProtectedLink:
+        return (link.isEmpty() ? u"The name is"_s : u"The name leads through"_s) +
+               u" a symbolic link that another user made in a shared folder"_s +
+               (link.isEmpty() ? QString() : u", "_s + link) +
+               u"; links there are followed only when they are your own or the folder owner's, so "
+               "nothing was written."_s;
+    }
+    return {};
+}
+
+QString saveFailureMessage(const QString& path, SaveCause cause, const QString& link)
+{
+    QString advice;
+    switch (cause) {
+    case SaveCause::Changed:
+        advice = u"Your answers are still open; Save As keeps them, under this name or another."_s;
         break;
     case SaveCause::Busy:
-        why = u"Another program is saving to the file just now, so nothing was written. Your "
-              "answers are still open; save again in a moment, or under another name."_s;
+        advice = u"Your answers are still open; save again in a moment, or under another name."_s;
         break;
     case SaveCause::Gone:
-        why = u"The file, or the folder it belongs in, is not there: it may have been moved or "
-              "deleted. Your answers are still open; save them again, perhaps under another name."_s;
+    case SaveCause::Other:
+        advice = u"Your answers are still open; save them again, perhaps under another name."_s;
         break;
     case SaveCause::DiskFull:
-        why = u"The disk is full. Your answers are still open; make room on the disk and save them "
-              "again, or save them under another name on another disk."_s;
+        advice = u"Your answers are still open; make room on the disk and save them again, or save "
+                 "them under another name on another disk."_s;
         break;
     case SaveCause::NoPermission:
-        why = u"You do not have permission to write to the file or its folder. Your answers are "
-              "still open; save them under another name, in a folder of your own."_s;
+    case SaveCause::NoReplace:
+    case SaveCause::ProtectedLink:
+        advice = u"Your answers are still open; save them under another name, in a folder of your own."_s;
         break;
     case SaveCause::NotAFile:
-        why = u"The name is a folder or another special file, not a house file. Your answers are "
-              "still open; save them under another name."_s;
+        advice = u"Your answers are still open; save them under another name."_s;
         break;
     case SaveCause::NoTemplate:
-        why = u"The program's template \"Tmplt.cfg\", from which every house file is made, is "
-              "missing; reinstalling the program brings it back. Your answers are still open."_s;
-        break;
-    case SaveCause::Other:
-        why = u"The disk may be full, or the file or its folder may not be written to. Your "
-              "answers are still open; save them again, perhaps under another name."_s;
+        advice = u"Your answers are still open."_s;
         break;
     }
-    return u"Your house could not be saved to this file:\r\n"_s + path + u"\r\n\r\n"_s + why;
+    return u"Your house could not be saved to this file:\r\n"_s + path + u"\r\n\r\n"_s +
+           failureCause(cause, link) + u' ' + advice;
 }
 
 QStringList EngineTest::prompts() const

@@ -37,9 +37,22 @@ using testsupport::processDeferred;
 // The bytes of a file (empty when it cannot be read), and a file made of bytes.
 QByteArray contents(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
-// The one message of a save that failed, by what happened.
-enum class SaveCause { Changed, Busy, Gone, DiskFull, NoPermission, NotAFile, NoTemplate, Other };
-QString saveFailureMessage(const QString& path, SaveCause cause);
+// The one message of a save that failed, by what happened, and its first sentence, the cause.
+// A link not followed that is not the name itself is named.
+enum class SaveCause {
+    Changed,
+    Busy,
+    Gone,
+    DiskFull,
+    NoPermission,
+    NotAFile,
+    NoTemplate,
+    Other,
+    NoReplace,
+    ProtectedLink
+};
+QString saveFailureMessage(const QString& path, SaveCause cause, const QString& link = {});
+QString failureCause(SaveCause cause, const QString& link = {});
 
 // The user's home folder is home meanwhile, with the data and documents folders under it.
 class UserHome

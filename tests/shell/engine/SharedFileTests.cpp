@@ -10,14 +10,18 @@
 #include "tests/support/SpecialFiles.h"
 #include "tests/support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <thread>
 
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +88,23 @@ protected:
         return path;
     }
     void expectNoMessage() { EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString(); }
+    // A second name of the file, "link.tvm".
+    QString hardLink(const QString& path) const
+    {
+        const QString link = folder() + u"/link.tvm"_s;
+        EXPECT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+        return link;
+    }
+    // Save As to the file's name saves into the file: the other name still shares it.
+    void expectSaveAsKeepsTheLink(const QString& path, const QString& link)
+    {
+        dialogs->choose(path);
+        FileSaveAs();
+        expectNoMessage();
+        EXPECT_EQ(statOf(path).st_nlink, 2u);
+        EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
+        EXPECT_EQ(field(link, "NumBedrooms").toInt(), 6);
+    }
 };
 
 // The lot price typed in one program, septic chosen in the other: the second save is refused
@@ -319,14 +340,8 @@ TEST_F(SharedFiles, SaveAsKeepsTheModeOfTheFileItSavesInto)
 TEST_F(SharedFiles, HardLinkStillSharesTheFileAfterSaveAsToItsName)
 {
     const QString path = openWithAnswer(u"house.tvm"_s);
-    const QString link = folder() + u"/link.tvm"_s;
-    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
-    dialogs->choose(path);
-    FileSaveAs();
-    expectNoMessage();
-    EXPECT_EQ(statOf(path).st_nlink, 2u);
-    EXPECT_EQ(statOf(link).st_ino, statOf(path).st_ino);
-    EXPECT_EQ(field(link, "NumBedrooms").toInt(), 6);
+    const QString link = hardLink(path);
+    expectSaveAsKeepsTheLink(path, link);
 
     // Save As to the other name of the same file saves in it too, and goes on under that name.
     g_HomeData->setNumBedrooms(5);
@@ -338,6 +353,186 @@ TEST_F(SharedFiles, HardLinkStillSharesTheFileAfterSaveAsToItsName)
     EXPECT_EQ(field(path, "NumBedrooms").toInt(), 5);
     EXPECT_EQ(g_HomeData->NumBedrooms(), vb::Integer(5));
     EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+}
+
+// After a save refused because another program changed the file, Save As to its name (as the
+// message advises) writes into the file itself: its other name still shares it.
+TEST_F(SharedFiles, SaveAsAfterARefusedSaveKeepsAHardLinkShared)
+{
+    const QString path = openWithAnswer(u"house.tvm"_s);
+    const QString link = hardLink(path);
+    g_HomeData->setLotPrice(11111);
+    {
+        OtherProgram other(path);
+        other.record().setSewerType(1);
+        ASSERT_EQ(other.save(), std::nullopt);
+    }
+    FileSave();
+    EXPECT_EQ(prompts(), QStringList({saveFailureMessage(path, SaveCause::Changed)}));
+    boxes->clear();
+
+    expectSaveAsKeepsTheLink(path, link);
+    EXPECT_EQ(field(link, "LotPrice").toInt(), 11111);
+    EXPECT_EQ(formIds(link, u"Form Stack"_s), QList<int>({1, 10}));
+    EXPECT_FALSE(QFileInfo::exists(path + u"-journal"_s));
+    EXPECT_EQ(g_HouseFilePath, path);
+    EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+
+    // The file is this program's own again: Save saves in it.
+    g_HomeData->setNumBedrooms(5);
+    FileSave();
+    expectNoMessage();
+    EXPECT_EQ(field(link, "NumBedrooms").toInt(), 5);
+}
+
+// A file that is no sound house file any more is built afresh under the name, as before.
+TEST_F(SharedFiles, SaveAsToTheOwnNameOfAFileCutShortBuildsItAfresh)
+{
+    const QString path = openWithAnswer(u"house.tvm"_s);
+    writeBytes(path, contents(path).left(2048));
+    dialogs->choose(path);
+    FileSaveAs();
+    expectNoMessage();
+    EXPECT_EQ(field(path, "NumBedrooms").toInt(), 6);
+    EXPECT_EQ(statOf(path).st_mode & 0777, 0600u);
+}
+
+// In a sticky folder that everyone may write to (as /tmp), a link that another user made is
+// not followed, as the kernel's rule would not follow it: Save As and Open refuse it, naming
+// it, and nothing is written. A link of the user's own there is saved through.
+TEST_F(SharedFiles, LinkThatAnotherUserMadeInASharedFolderIsNotFollowed)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "links of other users are made as root";
+    const QString shared = folder() + u"/shared"_s;
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString notes = folder() + u"/notes.txt"_s;
+    writeBytes(notes, "my notes\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(notes).constData(), 0600), 0);
+    const QString house = makeHouseFile(u"mine.tvm"_s);
+    const QByteArray houseBefore = contents(house);
+    const QString planted = shared + u"/shared.tvm"_s;
+    const QString plantedHouse = shared + u"/house.tvm"_s;
+    const QString plantedFolder = shared + u"/folder"_s;
+    for (const auto& [link, target] :
+         {std::pair{planted, notes}, std::pair{plantedHouse, house}, std::pair{plantedFolder, folder()}}) {
+        ASSERT_TRUE(QFile::link(target, link));
+        ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), 4242, 4242), 0);
+    }
+    // Not opened on the command line.
+    const QString refused = u"This name is a symbolic link that another user made in a shared folder; links "
+                            "there are followed only when they are your own or the folder owner's, so it "
+                            "cannot be opened:\r\n"_s +
+                            plantedHouse;
+    start(plantedHouse);
+    EXPECT_EQ(prompts(), QStringList({refused}));
+    EXPECT_TRUE(IsUntitled());
+    const QString open = g_HouseFilePath;
+    go(10);
+    g_HomeData->setNumBedrooms(6);
+    const QStringList sharedFiles = QDir(shared).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    const QStringList files = QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    // Save As through the link itself, and through a linked folder.
+    for (const auto& [name, link] : {std::pair{planted, QString()}, std::pair{plantedHouse, QString()},
+                                     std::pair{plantedFolder + u"/mine.tvm"_s, plantedFolder}}) {
+        SCOPED_TRACE(name.toStdString());
+        boxes->clear();
+        dialogs->choose(name);
+        FileSaveAs();
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(name, SaveCause::ProtectedLink, link)}));
+        EXPECT_EQ(g_HouseFilePath, open);
+        EXPECT_EQ(g_HomeData->NumBedrooms(), vb::Integer(6));
+    }
+    EXPECT_EQ(contents(notes), QByteArray("my notes\n"));
+    EXPECT_EQ(contents(house), houseBefore);
+    EXPECT_EQ(QDir(shared).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), sharedFiles);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden), files);
+
+    // Nor through File > Open.
+    boxes->clear();
+    boxes->answer(forms::vbNo);
+    dialogs->choose(plantedHouse);
+    FileOpen();
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, refused}));
+    EXPECT_EQ(g_HouseFilePath, open);
+    EXPECT_EQ(contents(house), houseBefore);
+
+    // The user's own link there leads to the file, which the question to replace it names.
+    const QString own = shared + u"/own.tvm"_s;
+    const QString real = makeHouseFile(u"real.tvm"_s);
+    ASSERT_TRUE(QFile::link(real, own));
+    boxes->clear();
+    dialogs->choose(own);
+    FileSaveAs();
+    expectNoMessage();
+    EXPECT_EQ(dialogs->calls().back().overwriteQuestion,
+              own + u" is a link to "_s + real + u", which already exists.\r\nDo you want to replace it?"_s);
+    EXPECT_TRUE(QFileInfo(own).isSymLink());
+    EXPECT_EQ(field(real, "NumBedrooms").toInt(), 6);
+    EXPECT_EQ(g_HouseFilePath, own);
+}
+
+// Save As over another user's file in a sticky folder that everyone may write to: the folder
+// lets no one but the file's owner replace it, so the message says there is no permission to
+// replace it, and nothing changes there. Root may replace any file, so as root the test runs
+// itself again as "nobody" on a file of root's.
+TEST_F(SharedFiles, SaveAsOverAnotherUsersFileInASharedFolderSaysItMayNotBeReplaced)
+{
+    const QByteArray targetVariable = "TAVIMOOR_TEST_OTHER_USERS_FILE";
+    if (qEnvironmentVariableIsSet(targetVariable.constData())) {
+        const QString target = qEnvironmentVariable(targetVariable.constData());
+        const QString shared = QFileInfo(target).absolutePath();
+        const QByteArray before = contents(target);
+        const QStringList files = QDir(shared).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        const QString path = openWithAnswer(u"mine.tvm"_s);
+        dialogs->choose(target);
+        FileSaveAs();
+        EXPECT_EQ(prompts(), QStringList({saveFailureMessage(target, SaveCause::NoReplace)}));
+        EXPECT_EQ(contents(target), before);
+        EXPECT_EQ(QDir(shared).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), files);
+        EXPECT_EQ(g_HouseFilePath, path);
+        return;
+    }
+    if (::geteuid() != 0) GTEST_SKIP() << "a file of another user is made as root";
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    ASSERT_EQ(::chmod(QFile::encodeName(base.path()).constData(), 0755), 0);
+    const QString shared = base.filePath(u"shared"_s);
+    const QString home = base.filePath(u"home"_s);
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_TRUE(QDir().mkdir(home));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString target = shared + u"/theirs.tvm"_s;
+    ASSERT_TRUE(QFile::copy(makeHouseFile(u"theirs.tvm"_s), target));
+    // Everyone may write into the file, but only its owner may replace it.
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0666), 0);
+    const QByteArray before = contents(target);
+    const uid_t nobody = 65534;
+    ASSERT_EQ(::chown(QFile::encodeName(home).constData(), nobody, nobody), 0);
+
+    QProcess self;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(targetVariable), target);
+    env.insert(u"HOME"_s, home);
+    env.remove(u"XDG_RUNTIME_DIR"_s);
+    self.setProcessEnvironment(env);
+    self.setWorkingDirectory(home);
+    self.setProcessChannelMode(QProcess::MergedChannels);
+    self.setChildProcessModifier([nobody] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(126);
+    });
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    self.start(QCoreApplication::applicationFilePath(),
+               {u"--gtest_filter="_s + QString::fromLatin1(test->test_suite_name()) + u'.' +
+                QString::fromLatin1(test->name())});
+    ASSERT_TRUE(self.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(self.readAll());
+    if (self.exitStatus() == QProcess::NormalExit && self.exitCode() == 126)
+        GTEST_SKIP() << "cannot run as nobody";
+    EXPECT_EQ(self.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(u"[  PASSED  ] 1 test"_s)) << output.toStdString();
+    EXPECT_EQ(contents(target), before);
 }
 
 TEST_F(SharedFiles, SaveAsToASymbolicLinkSavesIntoTheFileItNames)

@@ -9,14 +9,18 @@
 #include "shell/basErrorHandling.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
+#include "shell/basNavigation.h"
 #include "shell/frmMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace enginetest;
@@ -85,7 +89,6 @@ TEST_F(Startup, MissingFilesAreReportedAndNeverCreated)
     const Case cases[] = {
         {nullptr, "nowhere/missing.tvm", "basNavigation.Open Home Database File", "nowhere/missing.tvm"},
         {"HomeControl.cfg", "", "basNavigation.Open Control Database", "HomeControl.cfg"},
-        {"Tmplt.cfg", "", "basNavigation.Main", "Tmplt.cfg"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.procName);
@@ -188,6 +191,167 @@ TEST_F(Startup, InstalledProgramKeepsTheWorkingCopyInTheDataFolder)
     EXPECT_EQ(contents(working), contents(folder() + u"/Tmplt.cfg"_s));
     EXPECT_EQ(folderEntries(), installed);
     EXPECT_EQ(prompts(), QStringList{u"Do you want to save this file?"_s});
+}
+
+QString dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QString noWorkingCopyMessage(const QString& path, SaveCause cause, const QString& outcome)
+{
+    return u"A new house could not be started in this file:\r\n"_s + path + u"\r\n\r\n"_s +
+           failureCause(cause) + u"\r\n\r\n"_s + outcome;
+}
+
+QString startedInstead(const QString& path)
+{
+    return u"The new house was started in this file instead:\r\n"_s + path;
+}
+
+// The working copy cannot be made: one message says why and names the file; the start goes on
+// with a fresh estimate in the user's data folder, or the program ends without a window.
+TEST_F(Startup, WorkingCopyThatCannotBeMadeIsSaidOnceThenTheDataFolderOrTheEnd)
+{
+    struct Blocks {
+        std::unique_ptr<ReadOnlyProgramFolder> readOnly;
+        std::vector<std::unique_ptr<vb::FileWriteFault>> faults;
+        // Faults end in the reverse order of their making.
+        ~Blocks()
+        {
+            while (!faults.empty())
+                faults.pop_back();
+        }
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const QString& program, const QString& home, Blocks& blocks)> block;
+        bool inDataFolder; // the copy that failed: the data folder's, else the program folder's
+        SaveCause cause;
+        bool startsInDataFolder;
+    };
+    const Case cases[] = {
+        {"a folder at the working copy's name",
+         [](const QString& program, const QString&, Blocks&) {
+             ASSERT_TRUE(QDir(program).mkdir(u"~092891.tmp"_s));
+         },
+         false, SaveCause::NotAFile, true},
+        {"a full disk under the program folder",
+         [](const QString& program, const QString&, Blocks& blocks) {
+             blocks.faults.push_back(
+                 std::make_unique<vb::FileWriteFault>(program, vb::FileWriteFault::DiskFull, 0));
+         },
+         false, SaveCause::DiskFull, true},
+        {"a full disk everywhere",
+         [](const QString& program, const QString& home, Blocks& blocks) {
+             for (const QString& folder : {program, home})
+                 blocks.faults.push_back(
+                     std::make_unique<vb::FileWriteFault>(folder, vb::FileWriteFault::DiskFull, 0));
+         },
+         false, SaveCause::DiskFull, false},
+        {"no permission in the program folder nor in the data folder",
+         [](const QString& program, const QString& home, Blocks& blocks) {
+             blocks.readOnly = std::make_unique<ReadOnlyProgramFolder>(program, home);
+             ASSERT_TRUE(QDir().mkpath(dataFolder()));
+             ASSERT_TRUE(QFile::setPermissions(dataFolder(), QFile::ReadOwner | QFile::ExeOwner));
+             blocks.faults.push_back(
+                 std::make_unique<vb::FileWriteFault>(dataFolder(), vb::FileWriteFault::ReadOnly));
+         },
+         true, SaveCause::NoPermission, false},
+        {"a folder at the data folder's working copy",
+         [](const QString& program, const QString& home, Blocks& blocks) {
+             blocks.readOnly = std::make_unique<ReadOnlyProgramFolder>(program, home);
+             ASSERT_TRUE(QDir().mkpath(dataFolder() + u"/~092891.tmp"_s));
+         },
+         true, SaveCause::NotAFile, false},
+        {"no template",
+         [](const QString& program, const QString&, Blocks&) {
+             ASSERT_TRUE(QFile::remove(program + u"/Tmplt.cfg"_s));
+         },
+         false, SaveCause::NoTemplate, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        QTemporaryDir home;
+        const UserHome user(home.path());
+        bool started = false;
+        QString failed;
+        {
+            Blocks blocks;
+            ASSERT_NO_FATAL_FAILURE(c.block(folder(), home.path(), blocks));
+            if (c.inDataFolder && vb::IsWritableFolder(folder()))
+                GTEST_SKIP() << "the folder stays writable for this user";
+            failed = (c.inDataFolder ? dataFolder() : folder()) + u"/~092891.tmp"_s;
+            started = Main(QString());
+            processDeferred();
+        }
+        const QString instead = dataFolder() + u"/~092891.tmp"_s;
+        const QString outcome = c.startsInDataFolder ? startedInstead(instead)
+                                                     : u"Tavimoor cannot start without it, so it ends now."_s;
+        EXPECT_EQ(prompts(), QStringList({noWorkingCopyMessage(failed, c.cause, outcome)}));
+        EXPECT_EQ(boxes->calls().front().title, u"File Error"_s);
+        EXPECT_EQ(started, c.startsInDataFolder);
+        ASSERT_TRUE(g_frmMain);
+        EXPECT_EQ(g_frmMain->isVisible(), c.startsInDataFolder);
+        EXPECT_FALSE(forms::Forms::isLoaded(u"frmSplash"_s));
+        EXPECT_EQ(forms::Screen::mousePointer(), forms::vbDefault);
+        if (!c.startsInDataFolder) {
+            EXPECT_FALSE(g_CurrentForm);
+            EXPECT_FALSE(g_cnHouse && g_cnHouse->isOpen());
+            EXPECT_FALSE(vb::IsRegularFile(failed));
+            continue;
+        }
+        EXPECT_EQ(g_HouseFilePath, instead);
+        EXPECT_EQ(contents(instead), contents(folder() + u"/Tmplt.cfg"_s));
+        EXPECT_TRUE(IsUntitled());
+        EXPECT_EQ(g_frmMain->windowTitle(), u"Tavimoor"_s);
+        EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
+        ASSERT_TRUE(g_CurrentForm);
+        EXPECT_TRUE(g_CurrentForm->isVisible());
+    }
+}
+
+// File > New says the same once, and goes on in the data folder or stays on the open estimate.
+TEST_F(Startup, FileNewWithoutAWorkingCopyIsSaidOnce)
+{
+    QTemporaryDir home;
+    const UserHome user(home.path());
+    start();
+    const QString working = folder() + u"/~092891.tmp"_s;
+    ASSERT_EQ(g_HouseFilePath, working);
+    go(10);
+    boxes->clear();
+
+    // Everything full: the estimate stays as it is.
+    {
+        vb::FileWriteFault programFolder(folder(), vb::FileWriteFault::DiskFull, 0);
+        vb::FileWriteFault homeFolder(home.path(), vb::FileWriteFault::DiskFull, 0);
+        boxes->answer(forms::vbNo);
+        FileNew();
+    }
+    EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s,
+                                      noWorkingCopyMessage(working, SaveCause::DiskFull,
+                                                           u"The house you had open stays open."_s)}));
+    EXPECT_EQ(g_HouseFilePath, working);
+    EXPECT_EQ(g_CurrentFormID, vb::Integer(10));
+    ASSERT_TRUE(g_CurrentForm);
+    EXPECT_TRUE(g_CurrentForm->isVisible());
+
+    // A folder in the way: the new estimate goes to the data folder.
+    boxes->clear();
+    ASSERT_TRUE(QFile::remove(working));
+    ASSERT_TRUE(QDir(folder()).mkdir(u"~092891.tmp"_s));
+    boxes->answer(forms::vbNo);
+    FileNew();
+    const QString instead = dataFolder() + u"/~092891.tmp"_s;
+    EXPECT_EQ(prompts(),
+              QStringList({u"Do you want to save this file?"_s,
+                           noWorkingCopyMessage(working, SaveCause::NotAFile, startedInstead(instead))}));
+    EXPECT_EQ(g_HouseFilePath, instead);
+    EXPECT_TRUE(IsUntitled());
+    EXPECT_EQ(g_CurrentFormID, vb::Integer(1));
 }
 
 // The program folder's permissions change after the start, either way: the working copy is still
