@@ -1,12 +1,15 @@
 #include "runtime/ado/FaultVfs.h"
 
+#include "runtime/ado/FileVfs.h"
 #include "runtime/vb/FileSystem.h"
 
+#include <QFileInfo>
 #include <QString>
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace ado
@@ -15,11 +18,18 @@ namespace ado
 namespace
 {
 
-// Our file: the default file system's file follows it in the same allocation.
+WriteEndSeam*& currentSeam()
+{
+    static WriteEndSeam* seam = nullptr;
+    return seam;
+}
+
+// Our file: the file system's file under it follows it in the same allocation.
 struct FaultFile {
     sqlite3_file base;
     sqlite3_file* real;
-    char path[1024];
+    int strongestLock;
+    char path[PATH_MAX + 32];
 };
 
 sqlite3_vfs* realVfs(sqlite3_vfs* vfs)
@@ -75,11 +85,19 @@ int xFileSize(sqlite3_file* f, sqlite3_int64* size)
 }
 int xLock(sqlite3_file* f, int lock)
 {
+    auto* ff = reinterpret_cast<FaultFile*>(f);
+    ff->strongestLock = std::max(ff->strongestLock, lock);
     return real(f)->pMethods->xLock(real(f), lock);
 }
 int xUnlock(sqlite3_file* f, int lock)
 {
-    return real(f)->pMethods->xUnlock(real(f), lock);
+    auto* ff = reinterpret_cast<FaultFile*>(f);
+    const int rc = real(f)->pMethods->xUnlock(real(f), lock);
+    if (lock == SQLITE_LOCK_NONE && ff->strongestLock >= SQLITE_LOCK_RESERVED) {
+        ff->strongestLock = SQLITE_LOCK_NONE;
+        if (WriteEndSeam* seam = WriteEndSeam::at(QString::fromUtf8(ff->path))) seam->run();
+    }
+    return rc;
 }
 int xCheckReservedLock(sqlite3_file* f, int* out)
 {
@@ -126,6 +144,7 @@ int xOpen(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, i
     auto* ff = reinterpret_cast<FaultFile*>(f);
     ff->base.pMethods = nullptr;
     ff->real = reinterpret_cast<sqlite3_file*>(ff + 1);
+    ff->strongestLock = SQLITE_LOCK_NONE;
     ff->path[0] = 0;
     if (name) std::strncpy(ff->path, name, sizeof ff->path - 1);
     ff->path[sizeof ff->path - 1] = 0;
@@ -166,7 +185,7 @@ sqlite3_vfs* registered()
 {
     static sqlite3_vfs* vfs = [] {
         static sqlite3_vfs v{};
-        sqlite3_vfs* base = sqlite3_vfs_find(nullptr);
+        sqlite3_vfs* base = sqlite3_vfs_find(fileVfsName());
         v.iVersion = 1;
         v.szOsFile = int(sizeof(FaultFile)) + base->szOsFile;
         v.mxPathname = base->mxPathname;
@@ -191,6 +210,37 @@ sqlite3_vfs* registered()
 const char* faultVfsName()
 {
     return registered()->zName;
+}
+
+bool faultVfsWanted(const QString& file)
+{
+    return vb::FileWriteFault::at(file) || WriteEndSeam::at(file);
+}
+
+WriteEndSeam::WriteEndSeam(const QString& file, std::function<void()> work)
+    : m_file(QFileInfo(file).absoluteFilePath()), m_work(std::move(work)), m_previous(currentSeam())
+{
+    currentSeam() = this;
+}
+
+WriteEndSeam::~WriteEndSeam()
+{
+    currentSeam() = m_previous;
+}
+
+WriteEndSeam* WriteEndSeam::at(const QString& file)
+{
+    const QString path = QFileInfo(file).absoluteFilePath();
+    for (WriteEndSeam* s = currentSeam(); s; s = s->m_previous)
+        if (s->m_file == path && s->m_work) return s;
+    return nullptr;
+}
+
+void WriteEndSeam::run()
+{
+    const std::function<void()> work = std::move(m_work);
+    m_work = nullptr;
+    work();
 }
 
 } // namespace ado
