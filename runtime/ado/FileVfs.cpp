@@ -26,13 +26,15 @@ constexpr int DescriptorControl = 0x54564d01;
 constexpr const char* SideSuffixes[] = {"-journal", "-wal", "-shm"};
 
 // A last part of a path that is longer than a name may be (a side file of a long name) gets
-// the start of it, a digest of the whole and its side-file suffix.
+// the start of it, a digest of the whole and its side-file suffix with a full stop for its
+// dash: SQLite's own file system reads the database's name off a side file's name up to the
+// dash, which this name cannot hold.
 QByteArray fitName(const QByteArray& name)
 {
     if (name.size() <= NAME_MAX) return name;
     QByteArray suffix;
     for (const char* s : SideSuffixes)
-        if (name.endsWith(s)) suffix = s;
+        if (name.endsWith(s)) suffix = '.' + QByteArray(s + 1);
     const QByteArray digest = QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(16);
     qsizetype keep = NAME_MAX - 1 - digest.size() - suffix.size();
     // Whole characters of UTF-8.
@@ -65,6 +67,7 @@ public:
         }
         m_name = QByteArray(4, '\0') + path + QByteArray(4, '\0');
         m_changed = path != name;
+        m_fitted = !path.endsWith(QByteArray(name).mid(QByteArray(name).lastIndexOf('/') + 1));
     }
     ~SystemName()
     {
@@ -79,11 +82,37 @@ public:
         return m_changed ? m_name.constData() + 4 : original;
     }
 
+    // Whether the last part of the name was shortened.
+    bool fitted() const { return m_fitted; }
+
 private:
     QByteArray m_name;
     int m_folder = -1;
     bool m_changed = false;
+    bool m_fitted = false;
 };
+
+// Makes a side file under a shortened name with the permissions and owner of its database, as
+// SQLite's own file system does for the names it can read the database's name off.
+void makeSideFile(const char* systemName, const char* name, int longest)
+{
+    QByteArray database(name);
+    for (const char* s : SideSuffixes)
+        if (database.endsWith(s)) database.chop(qsizetype(std::strlen(s)));
+    const SystemName systemDatabase(database.constData(), longest);
+    struct stat st;
+    if (::stat(systemDatabase.name(database.constData()), &st) != 0) return;
+    const int fd = ::open(systemName, O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    struct stat made;
+    if (::fstat(fd, &made) == 0 && made.st_size == 0) {
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // As SQLite does: the owner only where it may be handed on.
+        }
+        ::fchmod(fd, st.st_mode & 0777);
+    }
+    ::close(fd);
+}
 
 sqlite3_vfs* base(sqlite3_vfs* vfs)
 {
@@ -214,6 +243,9 @@ int xOpen(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, i
     file->realVfs = base(vfs);
     // SQLite's own file system keeps the name it is given while the file is open.
     file->name = new SystemName(name, base(vfs)->mxPathname);
+    if (file->name->fitted() && (flags & (SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_WAL)) &&
+        (flags & SQLITE_OPEN_CREATE))
+        makeSideFile(file->name->name(name), name, base(vfs)->mxPathname);
     const int rc = base(vfs)->xOpen(base(vfs), file->name->name(name), file->real, flags, outFlags);
     if (file->real->pMethods) {
         // Methods of the version the file has.
