@@ -1,5 +1,7 @@
 #include "runtime/ado/FileVfs.h"
 
+#include "runtime/ado/WrappedVfs.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -114,10 +116,7 @@ void makeSideFile(const char* systemName, const char* name, int longest)
     ::close(fd);
 }
 
-sqlite3_vfs* base(sqlite3_vfs* vfs)
-{
-    return static_cast<sqlite3_vfs*>(vfs->pAppData);
-}
+using wrapped::base;
 
 // The start of the system file system's file, which has stayed the same through its versions.
 struct SystemFileStart {
@@ -129,63 +128,25 @@ struct SystemFileStart {
 
 // Our file: the system file system's file follows it in the same allocation.
 struct File {
-    sqlite3_file base;
-    sqlite3_file* real;
+    wrapped::File file;
     sqlite3_vfs* realVfs;
     SystemName* name;
 };
 
-sqlite3_file* real(sqlite3_file* f)
-{
-    return reinterpret_cast<File*>(f)->real;
-}
-
 int xClose(sqlite3_file* f)
 {
     File* file = reinterpret_cast<File*>(f);
-    const int rc = file->real->pMethods ? file->real->pMethods->xClose(file->real) : SQLITE_OK;
+    const int rc = file->file.real->pMethods ? file->file.real->pMethods->xClose(file->file.real) : SQLITE_OK;
     delete file->name;
     file->name = nullptr;
     f->pMethods = nullptr;
     return rc;
 }
-int xRead(sqlite3_file* f, void* buf, int n, sqlite3_int64 off)
-{
-    return real(f)->pMethods->xRead(real(f), buf, n, off);
-}
-int xWrite(sqlite3_file* f, const void* buf, int n, sqlite3_int64 off)
-{
-    return real(f)->pMethods->xWrite(real(f), buf, n, off);
-}
-int xTruncate(sqlite3_file* f, sqlite3_int64 size)
-{
-    return real(f)->pMethods->xTruncate(real(f), size);
-}
-int xSync(sqlite3_file* f, int flags)
-{
-    return real(f)->pMethods->xSync(real(f), flags);
-}
-int xFileSize(sqlite3_file* f, sqlite3_int64* size)
-{
-    return real(f)->pMethods->xFileSize(real(f), size);
-}
-int xLock(sqlite3_file* f, int lock)
-{
-    return real(f)->pMethods->xLock(real(f), lock);
-}
-int xUnlock(sqlite3_file* f, int lock)
-{
-    return real(f)->pMethods->xUnlock(real(f), lock);
-}
-int xCheckReservedLock(sqlite3_file* f, int* out)
-{
-    return real(f)->pMethods->xCheckReservedLock(real(f), out);
-}
 int xFileControl(sqlite3_file* f, int op, void* arg)
 {
+    const File* file = reinterpret_cast<File*>(f);
     if (op == DescriptorControl) {
-        const File* file = reinterpret_cast<File*>(f);
-        const auto* start = reinterpret_cast<const SystemFileStart*>(file->real);
+        const auto* start = reinterpret_cast<const SystemFileStart*>(file->file.real);
         struct stat st;
         // Only where the file is the system file system's own, as its first fields show.
         if (start->vfs != file->realVfs || ::fstat(start->descriptor, &st) != 0 || !S_ISREG(st.st_mode))
@@ -193,70 +154,36 @@ int xFileControl(sqlite3_file* f, int op, void* arg)
         *static_cast<int*>(arg) = start->descriptor;
         return SQLITE_OK;
     }
-    return real(f)->pMethods->xFileControl(real(f), op, arg);
-}
-int xSectorSize(sqlite3_file* f)
-{
-    return real(f)->pMethods->xSectorSize(real(f));
-}
-int xDeviceCharacteristics(sqlite3_file* f)
-{
-    return real(f)->pMethods->xDeviceCharacteristics(real(f));
-}
-int xShmMap(sqlite3_file* f, int region, int size, int extend, void volatile** out)
-{
-    return real(f)->pMethods->xShmMap(real(f), region, size, extend, out);
-}
-int xShmLock(sqlite3_file* f, int offset, int n, int flags)
-{
-    return real(f)->pMethods->xShmLock(real(f), offset, n, flags);
-}
-void xShmBarrier(sqlite3_file* f)
-{
-    real(f)->pMethods->xShmBarrier(real(f));
-}
-int xShmUnmap(sqlite3_file* f, int deleteFlag)
-{
-    return real(f)->pMethods->xShmUnmap(real(f), deleteFlag);
-}
-int xFetch(sqlite3_file* f, sqlite3_int64 off, int n, void** out)
-{
-    return real(f)->pMethods->xFetch(real(f), off, n, out);
-}
-int xUnfetch(sqlite3_file* f, sqlite3_int64 off, void* p)
-{
-    return real(f)->pMethods->xUnfetch(real(f), off, p);
+    return file->file.real->pMethods->xFileControl(file->file.real, op, arg);
 }
 
-const sqlite3_io_methods Methods = {
-    3,       xClose,   xRead,        xWrite,    xTruncate,  xSync,  xFileSize,
-    xLock,   xUnlock,  xCheckReservedLock,      xFileControl, xSectorSize,
-    xDeviceCharacteristics,       xShmMap,   xShmLock,   xShmBarrier, xShmUnmap,
-    xFetch,  xUnfetch,
-};
+// The methods of a file, of the version of the file beneath (1 to 3).
+const sqlite3_io_methods* methodsOf(int version)
+{
+    static const auto make = [](int v) {
+        sqlite3_io_methods m = wrapped::forwardingMethods(v);
+        m.xClose = xClose;
+        m.xFileControl = xFileControl;
+        return m;
+    };
+    static const sqlite3_io_methods methods[3] = {make(1), make(2), make(3)};
+    return &methods[std::clamp(version, 1, 3) - 1];
+}
 
 int xOpen(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, int* outFlags)
 {
     auto* file = reinterpret_cast<File*>(f);
-    file->base.pMethods = nullptr;
-    file->real = reinterpret_cast<sqlite3_file*>(file + 1);
+    file->file.base.pMethods = nullptr;
+    file->file.real = reinterpret_cast<sqlite3_file*>(file + 1);
     file->realVfs = base(vfs);
     // SQLite's own file system keeps the name it is given while the file is open.
     file->name = new SystemName(name, base(vfs)->mxPathname);
     if (file->name->fitted() && (flags & (SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_WAL)) &&
         (flags & SQLITE_OPEN_CREATE))
         makeSideFile(file->name->name(name), name, base(vfs)->mxPathname);
-    const int rc = base(vfs)->xOpen(base(vfs), file->name->name(name), file->real, flags, outFlags);
-    if (file->real->pMethods) {
-        // Methods of the version the file has.
-        static sqlite3_io_methods versions[3];
-        const int version = std::min(file->real->pMethods->iVersion, 3);
-        sqlite3_io_methods& methods = versions[version - 1];
-        if (methods.iVersion == 0) {
-            methods = Methods;
-            methods.iVersion = version;
-        }
-        file->base.pMethods = &methods;
+    const int rc = base(vfs)->xOpen(base(vfs), file->name->name(name), file->file.real, flags, outFlags);
+    if (file->file.real->pMethods) {
+        file->file.base.pMethods = methodsOf(file->file.real->pMethods->iVersion);
     } else {
         delete file->name;
         file->name = nullptr;
@@ -317,47 +244,17 @@ int xFullPathname(sqlite3_vfs* vfs, const char* name, int n, char* out)
     }
     return longFullPathname(name, n, out);
 }
-int xRandomness(sqlite3_vfs* vfs, int n, char* out)
-{
-    return base(vfs)->xRandomness(base(vfs), n, out);
-}
-int xSleep(sqlite3_vfs* vfs, int micro)
-{
-    return base(vfs)->xSleep(base(vfs), micro);
-}
-int xCurrentTime(sqlite3_vfs* vfs, double* out)
-{
-    return base(vfs)->xCurrentTime(base(vfs), out);
-}
-int xGetLastError(sqlite3_vfs* vfs, int n, char* out)
-{
-    return base(vfs)->xGetLastError ? base(vfs)->xGetLastError(base(vfs), n, out) : 0;
-}
-int xCurrentTimeInt64(sqlite3_vfs* vfs, sqlite3_int64* out)
-{
-    return base(vfs)->xCurrentTimeInt64(base(vfs), out);
-}
-
 sqlite3_vfs* registered()
 {
     static sqlite3_vfs* vfs = [] {
         static sqlite3_vfs v{};
-        sqlite3_vfs* system = sqlite3_vfs_find(nullptr);
-        v.iVersion = system->iVersion >= 2 ? 2 : 1;
-        v.szOsFile = int(sizeof(File)) + system->szOsFile;
+        wrapped::forwardSystemCalls(v, sqlite3_vfs_find(nullptr), "tavimoor-files", int(sizeof(File)));
         // A full path and the longest side-file suffix.
         v.mxPathname = PATH_MAX + 16;
-        v.zName = "tavimoor-files";
-        v.pAppData = system;
         v.xOpen = xOpen;
         v.xDelete = xDelete;
         v.xAccess = xAccess;
         v.xFullPathname = xFullPathname;
-        v.xRandomness = xRandomness;
-        v.xSleep = xSleep;
-        v.xCurrentTime = xCurrentTime;
-        v.xGetLastError = xGetLastError;
-        if (v.iVersion >= 2) v.xCurrentTimeInt64 = xCurrentTimeInt64;
         sqlite3_vfs_register(&v, 0);
         return &v;
     }();
