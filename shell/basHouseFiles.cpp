@@ -2,6 +2,7 @@
 
 #include "estimate/clsHomeData.h"
 #include "runtime/ado/Connection.h"
+#include "runtime/ado/FileVfs.h"
 #include "runtime/ado/Recordset.h"
 #include "runtime/forms/App.h"
 #include "runtime/forms/CommonDialog.h"
@@ -77,7 +78,7 @@ constexpr const char16_t* SideFileSuffixes[] = {u"-journal", u"-wal", u"-shm"};
 bool HasSpecialSideFile(const QString& path)
 {
     for (const char16_t* suffix : SideFileSuffixes) {
-        const QString side = path + QString::fromUtf16(suffix);
+        const QString side = ado::SideFilePath(path, suffix);
         if (QFileInfo::exists(side) && !vb::IsRegularFile(side)) return true;
     }
     return false;
@@ -107,7 +108,7 @@ QString CopyForCheck(const QString& path, const QTemporaryDir& scratch)
     if (!scratch.isValid()) return {};
     const QString copy = scratch.filePath(u"check.tvm"_s);
     for (const char16_t* suffix : {u"", u"-journal", u"-wal"}) {
-        const QString from = path + QString::fromUtf16(suffix);
+        const QString from = ado::SideFilePath(path, suffix);
         if (!QFileInfo::exists(from)) continue;
         const QString to = copy + QString::fromUtf16(suffix);
         try {
@@ -355,7 +356,7 @@ void WriteEstimateInto(ado::Connection& cn)
 void RemoveJournals(const QString& path)
 {
     for (const char16_t* suffix : SideFileSuffixes)
-        QFile::remove(path + QString::fromUtf16(suffix));
+        QFile::remove(ado::SideFilePath(path, suffix));
 }
 
 // Builds the estimate afresh into a file (the name through its links), replacing what the file
@@ -367,19 +368,17 @@ void RemoveJournals(const QString& path)
 // left.
 bool SaveCopyAs(const QString& name, const QString& file, bool isOpenFile)
 {
-    const QString temporary = vb::TemporaryPathBeside(file);
     try {
         if (!vb::IsWritableFile(file) || QFileInfo(file).isDir()) throw vb::VbError::pathFileAccess();
-        vb::CopyToNewFile(TemplatePath(), temporary);
+        vb::TemporaryFile temporary(file);
+        temporary.copyFrom(TemplatePath());
         {
             ado::Connection copy;
-            copy.Open(temporary);
+            copy.Open(temporary.path());
             WriteEstimateInto(copy);
         }
-        vb::ReplaceFile(temporary, file);
+        temporary.replaceTarget();
     } catch (const vb::VbError& e) {
-        QFile::remove(temporary);
-        RemoveJournals(temporary);
         ReportFailedSave(name, FailureOf(e, file, true));
         return false;
     }
@@ -654,6 +653,8 @@ bool OpenHouseFile(const QString& FilePath, const FileCheck* check)
         return false;
     }
     g_HouseFilePath = FilePath;
+    // What a save that was killed left beside the file goes.
+    vb::Trap::silent()([&] { vb::RemoveLeftoverTemporaries(vb::ResolveLinks(FilePath)); });
 
     if (IsWorkingCopyName(FilePath)) {
         trap([&] { SetMainCaption(forms::App::Title()); });

@@ -2,6 +2,7 @@
 
 #include "runtime/ado/EngineError.h"
 #include "runtime/ado/FaultVfs.h"
+#include "runtime/ado/FileVfs.h"
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
 
@@ -60,7 +61,7 @@ void Connection::Open(const QString& path, OpenMode mode)
     const bool readOnly = mode == OpenMode::ReadOnly || !vb::IsWritableFile(file);
     const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     // Writes that a test makes fail go through the file system that fails them.
-    const char* vfs = vb::FileWriteFault::at(file) ? faultVfsName() : nullptr;
+    const char* vfs = faultVfsWanted(file) ? faultVfsName() : fileVfsName();
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, vfs);
     auto fail = [&](const QString& what) {
@@ -86,7 +87,7 @@ void Connection::Open(const QString& path, OpenMode mode)
     m_path = path;
     m_file = file;
     // What was just read (a journal left beside the file is rolled back by then).
-    m_stamp = stampOf(file).value_or(FileStamp{});
+    m_stamp = ownStamp().value_or(FileStamp{});
     m_dataVersion = dataVersion();
     m_changeFound = false;
 }
@@ -165,12 +166,31 @@ void Connection::onCommit(std::function<void()> work)
 namespace ado
 {
 
+namespace
+{
+
+Connection::FileStamp stampFrom(const struct stat& st)
+{
+    return Connection::FileStamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
+                                 qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+} // namespace
+
 std::optional<Connection::FileStamp> Connection::stampOf(const QString& file)
 {
     struct stat st;
     if (::stat(QFile::encodeName(file).constData(), &st) != 0) return std::nullopt;
-    return FileStamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
-                     qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+    return stampFrom(st);
+}
+
+std::optional<Connection::FileStamp> Connection::ownStamp() const
+{
+    // The file SQLite has open, whatever its name leads to by now.
+    struct stat st;
+    const int fd = DatabaseDescriptor(m_db);
+    if (fd >= 0 && ::fstat(fd, &st) == 0) return stampFrom(st);
+    return stampOf(m_file);
 }
 
 // Changes when another connection commits to the file, never for this connection's own.
@@ -188,7 +208,7 @@ qint64 Connection::dataVersion() const
 void Connection::restamp()
 {
     if (!m_db || m_changeFound) return;
-    if (const std::optional<FileStamp> now = stampOf(m_file)) m_stamp = *now;
+    if (const std::optional<FileStamp> now = ownStamp()) m_stamp = *now;
 }
 
 DiskState Connection::diskState()

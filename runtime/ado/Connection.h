@@ -61,7 +61,6 @@ public:
     // not make another program's change this connection's own.
     void keepChangeFound() { m_changeFound = m_db != nullptr; }
 
-private:
     // What identifies the file and its last write, as the file system tells it.
     struct FileStamp {
         quint64 device = 0;
@@ -70,7 +69,11 @@ private:
         qint64 modified = 0; // nanoseconds
         bool operator==(const FileStamp&) const = default;
     };
+
+private:
     static std::optional<FileStamp> stampOf(const QString& file);
+    // The stamp of the file this connection has open (not of what its name leads to).
+    std::optional<FileStamp> ownStamp() const;
     qint64 dataVersion() const;
     // After a write of this connection's own: the file as it now stands is what it last wrote.
     void restamp();

@@ -10,9 +10,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,10 +50,10 @@ QString absolute(const QString& path)
     throw VbError::diskFull();
 }
 
-// Writes all of data, or throws (a full disk, a file that refuses writes).
-void writeAll(QFile& out, const QByteArray& data)
+// Writes all of data into the file at path, or throws (a full disk, a file that refuses writes).
+void writeAll(QFile& out, const QString& path, const QByteArray& data)
 {
-    if (FileWriteFault* fault = FileWriteFault::at(out.fileName())) {
+    if (FileWriteFault* fault = FileWriteFault::at(path)) {
         if (fault->kind() == FileWriteFault::ReadOnly) accessError();
         const int64_t room = fault->room();
         if (!fault->take(data.size())) {
@@ -109,38 +114,13 @@ FileWriteFault* FileWriteFault::at(const QString& filePath)
 
 bool FileWriteFault::take(int64_t bytes)
 {
+    if (m_kind == Killed && bytes > m_room) ::kill(::getpid(), SIGKILL);
     if (m_kind == ReadOnly || bytes > m_room) {
         m_room = 0;
         return false;
     }
     m_room -= bytes;
     return true;
-}
-
-QString TemporaryPathBeside(const QString& target)
-{
-    const QFileInfo info(target);
-    const QString base = info.absolutePath() + u'/' + u'.' + info.fileName() + u'.';
-    for (;;) {
-        const QString candidate = base + QString::number(QRandomGenerator::global()->generate(), 36);
-        if (!QFileInfo::exists(candidate)) return candidate;
-    }
-}
-
-void ReplaceFile(const QString& temporary, const QString& target)
-{
-    const QByteArray from = QFile::encodeName(temporary);
-    const QByteArray to = QFile::encodeName(target);
-    struct stat st;
-    if (::lstat(to.constData(), &st) == 0 && S_ISREG(st.st_mode)) {
-        // Only root may hand on the owner; a member of the group may hand on the group.
-        if (::chown(from.constData(), st.st_uid, st.st_gid) != 0 &&
-            ::chown(from.constData(), uid_t(-1), st.st_gid) != 0) {
-            // The file keeps the user's own group.
-        }
-        if (::chmod(from.constData(), st.st_mode & 0777) != 0) accessError();
-    }
-    if (std::rename(from.constData(), to.constData()) != 0) accessError();
 }
 
 namespace
@@ -256,25 +236,42 @@ bool IsWritableFolder(const QString& folder)
     return info.isDir() && info.isWritable();
 }
 
-void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
+namespace
+{
+
+// A regular file opened for reading as a QFile; error 53 when there is none.
+void openSource(const QString& source, QFile& in)
 {
     const int fd = openRegular(source);
     if (fd < 0) throw VbError::noSuchFile();
-    QFile in;
     if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         throw VbError::noSuchFile();
     }
+}
+
+// Copies all of in to out, the file at path, on the disk when durable.
+void copyAll(QFile& in, QFile& out, const QString& path, CopyKind kind)
+{
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(64 * 1024);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) accessError();
+        writeAll(out, path, chunk);
+    }
+    if (!out.flush()) diskFull();
+    if (kind == CopyKind::Durable && ::fsync(out.handle()) != 0) diskFull();
+}
+
+} // namespace
+
+void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind)
+{
+    QFile in;
+    openSource(source, in);
     QFile out(newFile);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) accessError();
     try {
-        while (!in.atEnd()) {
-            const QByteArray chunk = in.read(64 * 1024);
-            if (chunk.isEmpty() && in.error() != QFileDevice::NoError) accessError();
-            writeAll(out, chunk);
-        }
-        if (!out.flush()) diskFull();
-        if (kind == CopyKind::Durable && ::fsync(out.handle()) != 0) diskFull();
+        copyAll(in, out, newFile, kind);
         out.close();
     } catch (...) {
         out.close();
@@ -287,14 +284,233 @@ void FileCopy(const QString& source, const QString& destination, CopyKind kind)
 {
     if (!IsRegularFile(source)) throw VbError::noSuchFile();
     if (!IsWritableFile(destination)) accessError();
-    const QString temporary = TemporaryPathBeside(destination);
-    CopyToNewFile(source, temporary, kind);
-    try {
-        ReplaceFile(temporary, destination);
-    } catch (...) {
-        QFile::remove(temporary);
-        throw;
+    TemporaryFile temporary(destination);
+    temporary.copyFrom(source, kind);
+    temporary.replaceTarget(kind);
+}
+
+namespace
+{
+
+// What SQLite keeps beside a database file.
+constexpr const char* DatabaseSideSuffixes[] = {"-journal", "-wal", "-shm"};
+
+// Temporary names: "." + the target's name (shortened to fit) + "." + RandomLength random
+// letters and digits + TemporaryEnd. With a side file's suffix the name still fits NAME_MAX.
+constexpr qsizetype RandomLength = 8;
+constexpr char TemporaryEnd[] = ".saving";
+constexpr qsizetype LongestSideSuffix = 8; // "-journal"
+
+// The part of every temporary name for target before its random letters (the folder's path,
+// a slash and the file's name part).
+QByteArray temporaryStem(const QString& target)
+{
+    const QFileInfo info(target);
+    QString name = info.fileName();
+    const qsizetype room =
+        NAME_MAX - 2 - RandomLength - qsizetype(sizeof TemporaryEnd - 1) - LongestSideSuffix;
+    // Whole characters only, so that the name stays readable.
+    while (QFile::encodeName(name).size() > room) {
+        name.chop(1);
+        if (!name.isEmpty() && name.back().isHighSurrogate()) name.chop(1);
     }
+    return QFile::encodeName(info.absolutePath()) + "/." + QFile::encodeName(name) + '.';
+}
+
+QByteArray randomLetters()
+{
+    static const char letters[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    QByteArray out(RandomLength, '0');
+    for (char& c : out)
+        c = letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    return out;
+}
+
+// Whether a folder entry is a temporary name made from stem's file part; side tells the side
+// file's suffix (empty for the temporary file itself).
+bool isTemporaryName(const QByteArray& entry, const QByteArray& stemName, QByteArray* side)
+{
+    if (!entry.startsWith(stemName)) return false;
+    const QByteArray rest = entry.mid(stemName.size());
+    if (rest.size() < RandomLength + qsizetype(sizeof TemporaryEnd - 1)) return false;
+    for (qsizetype i = 0; i < RandomLength; ++i) {
+        const char c = rest[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'))) return false;
+    }
+    const QByteArray end = rest.mid(RandomLength);
+    if (end == TemporaryEnd) {
+        side->clear();
+        return true;
+    }
+    for (const char* suffix : DatabaseSideSuffixes)
+        if (end == QByteArray(TemporaryEnd) + suffix) {
+            *side = suffix;
+            return true;
+        }
+    return false;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether name is still the file open on fd.
+bool nameIsFile(const QByteArray& name, int fd)
+{
+    struct stat byName, byFd;
+    return ::lstat(name.constData(), &byName) == 0 && ::fstat(fd, &byFd) == 0 && sameFile(byName, byFd);
+}
+
+void removeSideFiles(const QByteArray& file)
+{
+    for (const char* suffix : DatabaseSideSuffixes)
+        ::unlink((file + suffix).constData());
+}
+
+// Removes a leftover temporary file of this user that no program holds, with its side files.
+void removeIfLeftover(const QByteArray& file)
+{
+    struct stat st;
+    if (::lstat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) return;
+    const int fd = ::open(file.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && nameIsFile(file, fd)) {
+        ::unlink(file.constData());
+        removeSideFiles(file);
+    }
+    ::close(fd);
+}
+
+// Removes a side file whose temporary file is gone: it belongs to no file any more.
+void removeIfOrphan(const QByteArray& sideFile, const QByteArray& file)
+{
+    struct stat st;
+    if (::lstat(file.constData(), &st) == 0) return;
+    if (::lstat(sideFile.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+        ::unlink(sideFile.constData());
+}
+
+// The user's umask, read without changing it.
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok) return mode_t(mask);
+            }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+// Puts a folder's entries on the disk, as far as its file system can.
+void syncFolder(const QByteArray& folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+void RemoveLeftoverTemporaries(const QString& target)
+{
+    const QByteArray stem = temporaryStem(target);
+    const qsizetype slash = stem.lastIndexOf('/');
+    const QByteArray folder = slash == 0 ? QByteArray("/") : stem.left(slash);
+    const QByteArray stemName = stem.mid(slash + 1);
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return;
+    std::vector<std::pair<QByteArray, QByteArray>> found; // file, side suffix
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        QByteArray side;
+        if (isTemporaryName(name, stemName, &side)) found.emplace_back(stem.left(slash + 1) + name, side);
+    }
+    ::closedir(dir);
+    for (const auto& [file, side] : found)
+        if (side.isEmpty()) removeIfLeftover(file);
+    for (const auto& [file, side] : found)
+        if (!side.isEmpty()) removeIfOrphan(file, file.chopped(side.size()));
+}
+
+TemporaryFile::TemporaryFile(const QString& target) : m_target(absolute(target))
+{
+    RemoveLeftoverTemporaries(m_target);
+    const QByteArray stem = temporaryStem(m_target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = stem + randomLetters() + TemporaryEnd;
+        // Only the user, whatever the umask; the target's permissions come at the end.
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            if (errno == ENOSPC || errno == EDQUOT) diskFull();
+            accessError();
+        }
+        // A clean-up that took the new file for a leftover before it was held has removed it.
+        if (::fchmod(fd, 0600) != 0 || ::flock(fd, LOCK_EX) != 0 || !nameIsFile(name, fd)) {
+            ::close(fd);
+            continue;
+        }
+        m_fd = fd;
+        m_path = QFile::decodeName(name);
+        return;
+    }
+    accessError();
+}
+
+TemporaryFile::~TemporaryFile()
+{
+    if (m_fd < 0) return;
+    const QByteArray name = QFile::encodeName(m_path);
+    if (nameIsFile(name, m_fd)) ::unlink(name.constData());
+    removeSideFiles(name);
+    release();
+}
+
+void TemporaryFile::release()
+{
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+}
+
+void TemporaryFile::copyFrom(const QString& source, CopyKind kind)
+{
+    QFile in;
+    openSource(source, in);
+    QFile out;
+    if (!out.open(m_fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) accessError();
+    copyAll(in, out, m_path, kind);
+}
+
+void TemporaryFile::replaceTarget(CopyKind kind)
+{
+    if (m_fd < 0) accessError();
+    const QByteArray from = QFile::encodeName(m_path);
+    const QByteArray to = QFile::encodeName(m_target);
+    if (!nameIsFile(from, m_fd)) accessError();
+    struct stat st;
+    mode_t mode = 0666 & ~currentUmask();
+    if (::lstat(to.constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        mode = st.st_mode & 0777;
+        // Only root may hand on the owner; a member of the group may hand on the group. Where
+        // the group stays the user's own, the group's permissions are not handed on to it.
+        if (::fchown(m_fd, st.st_uid, st.st_gid) != 0 && ::fchown(m_fd, uid_t(-1), st.st_gid) != 0) {
+            struct stat own;
+            if (::fstat(m_fd, &own) != 0 || own.st_gid != st.st_gid) mode &= ~mode_t(S_IRWXG);
+        }
+    }
+    if (::fchmod(m_fd, mode) != 0) accessError();
+    if (std::rename(from.constData(), to.constData()) != 0) accessError();
+    // The file is the target's now: nothing removes it, and the hold goes.
+    release();
+    if (kind == CopyKind::Durable) syncFolder(QFile::encodeName(QFileInfo(m_target).absolutePath()));
 }
 
 } // namespace vb

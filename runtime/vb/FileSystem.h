@@ -19,11 +19,40 @@ void FileCopy(const QString& source, const QString& destination, CopyKind kind =
 // Writes a copy of source to a file that does not exist yet, made with the user's umask as any
 // new file is; on failure that file is removed. A source that is not a regular file is error 53.
 void CopyToNewFile(const QString& source, const QString& newFile, CopyKind kind = CopyKind::Durable);
-// A fresh temporary path in the folder of target (the file does not exist yet).
-QString TemporaryPathBeside(const QString& target);
-// Moves a complete temporary file over target in one step (error 75 when it cannot). A regular
-// file it replaces hands on its permissions, and its owner and group as far as they may be set.
-void ReplaceFile(const QString& temporary, const QString& target);
+
+// A file that is to replace target once it is complete, made in target's folder and readable
+// and writable by the user alone until it takes target's name. While it lives it is held (an
+// flock, which SQLite's own locks do not meet) so that no clean-up takes it for a leftover.
+// Dropped unreplaced, it goes with the side files a database keeps beside it. Making one first
+// removes the leftovers of earlier ones for the same target. Error 75 when it cannot be made.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const QString& target);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const QString& path() const { return m_path; }
+    // Writes a copy of source into the (empty) file; error 53 when source is no regular file.
+    void copyFrom(const QString& source, CopyKind kind = CopyKind::Durable);
+    // Moves the complete file over target in one step (error 75 when it cannot). A regular file
+    // it replaces hands on its permissions, and its owner and group as far as they may be set; a
+    // new file gets the user's umask. A durable replace is on the disk, folder entry included,
+    // before this returns.
+    void replaceTarget(CopyKind kind = CopyKind::Durable);
+
+private:
+    void release();
+
+    QString m_target;
+    QString m_path;
+    int m_fd = -1;
+};
+
+// Removes what temporary files for target left behind (a save that was killed, say): only this
+// user's, only those no program holds, and their database side files with them.
+void RemoveLeftoverTemporaries(const QString& target);
 // The file a name leads to through symbolic links (in its folders too); the name itself, made
 // absolute, when it holds no link. A link to a file that does not exist yet leads to where that
 // file would be. Links are followed only as the system's rule for shared folders allows (as
@@ -47,11 +76,13 @@ bool IsWritableFolder(const QString& folder);
 
 // Test seam for writes that fail. While one lives, writes to files at its path (a file, or
 // every file in a folder) fail: ReadOnly refuses them at once, DiskFull lets `room` bytes
-// through and fails the write that needs more. FileCopy and the database layer consult it.
+// through and fails the write that needs more, Killed lets `room` bytes through and ends the
+// process (as kill -9 does) at the write that needs more. FileCopy and the database layer
+// consult it.
 class FileWriteFault
 {
 public:
-    enum Kind { ReadOnly, DiskFull };
+    enum Kind { ReadOnly, DiskFull, Killed };
 
     FileWriteFault(const QString& path, Kind kind, int64_t room = 0);
     ~FileWriteFault();

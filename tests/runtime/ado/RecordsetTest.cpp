@@ -1,5 +1,6 @@
 #include "runtime/ado/Recordset.h"
 #include "runtime/ado/Connection.h"
+#include "runtime/ado/FileVfs.h"
 #include "runtime/vb/FileSystem.h"
 #include "runtime/vb/VbError.h"
 
@@ -21,6 +22,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
 
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using ado::Connection;
@@ -693,6 +695,21 @@ TEST_F(RecordsetTest, ConnectionKnowsItsFileUnderOtherNames)
     EXPECT_TRUE(cn.isFile(soft));
     EXPECT_FALSE(cn.isFile(other));
     EXPECT_FALSE(cn.isFile(dir.filePath(QStringLiteral("missing.tvm"))));
+}
+
+// The file a connection has open is the one it read, whatever its name leads to by now.
+TEST_F(RecordsetTest, ConnectionKnowsTheFileItHasOpenAfterItsNameIsReplaced)
+{
+    struct stat open, named;
+    ASSERT_EQ(::fstat(ado::DatabaseDescriptor(cn.handle()), &open), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &named), 0);
+    EXPECT_EQ(open.st_ino, named.st_ino);
+    const QString other = dir.filePath(QStringLiteral("other.tvm"));
+    ASSERT_TRUE(QFile::copy(path, other));
+    ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
+    EXPECT_FALSE(cn.isFile(path));
+    EXPECT_EQ(cn.diskState(), ado::DiskState::Changed);
+    EXPECT_EQ(ado::DatabaseDescriptor(nullptr), -1);
 }
 
 TEST_F(RecordsetTest, FullDiskIsErrorDiskFull)

@@ -12,7 +12,10 @@
 #include <functional>
 #include <tuple>
 
+#include <csignal>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vb;
@@ -54,6 +57,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    QString fresh() const { return dir.filePath(QStringLiteral("fresh.bin")); }
 
     QTemporaryDir dir;
     QString source;
@@ -234,6 +238,121 @@ TEST_F(FileCopyTest, LinksInASharedFolderAreFollowedOnlyWhenTheUserOrTheFolderOw
     QString refused;
     EXPECT_EQ(ResolveLinks(chain, &refused), chain);
     EXPECT_EQ(refused, dir.filePath(u"shared1/link.bin"_s));
+}
+
+// What the user alone may read and write, from the moment a copy begins until it takes the
+// target's name, whatever the umask and the target's permissions.
+TEST_F(FileCopyTest, TemporaryFileIsPrivateUntilItReplacesTheTarget)
+{
+    const testsupport::Umask umask(0);
+    for (mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0666)}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), mode), 0);
+        TemporaryFile temporary(target);
+        EXPECT_EQ(QFileInfo(temporary.path()).absolutePath(), dir.path());
+        EXPECT_EQ(modeOf(temporary.path()), 0600u);
+        temporary.copyFrom(source);
+        EXPECT_EQ(modeOf(temporary.path()), 0600u);
+        temporary.replaceTarget();
+        EXPECT_EQ(modeOf(target), mode);
+        EXPECT_EQ(read(target), read(source));
+        EXPECT_EQ(files().size(), 2);
+    }
+    // Dropped before it replaced anything, it goes with its side files.
+    write(target, QByteArray("the old target"));
+    {
+        TemporaryFile temporary(target);
+        write(temporary.path() + u"-journal"_s, "journal");
+        temporary.copyFrom(source);
+    }
+    EXPECT_EQ(read(target), QByteArray("the old target"));
+    EXPECT_EQ(files().size(), 2);
+}
+
+// Leftovers are this user's temporary files for the same target that no program holds, and the
+// side files a database kept beside them; nothing else in the folder goes.
+TEST_F(FileCopyTest, LeftoverTemporariesGoAndNothingElse)
+{
+    const QStringList others = {u".target.bin.bak"_s, u".target.bin.abcd1234.saving.old"_s,
+                                u"target.bin.abcd1234.saving"_s, u".other.bin.abcd1234.saving"_s,
+                                u".target.bin.abcd123.saving"_s, u".target.bin.ABCD1234.saving"_s};
+    for (const QString& name : others)
+        write(dir.filePath(name), "the user's own");
+    const QStringList leftovers = {u".target.bin.abcd1234.saving"_s, u".target.bin.abcd1234.saving-journal"_s,
+                                   u".target.bin.0000zzzz.saving"_s,
+                                   // A journal whose file is gone.
+                                   u".target.bin.zzzz9999.saving-journal"_s};
+    for (const QString& name : leftovers)
+        write(dir.filePath(name), "left by a killed copy");
+    const QStringList before = files();
+    {
+        TemporaryFile held(target);
+        write(held.path() + u"-journal"_s, "journal");
+        QStringList expected = others;
+        expected << u"source.bin"_s << u"target.bin"_s << QFileInfo(held.path()).fileName()
+                 << QFileInfo(held.path()).fileName() + u"-journal"_s;
+        expected.sort();
+        QStringList now = files();
+        now.sort();
+        EXPECT_EQ(now, expected);
+        // Another program's clean-up leaves a file that is held.
+        RemoveLeftoverTemporaries(target);
+        now = files();
+        now.sort();
+        EXPECT_EQ(now, expected);
+    }
+    QStringList expected = others;
+    expected << u"source.bin"_s << u"target.bin"_s;
+    expected.sort();
+    QStringList now = files();
+    now.sort();
+    EXPECT_EQ(now, expected);
+    EXPECT_GT(before.size(), expected.size());
+}
+
+// A copy killed part way leaves a private file, which the next copy to the name removes.
+TEST_F(FileCopyTest, CopyKilledPartWayIsCleanedUpByTheNext)
+{
+    const testsupport::Umask umask(022);
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    for (int64_t room : {int64_t(0), int64_t(70 * 1024)}) {
+        SCOPED_TRACE(room);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FileWriteFault fault(dir.path(), FileWriteFault::Killed, room);
+            FileCopy(source, target);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        EXPECT_EQ(read(target), QByteArray("the old target"));
+        ASSERT_EQ(files().size(), 3);
+        for (const QString& name : files()) {
+            if (!name.startsWith(u'.')) continue;
+            EXPECT_EQ(modeOf(dir.filePath(name)) & ~mode_t(0640), 0u) << name.toStdString();
+        }
+    }
+    FileCopy(source, fresh());
+    EXPECT_EQ(files().size(), 4) << "a copy to another name leaves them";
+    FileCopy(source, target);
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(files(), QStringList({u"fresh.bin"_s, u"source.bin"_s, u"target.bin"_s}));
+}
+
+// A name as long as a name may be still gets a temporary file beside it.
+TEST_F(FileCopyTest, LongestNameIsCopiedOver)
+{
+    const QString longest = dir.filePath(QString(251, u'l') + u".bin"_s);
+    write(longest, "old");
+    FileCopy(source, longest);
+    EXPECT_EQ(read(longest), read(source));
+    {
+        TemporaryFile temporary(longest);
+        EXPECT_LE(QFile::encodeName(QFileInfo(temporary.path()).fileName()).size(), 255 - 8);
+    }
+    EXPECT_EQ(files().size(), 3);
 }
 
 // Files that are no regular files are never read and hold nothing up: a FIFO without a writer
