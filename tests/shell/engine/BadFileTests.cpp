@@ -132,7 +132,7 @@ std::vector<BadFile> badFiles()
                       vb::CStr(ProgramDatabaseVersion - 0.5f)),
          Outdated, false},
         {"later version, a field more",
-         fromTemplate(u"ALTER TABLE [HouseData] ADD COLUMN Sauna BIT; UPDATE [Database] SET Version = "_s +
+         fromTemplate(u"ALTER TABLE [HouseData] ADD COLUMN AddedInALaterVersion BIT; UPDATE [Database] SET Version = "_s +
                       vb::CStr(ProgramDatabaseVersion + 1)),
          newer(vb::CStr(ProgramDatabaseVersion + 1)), false},
         {"current version, a field fewer", fromTemplate(u"ALTER TABLE [HouseData] DROP COLUMN GardenTub"_s),
