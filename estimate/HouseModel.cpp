@@ -1,5 +1,5 @@
-#include "estimate/clsHomeData.h"
 #include "estimate/HouseSizes.h"
+#include "estimate/clsHomeData.h"
 #include "estimate/costs/CostMath.h"
 
 #include "runtime/vb/Conversions.h"
@@ -44,7 +44,8 @@ vb::Integer clsHomeData::CalculateSquareFt(int iCalcType) const
             return area;
         }
         case 2:
-            return estimate::garageSqFt(NumCarGarage()) + MainFloorSqFt() + FrontPorchSqFt() + RearPorchSqFt();
+            return estimate::garageSqFt(NumCarGarage()) + MainFloorSqFt() + FrontPorchSqFt() +
+                   RearPorchSqFt();
         default: {
             static constexpr double kShare[] = {1.0, 0.9, 0.8, 0.7, 0.6};
             const vb::Integer footprint = CalculateSquareFt(2);

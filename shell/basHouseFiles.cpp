@@ -134,8 +134,8 @@ void ReportRefusedFile(const FileCheck& check, const QString& path, const QStrin
     case FileProblem::Newer:
         forms::MsgBox(u"An error occured in the opening the file: <"_s + GetFileName(path) + u">."_s +
                           CrLf() + u"File Database Version: "_s + vb::CStr(check.version) + CrLf() +
-                          u"Program Database Version: "_s + vb::CStr(ProgramDatabaseVersion) + CrLf() + CrLf() +
-                          u"You need to install the correct version of the program."_s,
+                          u"Program Database Version: "_s + vb::CStr(ProgramDatabaseVersion) + CrLf() +
+                          CrLf() + u"You need to install the correct version of the program."_s,
                       forms::vbCritical, FileErrorTitle());
         return;
     case FileProblem::NotHouseFile:

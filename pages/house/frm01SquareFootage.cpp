@@ -190,8 +190,9 @@ bool frm01SquareFootage::ValidateFormData()
         vb::CInt(mainFloor + garageArea + double(home.FrontPorchSqFt()) + double(home.RearPorchSqFt()));
 
     if (mainFloor < kMinMainFloorSqFt)
-        return refuse(txtData1, QStringLiteral("Main Floor square footage must be greater than %1 square feet.")
-                                    .arg(kMinMainFloorSqFt));
+        return refuse(txtData1,
+                      QStringLiteral("Main Floor square footage must be greater than %1 square feet.")
+                          .arg(kMinMainFloorSqFt));
 
     const auto secondWithinLimit = [&] {
         if (secondFloor > limit)
@@ -226,8 +227,9 @@ bool frm01SquareFootage::ValidateFormData()
 
     if (optBonus[0]->isChecked()) {
         if (bonusRoom < kMinBonusRoomSqFt)
-            return refuse(txtData4, QStringLiteral("Bonus Room square footage must be greater than %1 square feet.")
-                                        .arg(kMinBonusRoomSqFt));
+            return refuse(txtData4,
+                          QStringLiteral("Bonus Room square footage must be greater than %1 square feet.")
+                              .arg(kMinBonusRoomSqFt));
         const double bonusLimit = double(garageArea) * 1.5;
         if (bonusRoom > bonusLimit)
             return refuse(txtData4,

@@ -137,14 +137,14 @@ QWidget* WalkTest::on(int formId)
     return g_CurrentForm;
 }
 
-void WalkTest::click(const QString& button, const std::source_location& where)
+void WalkTest::click(const QString& button, const Caller& where)
 {
     QWidget* b = control(button, where);
     ASSERT_TRUE(b->isVisible()) << button.toStdString() << " is hidden on page " << currentFormId();
     mouseClick(b, b->rect().center());
 }
 
-void WalkTest::option(const QString& group, int index, const std::source_location& where)
+void WalkTest::option(const QString& group, int index, const Caller& where)
 {
     auto* found = control<QRadioButton>(group + QString::number(index), where);
     ASSERT_TRUE(found->isVisible()) << group.toStdString() << "(" << index << ") is hidden";
@@ -152,7 +152,7 @@ void WalkTest::option(const QString& group, int index, const std::source_locatio
     EXPECT_TRUE(found->isChecked()) << group.toStdString() << "(" << index << ")";
 }
 
-void WalkTest::tick(const QString& checkBox, bool ticked, const std::source_location& where)
+void WalkTest::tick(const QString& checkBox, bool ticked, const Caller& where)
 {
     auto* box = control<QCheckBox>(checkBox, where);
     ASSERT_TRUE(box->isVisible()) << checkBox.toStdString() << " is hidden";
@@ -160,7 +160,7 @@ void WalkTest::tick(const QString& checkBox, bool ticked, const std::source_loca
     EXPECT_EQ(box->isChecked(), ticked) << checkBox.toStdString();
 }
 
-void WalkTest::choose(const QString& list, const QString& item, const std::source_location& where)
+void WalkTest::choose(const QString& list, const QString& item, const Caller& where)
 {
     auto* combo = control<QComboBox>(list, where);
     ASSERT_TRUE(combo->isVisible()) << list.toStdString() << " is hidden";
@@ -190,7 +190,7 @@ void WalkTest::choose(const QString& list, const QString& item, const std::sourc
     EXPECT_EQ(combo->currentText(), item) << list.toStdString();
 }
 
-void WalkTest::type(const QString& textBox, const QString& keys, const std::source_location& where)
+void WalkTest::type(const QString& textBox, const QString& keys, const Caller& where)
 {
     auto* box = control<QLineEdit>(textBox, where);
     ASSERT_TRUE(box->isVisible()) << textBox.toStdString() << " is hidden";
@@ -202,7 +202,7 @@ void WalkTest::type(const QString& textBox, const QString& keys, const std::sour
     settle();
 }
 
-void WalkTest::menu(const QString& item, const std::source_location& where)
+void WalkTest::menu(const QString& item, const Caller& where)
 {
     QAction* action = testsupport::require(g_frmMain ? g_frmMain->findChild<QAction*>(item) : nullptr,
                                            "no menu item " + item.toStdString(), where);

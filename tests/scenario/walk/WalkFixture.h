@@ -43,6 +43,9 @@ namespace walk
 class WalkTest : public ::testing::Test
 {
 protected:
+    // Where a test called a helper, for the helper's failures.
+    using Caller = std::source_location;
+
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     void SetUp() override;
@@ -60,36 +63,48 @@ protected:
     // A control of the page now shown, never null: when there is none the test fails at the
     // caller's line, naming it, and stops.
     template <typename T = QWidget>
-    T* control(const QString& name, const std::source_location& where = std::source_location::current()) const
+    T* control(const QString& name, const Caller& where = Caller::current()) const
     {
-        return testsupport::require(findControl<T>(name),
-                                    "page " + std::to_string(currentFormId()) + " has no " + name.toStdString(),
-                                    where);
+        return testsupport::require(
+            findControl<T>(name), "page " + std::to_string(currentFormId()) + " has no " + name.toStdString(),
+            where);
     }
 
     // Whether a control of the page now shown is on show (fails when there is none).
-    bool shown(const QString& name, const std::source_location& where = std::source_location::current()) const
+    bool shown(const QString& name, const Caller& where = Caller::current()) const
     {
         return control(name, where)->isVisible();
     }
 
     // User actions on the page now shown.
     // Continue, Yes, No or Back, and the page that should follow.
-    void next(int formId, const std::source_location& where = std::source_location::current()) { move(QStringLiteral("cmdContinue"), formId, where); }
-    void yes(int formId, const std::source_location& where = std::source_location::current()) { move(QStringLiteral("cmdYes"), formId, where); }
-    void no(int formId, const std::source_location& where = std::source_location::current()) { move(QStringLiteral("cmdNo"), formId, where); }
-    void back(int formId, const std::source_location& where = std::source_location::current()) { move(QStringLiteral("cmdBack"), formId, where); }
-    void click(const QString& button, const std::source_location& where = std::source_location::current());
-    void move(const QString& button, int formId, const std::source_location& where = std::source_location::current())
+    void next(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdContinue"), formId, where);
+    }
+    void yes(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdYes"), formId, where);
+    }
+    void no(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdNo"), formId, where);
+    }
+    void back(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdBack"), formId, where);
+    }
+    void click(const QString& button, const Caller& where = Caller::current());
+    void move(const QString& button, int formId, const Caller& where = Caller::current())
     {
         click(button, where);
         on(formId);
     }
-    void option(const QString& group, int index, const std::source_location& where = std::source_location::current());
-    void tick(const QString& checkBox, bool ticked, const std::source_location& where = std::source_location::current());
-    void choose(const QString& list, const QString& item, const std::source_location& where = std::source_location::current());
-    void type(const QString& textBox, const QString& keys, const std::source_location& where = std::source_location::current());
-    void menu(const QString& item, const std::source_location& where = std::source_location::current());
+    void option(const QString& group, int index, const Caller& where = Caller::current());
+    void tick(const QString& checkBox, bool ticked, const Caller& where = Caller::current());
+    void choose(const QString& list, const QString& item, const Caller& where = Caller::current());
+    void type(const QString& textBox, const QString& keys, const Caller& where = Caller::current());
+    void menu(const QString& item, const Caller& where = Caller::current());
     // Opens quick navigation from the page and clicks the section of a caption there.
     void jump(const QString& section);
 

@@ -40,8 +40,8 @@ const QString Outdated = u"Outdated Version of File"_s;
 // The refusal of a file of a later version, opened as "bad.tvm".
 QString newer(const QString& fileVersion)
 {
-    return u"An error occured in the opening the file: <bad.tvm>.\r\nFile Database Version: "_s + fileVersion +
-           u"\r\nProgram Database Version: "_s + vb::CStr(ProgramDatabaseVersion) +
+    return u"An error occured in the opening the file: <bad.tvm>.\r\nFile Database Version: "_s +
+           fileVersion + u"\r\nProgram Database Version: "_s + vb::CStr(ProgramDatabaseVersion) +
            u"\r\n\r\nYou need to install the correct version of the program."_s;
 }
 
@@ -132,8 +132,9 @@ std::vector<BadFile> badFiles()
                       vb::CStr(ProgramDatabaseVersion - 0.5f)),
          Outdated, false},
         {"later version, a field more",
-         fromTemplate(u"ALTER TABLE [HouseData] ADD COLUMN AddedInALaterVersion BIT; UPDATE [Database] SET Version = "_s +
-                      vb::CStr(ProgramDatabaseVersion + 1)),
+         fromTemplate(
+             u"ALTER TABLE [HouseData] ADD COLUMN AddedInALaterVersion BIT; UPDATE [Database] SET Version = "_s +
+             vb::CStr(ProgramDatabaseVersion + 1)),
          newer(vb::CStr(ProgramDatabaseVersion + 1)), false},
         {"current version, a field fewer", fromTemplate(u"ALTER TABLE [HouseData] DROP COLUMN GardenTub"_s),
          Damaged},
