@@ -1,6 +1,9 @@
 #pragma once
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <source_location>
 #include <stdexcept>
@@ -29,6 +32,26 @@ template <typename T> T* require(T* found, const std::string& what, const std::s
 {
     if (!found) stopTest(what, where);
     return found;
+}
+
+// For the tests of the lookups themselves: use() fails the test once, with a message that holds
+// named, and stops there.
+inline void expectStops(const std::function<void()>& use, const std::string& named)
+{
+    bool stopped = false;
+    bool wentOn = false;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            try {
+                use();
+                wentOn = true;
+            } catch (const TestStopped&) {
+                stopped = true;
+            }
+        },
+        named);
+    EXPECT_TRUE(stopped) << "the test went on after the failure";
+    EXPECT_FALSE(wentOn);
 }
 
 } // namespace testsupport

@@ -1,7 +1,5 @@
 #include "tests/scenario/walk/WalkFixture.h"
 
-#include <gtest/gtest-spi.h>
-
 #include <QLineEdit>
 
 #include <functional>
@@ -37,20 +35,7 @@ TEST_F(WalkTest, AMissingControlFailsNamingItAndStopsTheTest)
     };
     for (const Lookup& l : lookups) {
         SCOPED_TRACE(l.what);
-        bool stopped = false;
-        bool wentOn = false;
-        EXPECT_NONFATAL_FAILURE(
-            {
-                try {
-                    l.use();
-                    wentOn = true;
-                } catch (const testsupport::TestStopped&) {
-                    stopped = true;
-                }
-            },
-            l.named);
-        EXPECT_TRUE(stopped);
-        EXPECT_FALSE(wentOn);
+        testsupport::expectStops(l.use, l.named);
     }
 }
 
