@@ -21,6 +21,19 @@ function(tavimoor_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
+# A database file built from its SQL source by makecfg (data/): tavimoor_sql_database(output script)
+function(tavimoor_sql_database output script)
+  get_filename_component(folder ${output} DIRECTORY)
+  get_filename_component(name ${output} NAME)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND makecfg ${output} ${script}
+    DEPENDS makecfg ${script}
+    COMMENT "Building ${name}"
+    VERBATIM)
+endfunction()
+
 # One GoogleTest executable: tavimoor_test(name SOURCES ... LIBS ... [GUI] [DATA])
 # A test in tests/<area>/<group>/ is named <area>_<group>_test, or <area>_<group>_<kind>_test
 # beside it. GUI tests run on Qt's offscreen platform. TAVIMOOR_BIN_DIR tells a test where the

@@ -1,3 +1,4 @@
+#include "estimate/HouseSizes.h"
 #include "estimate/clsHomeData.h"
 #include "estimate/costs/CostMath.h"
 
@@ -43,7 +44,8 @@ vb::Integer clsHomeData::CalculateSquareFt(int iCalcType) const
             return area;
         }
         case 2:
-            return vb::Integer(250) * NumCarGarage() + MainFloorSqFt() + FrontPorchSqFt() + RearPorchSqFt();
+            return estimate::garageSqFt(NumCarGarage()) + MainFloorSqFt() + FrontPorchSqFt() +
+                   RearPorchSqFt();
         default: {
             static constexpr double kShare[] = {1.0, 0.9, 0.8, 0.7, 0.6};
             const vb::Integer footprint = CalculateSquareFt(2);

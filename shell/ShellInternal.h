@@ -66,8 +66,9 @@ struct FileCheck {
     QString link;                    // the link not followed
 };
 
-// Reads a house file without changing anything on disk: the four tables, one readable
-// [HouseData] row, the page lists and the version. Uses nothing of the open estimate, so it
+// Reads a house file without changing anything on disk: the version first (a file of another
+// version is that, whatever else it holds), then the four tables, one readable [HouseData] row
+// and the page lists. Uses nothing of the open estimate, so it
 // may run on any thread.
 FileCheck CheckHouseFile(const QString& path);
 

@@ -35,8 +35,6 @@ using namespace shell_internal;
 namespace
 {
 
-constexpr float ProgramDatabaseVersion = 2;
-
 // The main window's common dialog; a spare one while there is no main window.
 forms::CommonDialog& HouseFileDialog()
 {
@@ -154,8 +152,8 @@ void ReportRefusedFile(const FileCheck& check, const QString& path, const QStrin
     case FileProblem::Newer:
         forms::MsgBox(u"An error occured in the opening the file: <"_s + GetFileName(path) + u">."_s +
                           CrLf() + u"File Database Version: "_s + vb::CStr(check.version) + CrLf() +
-                          u"Program Database Version: "_s + u"2"_s + CrLf() + CrLf() +
-                          u"You need to install the correct version of the program."_s,
+                          u"Program Database Version: "_s + vb::CStr(ProgramDatabaseVersion) + CrLf() +
+                          CrLf() + u"You need to install the correct version of the program."_s,
                       forms::vbCritical, FileErrorTitle());
         return;
     case FileProblem::NotHouseFile:
@@ -512,29 +510,46 @@ FileCheck CheckHouseFile(const QString& path)
         int present = 0;
         for (const char16_t* table : {u"housedata", u"database", u"form stack", u"visited forms"})
             present += names.contains(QString::fromUtf16(table)) ? 1 : 0;
+        clsHomeData probe(cn, cn);
+        bool loaded = true;
+        try {
+            probe.InitializeData();
+        } catch (const vb::VbError&) {
+            loaded = false;
+        }
+        // The version first: a house file of an earlier or later version is told as such,
+        // whatever its tables and fields are.
+        std::optional<float> version;
+        if (loaded) {
+            try {
+                version = probe.DBVersion();
+            } catch (const vb::VbError&) {
+            }
+        }
+        if (version && *version != ProgramDatabaseVersion) {
+            check.version = *version;
+            check.problem = *version < ProgramDatabaseVersion ? FileProblem::Outdated : FileProblem::Newer;
+            return check;
+        }
         if (present < 4) {
             check.problem = present == 0 ? FileProblem::NotHouseFile : FileProblem::Damaged;
             return check;
         }
-        clsHomeData probe(cn, cn);
-        probe.InitializeData();
+        if (!loaded) {
+            check.problem = FileProblem::Damaged;
+            return check;
+        }
         probe.CheckData();
         CheckPageList(cn, u"Select * from [Form Stack]"_s);
         CheckPageList(cn, u"Select * from [Visited Forms]"_s);
-        try {
-            check.version = probe.DBVersion();
-        } catch (const vb::VbError&) {
+        if (!version) {
             check.problem = FileProblem::UnreadableVersion;
             return check;
         }
+        check.version = *version;
     } catch (const vb::VbError&) {
         check.problem = FileProblem::Damaged;
-        return check;
     }
-    if (check.version < ProgramDatabaseVersion)
-        check.problem = FileProblem::Outdated;
-    else if (check.version > ProgramDatabaseVersion)
-        check.problem = FileProblem::Newer;
     // A sound file all the same once its save is rolled back, which only a writer can do.
     if (check.problem == FileProblem::None && HasHotJournal(file) &&
         !(vb::IsWritableFile(file) && vb::IsWritableFolder(QFileInfo(file).absolutePath())))

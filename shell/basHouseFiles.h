@@ -6,6 +6,10 @@
 
 #include <QString>
 
+// The version of the house files this program reads and writes ([Database].Version); a file
+// of an earlier version is outdated, one of a later version needs a newer program.
+inline constexpr float ProgramDatabaseVersion = 2;
+
 // Opens a house file (the path as it stands) and shows its last page. With CheckVersion the
 // file is checked first (tables, record, page lists, version): a file that fails gets one
 // message and is not opened, and the open estimate stays as it is. Otherwise the current page

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "estimate/HouseSizes.h"
 #include "runtime/vb/Integer.h"
 
 #include <QString>
@@ -44,13 +45,7 @@ inline double notNegative(double v)
     return v < 0.0 ? 0.0 : v;
 }
 
-inline constexpr vb::Integer kGarageSqFtPerCar{250};
-
-// Garage floor area, 250 square feet a car, in checked 16-bit arithmetic.
-inline vb::Integer garageSqFt(vb::Integer cars)
-{
-    return cars * kGarageSqFtPerCar;
-}
+using estimate::garageSqFt;
 
 // A full (3) or partial (4) basement.
 inline bool hasBasement(int foundationType)

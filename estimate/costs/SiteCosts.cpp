@@ -15,6 +15,17 @@ namespace
 constexpr float kClearingRate[] = {0.023f, 0.059f, 0.084f};
 // Driveway rate per square foot by DrivewayTreatment: concrete, asphalt, gravel.
 constexpr float kDrivewayRate[] = {3.57f, 1.74f, 1.21f};
+// A driveway lane is 10 feet wide; the apron before the garage is 25 feet deep, a lane a car.
+constexpr int16_t kLaneWidth = 10;
+constexpr int16_t kApronDepth = 25;
+// Water and sewer lines run 15 feet past the distance to the street.
+constexpr int16_t kServiceRunBeyondStreet = 15;
+
+// The length of a water or sewer line, in checked 16-bit arithmetic, widened to Single.
+float serviceRun(vb::Integer distanceToStreet)
+{
+    return (distanceToStreet + vb::Integer(kServiceRunBeyondStreet)).value();
+}
 
 } // namespace
 
@@ -71,19 +82,17 @@ double clsHomeData::Backfill() const
     return yards * 0.5 * double(1.04f) * double(LocationFactor());
 }
 
+// Priced as the backfill: half the excavated volume at the same rate.
 double clsHomeData::RoughGrade() const
 {
-    const ComputeScope scope(*this);
-    const double yards =
-        double(CrawlExcavationYards()) + double(SlabExcavationYards()) + double(BasementExcavationYards());
-    return yards * 0.5 * double(1.04f) * double(LocationFactor());
+    return Backfill();
 }
 
 double clsHomeData::TrenchSewer() const
 {
     const ComputeScope scope(*this);
     if (SewerType().value() != 0) return 0;
-    const float run = (DistanceToStreet() + vb::Integer(15)).value();
+    const float run = serviceRun(DistanceToStreet());
     return double(run) * double(36.23f) * double(LocationFactor());
 }
 
@@ -91,7 +100,7 @@ double clsHomeData::WaterService() const
 {
     const ComputeScope scope(*this);
     if (WaterType().value() != 0) return double(3213.0f) * double(LocationFactor());
-    const float run = (DistanceToStreet() + vb::Integer(15)).value();
+    const float run = serviceRun(DistanceToStreet());
     return double(run) * double(17.68f) * double(LocationFactor());
 }
 
@@ -110,11 +119,11 @@ double clsHomeData::Driveway() const
     const ComputeScope scope(*this);
     const double rate = rateFor(kDrivewayRate, DrivewayTreatment());
     const vb::Integer cars = NumCarGarage();
-    const double apron = double(cars * vb::Integer(10) * vb::Integer(25)) * rate;
+    const double apron = double(cars * vb::Integer(kLaneWidth) * vb::Integer(kApronDepth)) * rate;
     // The strip is worked in 32 bits: a long drive must not overflow.
     const int32_t distance = DistanceToStreet().value();
     const int32_t lanes = distance > 60 ? 1 : (cars.value() >= 2 ? 2 : 1);
-    const double strip = double(lanes * (distance - 25) * 10) * rate;
+    const double strip = double(lanes * (distance - kApronDepth) * kLaneWidth) * rate;
     return (apron + strip) * double(LocationFactor());
 }
 

@@ -17,6 +17,8 @@ namespace
 
 constexpr int kFull = 3;
 constexpr int kPartial = 4;
+// The smallest partial basement taken (square feet).
+constexpr int kMinPartialBasementSqFt = 250;
 
 } // namespace
 
@@ -91,9 +93,10 @@ bool frm01Basement02::ValidateFormData()
     if (!optBasement[1]->isChecked()) return true;
     // An emptied box reads 0 and so is refused as too small.
     const double area = vb::Val(txtData1->text());
-    if (area < 250)
-        return refuse(txtData1, QStringLiteral(
-                                    "Partial basement square footage must be greater than 250 square feet."));
+    if (area < kMinPartialBasementSqFt)
+        return refuse(txtData1,
+                      QStringLiteral("Partial basement square footage must be greater than %1 square feet.")
+                          .arg(kMinPartialBasementSqFt));
     const vb::Integer mainFloor = HomeData().MainFloorSqFt();
     if (area > mainFloor)
         return refuse(txtData1,

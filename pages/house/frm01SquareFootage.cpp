@@ -1,5 +1,6 @@
 #include "pages/house/frm01SquareFootage.h"
 
+#include "estimate/HouseSizes.h"
 #include "estimate/clsHomeData.h"
 #include "runtime/forms/Twips.h"
 #include "runtime/vb/Conversions.h"
@@ -35,6 +36,10 @@ constexpr int kThirdTop = 2640;
 constexpr int kTotalTop = 3240;
 constexpr int kBonusFrameTop = 3960;
 constexpr int kBonusTop = 5160;
+
+// The smallest main floor and bonus room taken (square feet).
+constexpr int kMinMainFloorSqFt = 500;
+constexpr int kMinBonusRoomSqFt = 250;
 
 } // namespace
 
@@ -180,13 +185,14 @@ bool frm01SquareFootage::ValidateFormData()
     const double thirdFloor = entry(txtData3);
     const double bonusRoom = entry(txtData4);
 
-    const vb::Integer garageArea = home.NumCarGarage() * vb::Integer(250);
+    const vb::Integer garageArea = estimate::garageSqFt(home.NumCarGarage());
     const vb::Integer limit =
         vb::CInt(mainFloor + garageArea + double(home.FrontPorchSqFt()) + double(home.RearPorchSqFt()));
 
-    if (mainFloor < 500)
+    if (mainFloor < kMinMainFloorSqFt)
         return refuse(txtData1,
-                      QStringLiteral("Main Floor square footage must be greater than 500 square feet."));
+                      QStringLiteral("Main Floor square footage must be greater than %1 square feet.")
+                          .arg(kMinMainFloorSqFt));
 
     const auto secondWithinLimit = [&] {
         if (secondFloor > limit)
@@ -220,9 +226,10 @@ bool frm01SquareFootage::ValidateFormData()
     }
 
     if (optBonus[0]->isChecked()) {
-        if (bonusRoom < 250)
+        if (bonusRoom < kMinBonusRoomSqFt)
             return refuse(txtData4,
-                          QStringLiteral("Bonus Room square footage must be greater than 250 square feet."));
+                          QStringLiteral("Bonus Room square footage must be greater than %1 square feet.")
+                              .arg(kMinBonusRoomSqFt));
         const double bonusLimit = double(garageArea) * 1.5;
         if (bonusRoom > bonusLimit)
             return refuse(txtData4,

@@ -18,6 +18,9 @@ namespace pages
 namespace
 {
 
+// The most of a lot taken as landscaped (acres).
+constexpr int kMaxLandscapedAcres = 5;
+
 // The entry as a number, or nothing when it is not a finite one (an empty text, several points).
 std::optional<double> acres(const QString& text)
 {
@@ -65,9 +68,10 @@ bool frm01LotSize::ValidateFormData()
 {
     const std::optional<double> value = acres(txtData1->text());
     if (!value) return refuse(txtData1, QStringLiteral("Invalid Number Format"));
-    if (*value > 5.0)
+    if (*value > kMaxLandscapedAcres)
         return refuse(txtData1,
-                      QStringLiteral("Portion of lot being landscaped cannot be greater than 5 acres."));
+                      QStringLiteral("Portion of lot being landscaped cannot be greater than %1 acres.")
+                          .arg(kMaxLandscapedAcres));
     return true;
 }
 

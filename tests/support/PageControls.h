@@ -11,21 +11,22 @@ namespace pagetest
 {
 
 // Option Index of the control array Name on the page now shown.
-inline QRadioButton* option(const QString& name, int index)
+inline QRadioButton* option(const QString& name, int index,
+                            const std::source_location& where = std::source_location::current())
 {
-    return control<QRadioButton>(name + QString::number(index));
+    return control<QRadioButton>(name + QString::number(index), where);
 }
 
 // The control that has the focus in the main window.
-inline QWidget* focused()
+inline QWidget* focused(const std::source_location& where = std::source_location::current())
 {
-    return currentPage()->window()->focusWidget();
+    return testsupport::require(currentPage(), "no page shown", where)->window()->focusWidget();
 }
 
 // Text box txtData<Row> on the page now shown.
-inline QLineEdit* box(int row)
+inline QLineEdit* box(int row, const std::source_location& where = std::source_location::current())
 {
-    return control<QLineEdit>(QStringLiteral("txtData%1").arg(row));
+    return control<QLineEdit>(QStringLiteral("txtData%1").arg(row), where);
 }
 
 // Keys typed into Target one at a time, as the keyboard sends them.

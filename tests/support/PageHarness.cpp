@@ -178,10 +178,9 @@ QWidget* showPage(int formId)
     return currentPage();
 }
 
-void click(const QString& buttonName)
+void click(const QString& buttonName, const std::source_location& where)
 {
-    auto* button = control<QPushButton>(buttonName);
-    if (!button) return;
+    auto* button = control<QPushButton>(buttonName, where);
     EXPECT_TRUE(button->isVisible()) << buttonName.toStdString() << " is hidden";
     button->click();
     processEvents();

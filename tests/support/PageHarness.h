@@ -2,11 +2,14 @@
 
 #include "runtime/forms/MsgBox.h"
 #include "runtime/help/HelpService.h"
+#include "tests/support/StopTest.h"
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <QWidget>
+
+#include <source_location>
 
 namespace pagetest
 {
@@ -28,17 +31,18 @@ QWidget* showPage(int formId);
 QWidget* currentPage();
 int currentFormId();
 
-// A control of the page now shown by name; fails the test when it does not exist.
-template <typename T = QWidget> T* control(const QString& name)
+// A control of the page now shown by name, never null: when there is none the test fails at
+// the caller's line, naming it, and stops.
+template <typename T = QWidget>
+T* control(const QString& name, const std::source_location& where = std::source_location::current())
 {
     QWidget* page = currentPage();
-    T* found = page ? page->findChild<T*>(name) : nullptr;
-    if (!found) ADD_FAILURE() << "no control " << name.toStdString();
-    return found;
+    return testsupport::require(page ? page->findChild<T*>(name) : nullptr,
+                                "no control " + name.toStdString() + " on the page shown", where);
 }
 
 // Clicks a page button as the user would, then lets posted events and deferred deletes run.
-void click(const QString& buttonName);
+void click(const QString& buttonName, const std::source_location& where = std::source_location::current());
 void pressEnter(QWidget* target);
 void processEvents();
 

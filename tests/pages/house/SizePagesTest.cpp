@@ -165,6 +165,36 @@ TEST(SquareFootagePage, ValidationRefusesEntriesInOrderWithTheLimitInTheMessage)
     }
 }
 
+// The page's limits are the footprint and garage the estimate prices, whatever their sizes.
+TEST(SquareFootagePage, LimitsAreTheFootprintAndGarageOfTheEstimate)
+{
+    g_HomeData->setStyle(3);
+    g_HomeData->setNumCarGarage(3);
+    g_HomeData->setFrontPorchSqFt(100);
+    g_HomeData->setRearPorchSqFt(60);
+    showPage(37);
+    box(1)->setText(QStringLiteral("1400"));
+    box(2)->setText(QStringLiteral("9999"));
+    option(QStringLiteral("optBonus"), 0)->click();
+    box(4)->setText(QStringLiteral("9999"));
+    const auto refusal = [] {
+        boxes().clear();
+        click(QStringLiteral("cmdContinue"));
+        return boxes().calls().size() == 1 ? boxes().calls()[0].prompt : QString();
+    };
+    const QString second = refusal();
+    box(2)->setText(QStringLiteral("0"));
+    const QString bonus = refusal();
+
+    g_HomeData->setMainFloorSqFt(1400);
+    const int footprint = g_HomeData->CalculateSquareFt(2);
+    const int garage = footprint - 1400 - 100 - 60;
+    EXPECT_GT(garage, 0);
+    EXPECT_TRUE(second.endsWith(QStringLiteral("(%1 sqft).").arg(footprint))) << second.toStdString();
+    EXPECT_TRUE(bonus.endsWith(QStringLiteral("(%1 sqft).").arg(garage * 3 / 2))) << bonus.toStdString();
+    g_HomeData->InitializeData();
+}
+
 TEST(SquareFootagePage, RowsAndBonusFrameFollowTheNumberOfFloors)
 {
     struct Layout {

@@ -137,36 +137,32 @@ QWidget* WalkTest::on(int formId)
     return g_CurrentForm;
 }
 
-void WalkTest::click(const QString& button)
+void WalkTest::click(const QString& button, const Caller& where)
 {
-    QWidget* b = control(button);
-    if (!b) return;
+    QWidget* b = control(button, where);
     ASSERT_TRUE(b->isVisible()) << button.toStdString() << " is hidden on page " << currentFormId();
     mouseClick(b, b->rect().center());
 }
 
-void WalkTest::option(const QString& group, int index)
+void WalkTest::option(const QString& group, int index, const Caller& where)
 {
-    auto* found = findControl<QRadioButton>(group + QString::number(index));
-    ASSERT_NE(found, nullptr) << group.toStdString() << "(" << index << ") on page " << currentFormId();
+    auto* found = control<QRadioButton>(group + QString::number(index), where);
     ASSERT_TRUE(found->isVisible()) << group.toStdString() << "(" << index << ") is hidden";
     mouseClick(found, {8, found->height() / 2});
     EXPECT_TRUE(found->isChecked()) << group.toStdString() << "(" << index << ")";
 }
 
-void WalkTest::tick(const QString& checkBox, bool ticked)
+void WalkTest::tick(const QString& checkBox, bool ticked, const Caller& where)
 {
-    auto* box = control<QCheckBox>(checkBox);
-    if (!box) return;
+    auto* box = control<QCheckBox>(checkBox, where);
     ASSERT_TRUE(box->isVisible()) << checkBox.toStdString() << " is hidden";
     if (box->isChecked() != ticked) mouseClick(box, {8, box->height() / 2});
     EXPECT_EQ(box->isChecked(), ticked) << checkBox.toStdString();
 }
 
-void WalkTest::choose(const QString& list, const QString& item)
+void WalkTest::choose(const QString& list, const QString& item, const Caller& where)
 {
-    auto* combo = control<QComboBox>(list);
-    if (!combo) return;
+    auto* combo = control<QComboBox>(list, where);
     ASSERT_TRUE(combo->isVisible()) << list.toStdString() << " is hidden";
     const int index = combo->findText(item);
     ASSERT_GE(index, 0) << item.toStdString() << " is not in " << list.toStdString();
@@ -194,10 +190,9 @@ void WalkTest::choose(const QString& list, const QString& item)
     EXPECT_EQ(combo->currentText(), item) << list.toStdString();
 }
 
-void WalkTest::type(const QString& textBox, const QString& keys)
+void WalkTest::type(const QString& textBox, const QString& keys, const Caller& where)
 {
-    auto* box = control<QLineEdit>(textBox);
-    if (!box) return;
+    auto* box = control<QLineEdit>(textBox, where);
     ASSERT_TRUE(box->isVisible()) << textBox.toStdString() << " is hidden";
     mouseClick(box, box->rect().center());
     QTest::keyClick(box, Qt::Key_End);
@@ -207,10 +202,10 @@ void WalkTest::type(const QString& textBox, const QString& keys)
     settle();
 }
 
-void WalkTest::menu(const QString& item)
+void WalkTest::menu(const QString& item, const Caller& where)
 {
-    QAction* action = g_frmMain ? g_frmMain->findChild<QAction*>(item) : nullptr;
-    ASSERT_NE(action, nullptr) << item.toStdString();
+    QAction* action = testsupport::require(g_frmMain ? g_frmMain->findChild<QAction*>(item) : nullptr,
+                                           "no menu item " + item.toStdString(), where);
     action->trigger();
     settle();
 }

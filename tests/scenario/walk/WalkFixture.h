@@ -6,6 +6,7 @@
 #include "runtime/help/HelpService.h"
 #include "runtime/report/PrintService.h"
 #include "shell/basGlobalVariables.h"
+#include "tests/support/StopTest.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <ostream>
 
 #include <memory>
+#include <source_location>
 
 class QWidget;
 class clsHomeData;
@@ -41,6 +43,9 @@ namespace walk
 class WalkTest : public ::testing::Test
 {
 protected:
+    // Where a test called a helper, for the helper's failures.
+    using Caller = std::source_location;
+
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     void SetUp() override;
@@ -55,37 +60,51 @@ protected:
     // The page now shown; fails when it is not the page expected.
     QWidget* on(int formId);
     int currentFormId() const;
-    template <typename T = QWidget> T* control(const QString& name) const
+    // A control of the page now shown, never null: when there is none the test fails at the
+    // caller's line, naming it, and stops.
+    template <typename T = QWidget>
+    T* control(const QString& name, const Caller& where = Caller::current()) const
     {
-        T* found = findControl<T>(name);
-        if (!found) ADD_FAILURE() << "page " << currentFormId() << " has no " << name.toStdString();
-        return found;
+        return testsupport::require(
+            findControl<T>(name), "page " + std::to_string(currentFormId()) + " has no " + name.toStdString(),
+            where);
     }
 
     // Whether a control of the page now shown is on show (fails when there is none).
-    bool shown(const QString& name) const
+    bool shown(const QString& name, const Caller& where = Caller::current()) const
     {
-        QWidget* w = control(name);
-        return w && w->isVisible();
+        return control(name, where)->isVisible();
     }
 
     // User actions on the page now shown.
     // Continue, Yes, No or Back, and the page that should follow.
-    void next(int formId) { move(QStringLiteral("cmdContinue"), formId); }
-    void yes(int formId) { move(QStringLiteral("cmdYes"), formId); }
-    void no(int formId) { move(QStringLiteral("cmdNo"), formId); }
-    void back(int formId) { move(QStringLiteral("cmdBack"), formId); }
-    void click(const QString& button);
-    void move(const QString& button, int formId)
+    void next(int formId, const Caller& where = Caller::current())
     {
-        click(button);
+        move(QStringLiteral("cmdContinue"), formId, where);
+    }
+    void yes(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdYes"), formId, where);
+    }
+    void no(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdNo"), formId, where);
+    }
+    void back(int formId, const Caller& where = Caller::current())
+    {
+        move(QStringLiteral("cmdBack"), formId, where);
+    }
+    void click(const QString& button, const Caller& where = Caller::current());
+    void move(const QString& button, int formId, const Caller& where = Caller::current())
+    {
+        click(button, where);
         on(formId);
     }
-    void option(const QString& group, int index);
-    void tick(const QString& checkBox, bool ticked);
-    void choose(const QString& list, const QString& item);
-    void type(const QString& textBox, const QString& keys);
-    void menu(const QString& item);
+    void option(const QString& group, int index, const Caller& where = Caller::current());
+    void tick(const QString& checkBox, bool ticked, const Caller& where = Caller::current());
+    void choose(const QString& list, const QString& item, const Caller& where = Caller::current());
+    void type(const QString& textBox, const QString& keys, const Caller& where = Caller::current());
+    void menu(const QString& item, const Caller& where = Caller::current());
     // Opens quick navigation from the page and clicks the section of a caption there.
     void jump(const QString& section);
 

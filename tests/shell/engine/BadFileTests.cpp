@@ -2,6 +2,7 @@
 
 #include "estimate/clsHomeData.h"
 #include "runtime/forms/Forms.h"
+#include "runtime/vb/Conversions.h"
 #include "runtime/vb/FileSystem.h"
 #include "shell/basGlobalVariables.h"
 #include "shell/basHouseFiles.h"
@@ -35,6 +36,14 @@ const QString Damaged = u"This house file is damaged and cannot be opened:\r\n"_
 const QString NoVersion =
     u"This house file does not say which version of Tavimoor made it, so it cannot be opened:\r\n"_s;
 const QString Outdated = u"Outdated Version of File"_s;
+
+// The refusal of a file of a later version, opened as "bad.tvm".
+QString newer(const QString& fileVersion)
+{
+    return u"An error occured in the opening the file: <bad.tvm>.\r\nFile Database Version: "_s +
+           fileVersion + u"\r\nProgram Database Version: "_s + vb::CStr(ProgramDatabaseVersion) +
+           u"\r\n\r\nYou need to install the correct version of the program."_s;
+}
 
 // One bad file: how the test makes it and what the program must say. A case without a
 // message opens, on page 1.
@@ -110,10 +119,27 @@ std::vector<BadFile> badFiles()
         {"version too large", version("1e39"), NoVersion},
         {"no version row", fromTemplate(u"DELETE FROM [Database]"_s), NoVersion},
         {"version 1", version("1"), Outdated, false},
-        {"version 3", version("3"),
-         u"An error occured in the opening the file: <bad.tvm>.\r\nFile Database Version: 3\r\n"
-         "Program Database Version: 2\r\n\r\nYou need to install the correct version of the program."_s,
-         false},
+        {"version 3", version("3"), newer(u"3"_s), false},
+        // What the next version of the program may change: an earlier file is outdated, a later
+        // one needs that program, whatever fields and tables it has; the current version with a
+        // field missing is damaged.
+        {"earlier version, a field fewer",
+         fromTemplate(u"ALTER TABLE [HouseData] DROP COLUMN GardenTub; UPDATE [Database] SET Version = "_s +
+                      vb::CStr(ProgramDatabaseVersion - 1)),
+         Outdated, false},
+        {"earlier version, a table fewer",
+         fromTemplate(u"DROP TABLE [Visited Forms]; UPDATE [Database] SET Version = "_s +
+                      vb::CStr(ProgramDatabaseVersion - 0.5f)),
+         Outdated, false},
+        {"later version, a field more",
+         fromTemplate(
+             u"ALTER TABLE [HouseData] ADD COLUMN AddedInALaterVersion BIT; UPDATE [Database] SET Version = "_s +
+             vb::CStr(ProgramDatabaseVersion + 1)),
+         newer(vb::CStr(ProgramDatabaseVersion + 1)), false},
+        {"current version, a field fewer", fromTemplate(u"ALTER TABLE [HouseData] DROP COLUMN GardenTub"_s),
+         Damaged},
+        {"current version, a field renamed",
+         fromTemplate(u"ALTER TABLE [HouseData] RENAME COLUMN GardenTub TO Tub"_s), Damaged},
         {"resume page 0", fromTemplate(u"INSERT INTO [Form Stack] VALUES (0)"_s), {}},
         {"resume page 30", fromTemplate(u"INSERT INTO [Form Stack] VALUES (30)"_s), {}},
         {"resume page 32767", fromTemplate(u"INSERT INTO [Form Stack] VALUES (32767)"_s), {}},
