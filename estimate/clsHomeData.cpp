@@ -22,6 +22,14 @@ const QString& columnName(int index)
     return names[static_cast<size_t>(index)];
 }
 
+// [Database].Version of an open [Database] recordset; throws when it is null or not a Single.
+float versionOf(const ado::Recordset& rs)
+{
+    const QVariant v = rs.Field(QStringLiteral("Version"));
+    if (v.isNull()) throw vb::VbError::invalidNull(QStringLiteral("Version"));
+    return vb::CSng(v);
+}
+
 } // namespace
 
 QString clsHomeData::fieldName(Field f)
@@ -77,9 +85,15 @@ void clsHomeData::SaveData()
 
 float clsHomeData::DBVersion() const
 {
-    const QVariant v = m_rsDatabase->Field(QStringLiteral("Version"));
-    if (v.isNull()) throw vb::VbError::invalidNull(QStringLiteral("Version"));
-    return vb::CSng(v);
+    return versionOf(*m_rsDatabase);
+}
+
+float clsHomeData::FileVersion(ado::Connection& houseCn)
+{
+    ado::Recordset rs;
+    rs.setCursorLocation(ado::adUseClient);
+    rs.Open(QStringLiteral("Select * from [Database]"), houseCn);
+    return versionOf(rs);
 }
 
 void clsHomeData::CheckData() const

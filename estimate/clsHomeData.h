@@ -99,6 +99,8 @@ public:
     void InitializeData();
     void SaveData();
     float DBVersion() const;
+    // The version a house file says it is, read from its [Database] alone, whatever the rest holds.
+    static float FileVersion(ado::Connection& houseCn);
     // After InitializeData: throws unless [HouseData] holds one row whose every field reads as
     // its property's type. Checks a file before it is adopted.
     void CheckData() const;

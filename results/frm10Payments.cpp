@@ -36,6 +36,7 @@ constexpr int kRowHeight = 330;
 constexpr QRgb kDarkBlue = 0x000080; // &H800000
 
 using estimate::kDownShares;
+using estimate::kLoanMonths;
 
 void styleTableLabel(QLabel* label, bool bold)
 {
@@ -94,7 +95,8 @@ QStringList interestRates()
 } // namespace
 
 frm10Payments::frm10Payments()
-    : InterviewPage(QStringLiteral("frm10Payments"), QStringLiteral("Payment Options (30 Year Fixed)"))
+    : InterviewPage(QStringLiteral("frm10Payments"),
+                    QStringLiteral("Payment Options (%1 Year Fixed)").arg(kLoanMonths / 12))
 {
     struct Row {
         const char16_t* caption;
@@ -134,10 +136,10 @@ frm10Payments::frm10Payments()
     }
     lbPMI[2]->setText(QStringLiteral("$0.00"));
 
-    const char16_t* shares[] = {u"5%", u"10%", u"20%"};
+    // Each column's heading is the share of the price it puts down.
     for (int column = 0; column < 3; ++column) {
         QLabel* heading = addCell(QStringLiteral("lbDwnPct%1").arg(column + 1),
-                                  QString::fromUtf16(shares[column]), column, 1440);
+                                  QString::number(kDownShares[column] * 100) + u'%', column, 1440);
         styleTableLabel(heading, true);
     }
     lbIntRate2 = addCell(QStringLiteral("lbIntRate2"), QStringLiteral("5%"), 1, 3120);

@@ -510,21 +510,12 @@ FileCheck CheckHouseFile(const QString& path)
         int present = 0;
         for (const char16_t* table : {u"housedata", u"database", u"form stack", u"visited forms"})
             present += names.contains(QString::fromUtf16(table)) ? 1 : 0;
-        clsHomeData probe(cn, cn);
-        bool loaded = true;
-        try {
-            probe.InitializeData();
-        } catch (const vb::VbError&) {
-            loaded = false;
-        }
         // The version first: a house file of an earlier or later version is told as such,
         // whatever its tables and fields are.
         std::optional<float> version;
-        if (loaded) {
-            try {
-                version = probe.DBVersion();
-            } catch (const vb::VbError&) {
-            }
+        try {
+            version = clsHomeData::FileVersion(cn);
+        } catch (const vb::VbError&) {
         }
         if (version && *version != ProgramDatabaseVersion) {
             check.version = *version;
@@ -535,10 +526,8 @@ FileCheck CheckHouseFile(const QString& path)
             check.problem = present == 0 ? FileProblem::NotHouseFile : FileProblem::Damaged;
             return check;
         }
-        if (!loaded) {
-            check.problem = FileProblem::Damaged;
-            return check;
-        }
+        clsHomeData probe(cn, cn);
+        probe.InitializeData();
         probe.CheckData();
         CheckPageList(cn, u"Select * from [Form Stack]"_s);
         CheckPageList(cn, u"Select * from [Visited Forms]"_s);

@@ -107,6 +107,8 @@ TEST(PaymentsPage, FiguresWorkedOutByHand)
         EXPECT_EQ(rateList()->currentText(), QStringLiteral("6.0"));
         EXPECT_EQ(cell(QStringLiteral("lbIntRate2")), QStringLiteral("6.0%"));
         EXPECT_EQ(cell(QStringLiteral("lbIntRate3")), QStringLiteral("6.0%"));
+        EXPECT_EQ(cell(QStringLiteral("lbPageTitle")), QStringLiteral("Payment Options (30 Year Fixed)"));
+        EXPECT_EQ(row("lbDwnPct"), QStringLiteral("5% | 10% | 20%"));
         EXPECT_EQ(row("lbPrice"), QString::fromLatin1(c.prices));
         EXPECT_EQ(row("lbDwnPmt"), QString::fromLatin1(c.downPayments));
         EXPECT_EQ(row("lbLoanAmt"), QString::fromLatin1(c.loans));

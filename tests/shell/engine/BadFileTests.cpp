@@ -131,6 +131,16 @@ std::vector<BadFile> badFiles()
          fromTemplate(u"DROP TABLE [Visited Forms]; UPDATE [Database] SET Version = "_s +
                       vb::CStr(ProgramDatabaseVersion - 0.5f)),
          Outdated, false},
+        {"earlier version, its record under another table name",
+         fromTemplate(u"ALTER TABLE [HouseData] RENAME TO [House]; UPDATE [Database] SET Version = "_s +
+                      vb::CStr(ProgramDatabaseVersion - 1)),
+         Outdated, false},
+        {"later version, its record under another table name",
+         fromTemplate(u"ALTER TABLE [HouseData] RENAME TO [House]; UPDATE [Database] SET Version = "_s +
+                      vb::CStr(ProgramDatabaseVersion + 1)),
+         newer(vb::CStr(ProgramDatabaseVersion + 1)), false},
+        {"current version, its record under another table name",
+         fromTemplate(u"ALTER TABLE [HouseData] RENAME TO [House]"_s), Damaged},
         {"later version, a field more",
          fromTemplate(
              u"ALTER TABLE [HouseData] ADD COLUMN AddedInALaterVersion BIT; UPDATE [Database] SET Version = "_s +
