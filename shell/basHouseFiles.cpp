@@ -85,7 +85,7 @@ bool HasSpecialSideFile(const QString& path)
 // A rollback journal that SQLite rolls back on the next open: a save that stopped midway.
 bool HasHotJournal(const QString& file)
 {
-    const QByteArray start = vb::ReadFileStart(file + u"-journal"_s, 1);
+    const QByteArray start = vb::ReadFileStart(ado::SideFilePath(file, u"-journal"), 1);
     return !start.isEmpty() && start.front() != 0;
 }
 

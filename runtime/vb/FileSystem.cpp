@@ -62,9 +62,14 @@ void writeAll(QFile& out, const QString& path, const QByteArray& data)
             diskFull();
         }
     }
-    if (out.write(data) != data.size()) {
-        if (out.error() == QFileDevice::ResourceError) diskFull();
-        accessError();
+    // A write that goes in part sets no error; the write of the rest tells why it stopped.
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 written = out.write(data.constData() + done, data.size() - done);
+        if (written <= 0) {
+            if (out.error() == QFileDevice::ResourceError) diskFull();
+            accessError();
+        }
+        done += qsizetype(written);
     }
 }
 

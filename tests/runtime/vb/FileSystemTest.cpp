@@ -14,6 +14,8 @@
 
 #include <csignal>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -106,6 +108,51 @@ TEST_F(FileCopyTest, FailedCopyLeavesTheTargetAndNoStrayFile)
     }
     EXPECT_FALSE(QFile::exists(fresh));
     EXPECT_EQ(files().size(), 2);
+}
+
+// A file system that really runs out of room: the first write of a copy goes in part, the
+// next fails. In a child process with a mount namespace of its own, so the mount goes with it;
+// skipped where no namespace may be made.
+TEST_F(FileCopyTest, RealFullDiskIsDiskFull)
+{
+    const QString small = dir.filePath(u"small"_s);
+    ASSERT_TRUE(QDir().mkdir(small));
+    const QString into = small + u"/target.bin"_s;
+    constexpr int Skipped = 77;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const uid_t user = ::geteuid();
+        const gid_t group = ::getegid();
+        if (::unshare(CLONE_NEWNS) != 0) {
+            if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) ::_exit(Skipped);
+            auto put = [](const char* file, const QByteArray& text) {
+                QFile f(QString::fromLatin1(file));
+                return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+            };
+            if (!put("/proc/self/setgroups", "deny") ||
+                !put("/proc/self/uid_map", "0 " + QByteArray::number(user) + " 1") ||
+                !put("/proc/self/gid_map", "0 " + QByteArray::number(group) + " 1"))
+                ::_exit(Skipped);
+        }
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tavimoor-test", QFile::encodeName(small).constData(), "tmpfs", 0, "size=64k") != 0)
+            ::_exit(Skipped);
+        // Room for part of the first chunk of the copy only.
+        QFile fill(small + u"/fill"_s);
+        if (!fill.open(QIODevice::WriteOnly) || fill.write(QByteArray(56 * 1024, 'f')) != 56 * 1024)
+            ::_exit(Skipped);
+        fill.close();
+        const int32_t error = errorOf([&] { FileCopy(source, into); });
+        const bool clean = QDir(small).entryList(QDir::Files | QDir::Hidden) == QStringList({u"fill"_s});
+        ::_exit(error == 61 && clean ? 0 : error == 61 ? 2 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == Skipped) GTEST_SKIP() << "no mount namespace for a small file system";
+    EXPECT_NE(WEXITSTATUS(status), 1) << "a full disk was not said as such";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed copy left a file behind";
 }
 
 TEST_F(FileCopyTest, MissingSourceOrFolderCreatesNothing)
@@ -273,9 +320,12 @@ TEST_F(FileCopyTest, TemporaryFileIsPrivateUntilItReplacesTheTarget)
 // side files a database kept beside them; nothing else in the folder goes.
 TEST_F(FileCopyTest, LeftoverTemporariesGoAndNothingElse)
 {
-    const QStringList others = {u".target.bin.bak"_s, u".target.bin.abcd1234.saving.old"_s,
-                                u"target.bin.abcd1234.saving"_s, u".other.bin.abcd1234.saving"_s,
-                                u".target.bin.abcd123.saving"_s, u".target.bin.ABCD1234.saving"_s};
+    const QStringList others = {u".target.bin.bak"_s,
+                                u".target.bin.abcd1234.saving.old"_s,
+                                u"target.bin.abcd1234.saving"_s,
+                                u".other.bin.abcd1234.saving"_s,
+                                u".target.bin.abcd123.saving"_s,
+                                u".target.bin.ABCD1234.saving"_s};
     for (const QString& name : others)
         write(dir.filePath(name), "the user's own");
     const QStringList leftovers = {u".target.bin.abcd1234.saving"_s, u".target.bin.abcd1234.saving-journal"_s,

@@ -1,6 +1,7 @@
 #include "tests/shell/engine/EngineFixture.h"
 
 #include "estimate/clsHomeData.h"
+#include "runtime/ado/FileVfs.h"
 #include "runtime/forms/Forms.h"
 #include "runtime/vb/Conversions.h"
 #include "runtime/vb/FileSystem.h"
@@ -391,43 +392,54 @@ TEST_F(BadHouseFiles, HalfSavedFileWithoutWriteAccessIsSaidAsSuch)
     const QString needsWriteAccess =
         u"This house file was being saved when a program stopped. Putting it right needs permission "
         "to write to the file and to its folder, which you do not have, so it cannot be opened:\r\n"_s;
-    for (const char* without : {"the file", "the folder", "nothing"}) {
-        SCOPED_TRACE(without);
-        TearDown();
-        SetUp();
-        const QString path = makeHouseFileAway();
-        makeHalfSaved(path);
-        const QByteArray file = contents(path);
-        const QByteArray journal = contents(path + u"-journal"_s);
-        const QString locked = qstrcmp(without, "the file") == 0 ? path : QFileInfo(path).absolutePath();
-        std::optional<vb::FileWriteFault> fault;
-        if (qstrcmp(without, "nothing") != 0) {
-            ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-            // Root ignores the mode bits.
-            fault.emplace(locked, vb::FileWriteFault::ReadOnly);
-        }
+    // A name too long for its journal's name to be the name and the suffix as well.
+    for (const bool longName : {false, true})
+        for (const char* without : {"the file", "the folder", "nothing"}) {
+            SCOPED_TRACE(without);
+            SCOPED_TRACE(longName ? "long name" : "short name");
+            TearDown();
+            SetUp();
+            QString path = makeHouseFileAway();
+            makeHalfSaved(path);
+            if (longName) {
+                const QString longPath =
+                    QFileInfo(path).absolutePath() + u'/' + QString(246, u'n') + u".tvm"_s;
+                ASSERT_TRUE(QFile::rename(path, longPath));
+                ASSERT_TRUE(QFile::rename(path + u"-journal"_s, ado::SideFilePath(longPath, u"-journal")));
+                path = longPath;
+            }
+            const QString journalPath = ado::SideFilePath(path, u"-journal");
+            const QByteArray file = contents(path);
+            const QByteArray journal = contents(journalPath);
+            const QString locked = qstrcmp(without, "the file") == 0 ? path : QFileInfo(path).absolutePath();
+            std::optional<vb::FileWriteFault> fault;
+            if (qstrcmp(without, "nothing") != 0) {
+                ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+                // Root ignores the mode bits.
+                fault.emplace(locked, vb::FileWriteFault::ReadOnly);
+            }
 
-        start(path);
-        if (!fault) {
-            // With write access the journal is rolled back and the file opens.
-            EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
-            EXPECT_EQ(g_HouseFilePath, path);
-            EXPECT_FALSE(QFileInfo::exists(path + u"-journal"_s));
-            continue;
+            start(path);
+            if (!fault) {
+                // With write access the journal is rolled back and the file opens.
+                EXPECT_TRUE(prompts().isEmpty()) << prompts().join(u'\n').toStdString();
+                EXPECT_EQ(g_HouseFilePath, path);
+                EXPECT_FALSE(QFileInfo::exists(journalPath));
+                continue;
+            }
+            EXPECT_EQ(prompts(), QStringList({needsWriteAccess + path}));
+            EXPECT_TRUE(IsUntitled());
+            boxes->clear();
+            boxes->answer(forms::vbNo);
+            dialogs->choose(path);
+            FileOpen();
+            EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, needsWriteAccess + path}));
+            EXPECT_TRUE(IsUntitled());
+            EXPECT_EQ(contents(path), file);
+            EXPECT_EQ(contents(journalPath), journal);
+            fault.reset();
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        EXPECT_EQ(prompts(), QStringList({needsWriteAccess + path}));
-        EXPECT_TRUE(IsUntitled());
-        boxes->clear();
-        boxes->answer(forms::vbNo);
-        dialogs->choose(path);
-        FileOpen();
-        EXPECT_EQ(prompts(), QStringList({u"Do you want to save this file?"_s, needsWriteAccess + path}));
-        EXPECT_TRUE(IsUntitled());
-        EXPECT_EQ(contents(path), file);
-        EXPECT_EQ(contents(path + u"-journal"_s), journal);
-        fault.reset();
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
 }
 
 // Saves that fail, through the file layer's write-fault seam.
