@@ -131,7 +131,22 @@ struct File {
     wrapped::File file;
     sqlite3_vfs* realVfs;
     SystemName* name;
+    int descriptor; // of a main database file, once checked against its name at open; else -1
 };
+
+// The descriptor of the system file system's file, where its first fields show it is one of that
+// file system's and the descriptor leads to the very file the name does; -1 otherwise.
+int checkedDescriptor(const File& file, const char* name)
+{
+    const auto* start = reinterpret_cast<const SystemFileStart*>(file.file.real);
+    if (start->vfs != file.realVfs) return -1;
+    struct stat open;
+    struct stat named;
+    if (::fstat(start->descriptor, &open) != 0 || !S_ISREG(open.st_mode) || ::stat(name, &named) != 0 ||
+        open.st_dev != named.st_dev || open.st_ino != named.st_ino)
+        return -1;
+    return start->descriptor;
+}
 
 int xClose(sqlite3_file* f)
 {
@@ -146,12 +161,8 @@ int xFileControl(sqlite3_file* f, int op, void* arg)
 {
     const File* file = reinterpret_cast<File*>(f);
     if (op == DescriptorControl) {
-        const auto* start = reinterpret_cast<const SystemFileStart*>(file->file.real);
-        struct stat st;
-        // Only where the file is the system file system's own, as its first fields show.
-        if (start->vfs != file->realVfs || ::fstat(start->descriptor, &st) != 0 || !S_ISREG(st.st_mode))
-            return SQLITE_NOTFOUND;
-        *static_cast<int*>(arg) = start->descriptor;
+        if (file->descriptor < 0) return SQLITE_NOTFOUND;
+        *static_cast<int*>(arg) = file->descriptor;
         return SQLITE_OK;
     }
     return file->file.real->pMethods->xFileControl(file->file.real, op, arg);
@@ -182,8 +193,11 @@ int xOpen(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, i
         (flags & SQLITE_OPEN_CREATE))
         makeSideFile(file->name->name(name), name, base(vfs)->mxPathname);
     const int rc = base(vfs)->xOpen(base(vfs), file->name->name(name), file->file.real, flags, outFlags);
+    file->descriptor = -1;
     if (file->file.real->pMethods) {
         file->file.base.pMethods = methodsOf(file->file.real->pMethods->iVersion);
+        if (rc == SQLITE_OK && (flags & SQLITE_OPEN_MAIN_DB))
+            file->descriptor = checkedDescriptor(*file, file->name->name(name));
     } else {
         delete file->name;
         file->name = nullptr;
